@@ -1,0 +1,64 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "store/DataSource.h"
+#include "store/Table.h"
+
+namespace store {
+class FolderLock;
+class SqlitePersistence;
+}  // namespace store
+
+// The data module: the six tables of the program and their data sources. It lives from start-up
+// to the end of the program; every window reaches the tables through it.
+//
+// The tables live in the folder `data` below the working directory given at construction, in the
+// database file data/vocamir.db. Only one running program may own a data folder at a time.
+class TDataModul {
+ public:
+  // Creates the tables closed and binds each data source to its table. Touches no file.
+  explicit TDataModul(std::filesystem::path workingDirectory);
+  // Stores every pending edit that was changed (never drops one), then closes the tables and
+  // releases the folder. A failure there is written to standard error; call DataModuleDestroy
+  // first to see it as an exception.
+  ~TDataModul();
+  TDataModul(const TDataModul&) = delete;
+  TDataModul& operator=(const TDataModul&) = delete;
+
+  // Takes the data folder, then opens RUWORDS, ENWORDS, Hewords, SELEWORDS, GLTABLE, NEKUDOT in
+  // this order; each opens on its default order (SELEWORDS on `AndestandTwo`), unfiltered.
+  // Throws FolderInUseError ("The dictionary in <folder> is already in use by another running
+  // Vocamir.") when another program owns the folder: nothing is opened, the caller ends the
+  // program. Throws Error with the text of the first table that cannot be opened: that table and
+  // the ones after it stay closed, the ones before it stay open. A missing data folder is the
+  // error of RUWORDS (the folder is never created here). A missing database file in an existing
+  // folder is created with empty tables. Call once.
+  void DataModuleCreate();
+  // Stores every changed pending edit, closes the tables and releases the folder. Tries every
+  // table; throws the first Error met. Later calls have no effect.
+  void DataModuleDestroy();
+
+  // The data folder: <working directory>/data.
+  const std::filesystem::path& DataFolder() const { return dataFolder_; }
+
+ private:
+  std::filesystem::path dataFolder_;
+  std::unique_ptr<store::FolderLock> lock_;
+  std::unique_ptr<store::SqlitePersistence> database_;
+
+ public:
+  store::Table RUTable;
+  store::DataSource DSRU;
+  store::Table HETable;
+  store::DataSource DSHE;
+  store::Table ENTable;
+  store::DataSource DSEN;
+  store::Table SelWordTable;
+  store::DataSource DSSel;
+  store::Table GLTABLE;
+  store::DataSource DSGLTABLE;
+  store::DataSource DSNekudot;
+  store::Table NekudotTable;
+};

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/TableDef.h"
+
+namespace store {
+
+// One field value on its way to or from the database: null, an integer, or text bytes in the
+// field's code page.
+struct StoredValue {
+  bool IsNull = true;
+  bool IsInteger = false;
+  std::int64_t Integer = 0;
+  std::string Text;  // bytes in the field's code page
+};
+
+// The SQLite database file that holds every table of a data folder. Each table is one SQL table
+// with a column per field; text is stored as UTF-8 converted by the field's code page, integers
+// as INTEGER, null as NULL. The journal is WAL with full synchronous commits, so a committed
+// post survives a crash of the process or the machine.
+//
+// Every write runs in its own transaction unless a bulk transaction is open, in which case it
+// runs in a savepoint of it (so a failed write undoes only itself).
+class SqlitePersistence {
+ public:
+  // Opens (creating when missing) the database file. The folder must exist.
+  // Throws Error with the text for the user when the file cannot be opened as a database.
+  explicit SqlitePersistence(const std::filesystem::path& file);
+  ~SqlitePersistence();
+  SqlitePersistence(const SqlitePersistence&) = delete;
+  SqlitePersistence& operator=(const SqlitePersistence&) = delete;
+
+  const std::filesystem::path& File() const { return file_; }
+
+  // Creates the table when it is missing; checks that a stored table has a column for every
+  // declared field. Throws Error ("Table <name> is damaged: ...") otherwise.
+  void PrepareTable(const TableDef& table);
+  // Calls `row` for every stored record of the table in record-key order with the record key and
+  // the values in field position order. Throws Error when the table cannot be read.
+  void ReadTable(
+      const TableDef& table,
+      const std::function<void(std::int64_t key, std::vector<StoredValue>& values)>& row);
+  // Writes a new record and returns its key (given once, never reused). The value of an
+  // autoincrement field is ignored. Throws Error when the database refuses.
+  std::int64_t InsertRecord(const TableDef& table, const std::vector<StoredValue>& values);
+  // Replaces the stored values of the record with that key. Throws Error when the database
+  // refuses.
+  void UpdateRecord(const TableDef& table, std::int64_t key,
+                    const std::vector<StoredValue>& values);
+  // Removes the record with that key. Throws Error when the database refuses.
+  void DeleteRecord(const TableDef& table, std::int64_t key);
+
+  // Bulk transactions (see BulkTransaction). Nested calls count; the outermost commits.
+  void BeginBulk();
+  void CommitBulk();
+
+ private:
+  void Execute(const char* sql);
+  template <typename Write>
+  void InTransaction(const Write& write);
+
+  std::filesystem::path file_;
+  sqlite3* db_ = nullptr;
+  int bulkDepth_ = 0;
+};
+
+}  // namespace store
