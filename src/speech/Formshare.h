@@ -1,0 +1,156 @@
+#pragma once
+
+// The settings window TShare (single instance Share) with the program's speech.
+//
+// The window chooses each language's voice and speed and the Hebrew verb forms the verb table
+// shows, and shows how many Hebrew words of each part of speech the dictionary held at start.
+// The same object carries the three engine instances, the speech queue and the speak routines
+// every other window uses. It is created hidden at start-up, after the data module, and lives
+// until the program ends; the menu only shows and hides it.
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QString>
+#include <QTabWidget>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "speech/Engine.h"
+#include "speech/Language.h"
+#include "speech/SettingsFile.h"
+#include "speech/SpeechQueue.h"
+
+namespace store {
+class Table;
+}
+
+class TShare : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Builds the window hidden and runs FormCreate: reads the settings file of the current working
+  // directory, counts the records of `hewords` by part of speech (leaving it on its last record),
+  // checks the verb forms and sets up `engines`. An engine error during the set-up is shown to the
+  // user and switches speech off for the run; the window is usable either way.
+  TShare(store::Table& hewords, speech::EngineSet engines, QWidget* parent = nullptr);
+  ~TShare() override;
+
+  // --- speech, used by every window ---
+
+  // True when at start the Russian instance reported at least one mode and no engine query
+  // failed. Never changes afterwards.
+  bool SpeechAvailable() const { return speechAvailable_; }
+
+  speech::Engine& DSpeechRU() const { return *engines_.RU; }
+  speech::Engine& DSpeechHE() const { return *engines_.HE; }
+  speech::Engine& DSpeechEN() const { return *engines_.EN; }
+
+  // Speak a single-byte text at once on the language's instance (see speech/Speak.h), without
+  // checking SpeechAvailable and without waiting for another instance.
+  void SpeakRU(std::string_view text);
+  void SpeakHE(std::string_view text);
+  void SpeakEN(std::string_view text);
+
+  // The text to speak for a word (see speech/SpeechText.h).
+  static std::string SpeechText(speech::Language language, const std::optional<std::string>& hint,
+                                const std::optional<std::string>& written);
+
+  // Asks for speech through the queue: the text waits until the other two languages are silent;
+  // a later request for the same language replaces it. Switches TimerSpeech on.
+  void QueueSpeech(speech::Language language, std::string text);
+
+  // The queue with its pending flags and texts (PendingRU(), PendingTextRU(), ...).
+  const speech::SpeechQueue& Queue() const { return queue_; }
+
+  // The queue's timer, 500 ms, off at start; runs only while something may wait or speak.
+  QTimer* TimerSpeech;
+  // One tick of the queue (see speech/SpeechQueue.h).
+  void TimerSpeechTimer();
+
+  // --- settings ---
+
+  // The folder of the settings file: the working directory when the window was created.
+  const QString& SettingsFolder() const { return settingsFolder_; }
+  // Which verb forms the verb table shows: at least 28 characters, character i "1" when form i is
+  // shown. Changed only by "Ok".
+  const std::string& VerbFormMask() const { return settings_.VerbFormMask; }
+
+  // Called by "Ok" after the mask is taken over, so the word editor can rebuild its verb grid when
+  // its verb page is showing.
+  void SetVerbFormMaskChanged(std::function<void()> handler);
+
+  // Select a page and show the window (the menu items Speech1, Verbs1, Information1).
+  void ShowPage(QWidget* page);
+
+  // --- the window's components ---
+
+  QTabWidget* PageControl1;
+  QWidget* TabSheetSpeech;
+  QWidget* TabSheetGlagol;
+  QWidget* TabSheet1;
+  QPushButton* BtOk;
+  QPushButton* BtCancel;
+
+  QGroupBox* GroupBox1;
+  QPushButton* Button1;  // "Russion"
+  QPushButton* Button3;  // "Hebrew"
+  QPushButton* Button2;  // "English"
+  QLabel* Label9;
+  QSlider* TrBarRU;
+  QSlider* TrBarHE;
+  QSlider* TrBarEN;
+  QComboBox* CBSpeakerRU;
+  QComboBox* CBSpeakerHE;
+  QComboBox* CBSpeakerEN;
+  // Hidden, parallel to the voice lists: the engine mode number of the voice at the same position.
+  QComboBox* CBoxRUNumb;
+  QComboBox* CBoxHENumb;
+  QComboBox* CBoxENNumb;
+  QGroupBox* GroupBox2;
+
+  QLabel* Label1;
+  QListWidget* CheckListBoxHE;
+
+  QLineEdit* EditGlagol;
+  QLineEdit* EditSus;
+  QLineEdit* EditPril;
+  QLineEdit* EditMest;
+  QLineEdit* EditWords;
+  QLineEdit* EditOzer;
+  QLineEdit* EditCount;
+
+  // --- handlers ---
+
+  void CBSpeakerRUChange();
+  void CBSpeakerHEChange();
+  void CBSpeakerENChange();
+  void TrBarRUChange();
+  void TrBarHEChange();
+  void TrBarENChange();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void BtOkClick();
+  void BtCancelClick();
+
+ private:
+  void FormCreate(store::Table& hewords);
+  void BuildWindow();
+
+  speech::EngineSet engines_;
+  speech::SpeechQueue queue_;
+  bool speechAvailable_ = false;
+  QString settingsFolder_;
+  speech::Settings settings_;
+  std::function<void()> verbFormMaskChanged_;
+};

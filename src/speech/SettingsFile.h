@@ -1,0 +1,89 @@
+#pragma once
+
+// The settings file: an initialisation file of sections and keys, and the program's seven
+// settings kept in it.
+
+#include <QString>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace speech {
+
+// Raised when the settings file cannot be read or written; the text names the file and the cause.
+class SettingsFileError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The lines of one initialisation file, held in memory as bytes.
+//
+// A line "[name]" (blanks around it allowed) opens a section; a line "key=value" inside a section
+// holds a value (blanks around key and value are not part of them). Section and key names are
+// compared without regard to ASCII case. Every other line (comments, blank lines, lines before the
+// first section) is kept as it is. Line ends of an existing file (LF or CR LF) are kept.
+class IniFile {
+ public:
+  // An empty file.
+  IniFile() = default;
+
+  // Reads `path`. A missing file gives an empty IniFile; a file that exists but cannot be read
+  // throws SettingsFileError.
+  static IniFile Load(const QString& path);
+
+  // The value of `key` in `section`, or nullopt when the section or key is missing. With several
+  // matching lines the first one counts.
+  std::optional<std::string> Value(std::string_view section, std::string_view key) const;
+  // Value(section, key), or `fallback` when it is missing.
+  std::string Read(std::string_view section, std::string_view key, std::string_view fallback) const;
+
+  // Sets `key` in `section` to `value`: replaces the value of the first matching line, or appends
+  // "key=value" at the end of the section, or appends the section "[section]" with that line at
+  // the end of the file. Every other line stays as it was.
+  void Write(std::string_view section, std::string_view key, std::string_view value);
+
+  // The whole file as bytes.
+  std::string Text() const;
+
+  // Writes the file to `path` atomically: either the complete new file replaces the old one, or
+  // (on failure, which throws SettingsFileError) the old file is left untouched.
+  void Save(const QString& path) const;
+
+ private:
+  std::vector<std::string> lines_;  // without their line ends
+  std::string newline_ = "\n";
+  bool endsWithNewline_ = true;
+};
+
+// The name of the settings file in a folder.
+inline constexpr char kSettingsFileName[] = "vocamir.ini";
+
+// The seven settings, as texts, with the defaults used when the file, section or key is missing.
+struct Settings {
+  // Which of the 28 Hebrew verb forms are shown: character i is "1" when form i is shown. After
+  // ReadSettings it holds at least 28 characters: missing ones are added as "0" (not shown), extra
+  // ones are kept.
+  std::string VerbFormMask = "0001001000000110000000010001";
+  std::string VoiceRU = "Nicolai";
+  std::string VoiceHE = "Nicolai";
+  std::string VoiceEN = "Carol";
+  std::string SpeedRU = "100";
+  std::string SpeedEN = "100";
+  std::string SpeedHE = "100";
+};
+
+// Number of Hebrew verb forms a mask describes.
+inline constexpr int kVerbFormCount = 28;
+
+// Reads the settings from `path` (section Glagols_HEBREW key VALUE; section Speech keys RUSSIAN,
+// HEBREW, ENGLISH, SPEEDRU, SPEEDEN, SPEEDHE), taking the default for every missing value.
+// Throws SettingsFileError when the file exists but cannot be read.
+Settings ReadSettings(const QString& path);
+
+// Writes the seven settings to `path` in the order above, keeping every other line of an existing
+// file, atomically. Throws SettingsFileError on failure (then the old file is untouched).
+void WriteSettings(const QString& path, const Settings& settings);
+
+}  // namespace speech

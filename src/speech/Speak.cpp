@@ -1,0 +1,17 @@
+#include "speech/Speak.h"
+
+#include "text/Codepage.h"
+
+namespace speech {
+
+QString WideText(Language language, std::string_view bytes) {
+  const text::Codepage codepage =
+      language == Language::English ? text::Codepage::Ascii : text::Codepage::Win1251;
+  return text::ToUnicode(bytes, codepage);
+}
+
+void Speak(Engine& engine, Language language, std::string_view bytes) {
+  engine.Speak(WideText(language, bytes));
+}
+
+}  // namespace speech

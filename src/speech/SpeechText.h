@@ -1,0 +1,22 @@
+#pragma once
+
+// Which text is handed to the speech engine for one word.
+
+#include <optional>
+#include <string>
+
+#include "speech/Language.h"
+
+namespace speech {
+
+// The text to speak for a word of `language`, given its pronunciation hint and its written form
+// (single-byte texts; nullopt stands for a null field):
+// - Russian and English: the hint if it is not null, else the written word if it is not null,
+//   else a single blank " ".
+// - Hebrew: the hint if it is not null, else a single blank " "; the written Hebrew word is never
+//   handed to the engine.
+// A hint holding an empty text is not null and is returned unchanged.
+std::string SpeechText(Language language, const std::optional<std::string>& hint,
+                       const std::optional<std::string>& written);
+
+}  // namespace speech
