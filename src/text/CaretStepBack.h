@@ -1,0 +1,35 @@
+#pragma once
+
+// The caret step-back of the Hebrew text boxes. Hebrew is typed in display order: after every key
+// release the caret moves one character to the left, so the next letter goes in to the left of
+// the one just typed and the box holds the word last letter first, as the tables store it.
+//
+// Positions count UTF-16 code units of the box's text, as Qt's text widgets report them; lines
+// are separated by "\n".
+
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+namespace text {
+
+// The caret after a key release in a Hebrew box. `key` is the released key as a Qt::Key value.
+// Backspace, Delete and the four arrow keys leave the caret where it is; every other key, a
+// modifier such as Shift included, moves it one character left, unless it stands at the start
+// of its line. A caret outside the text is first clamped into it.
+qsizetype StepBackCaret(QStringView text, qsizetype caret, int key);
+
+// The text and caret of a box.
+struct BoxText {
+  QString text;
+  qsizetype caret = 0;
+  friend bool operator==(const BoxText&, const BoxText&) = default;
+};
+
+// One keystroke of a character key in a Hebrew box: the press puts in what the key types (see
+// TypeKey; nothing when it was dropped, and backspace deletes the character left of the caret)
+// and the release steps the caret back. A backspace keystroke does not step back. Releases of
+// modifier keys are separate StepBackCaret calls.
+BoxText TypeInDisplayOrder(QStringView text, qsizetype caret, std::optional<QChar> typed);
+
+}  // namespace text
