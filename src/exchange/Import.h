@@ -1,0 +1,39 @@
+#pragma once
+
+// The import of an exchange document: each of its units becomes a new meaning (three linked word
+// records and, for a verb, its two verb-form records), all of its words marked for the next
+// lesson. A unit whose Russian, English and Hebrew words are each already in the dictionary is
+// skipped.
+
+#include <QString>
+#include <string_view>
+
+#include "exchange/Progress.h"
+
+class TDataModul;
+
+namespace exchange {
+
+struct ImportResult {
+  int Added = 0;    // units committed as new meanings
+  int Skipped = 0;  // units whose three words were all there
+  bool Cancelled = false;
+};
+
+// Reads the file whole and imports it. Throws ExchangeError naming the file when it cannot be
+// opened or read; nothing is changed then.
+ImportResult ImportDocument(TDataModul& data, const QString& path, const Progress& progress = {});
+
+// Imports the units of `document` in their order, inside one bulk transaction. The word tables'
+// filters are switched off before the first duplicate check; a unit repeated later in the
+// document finds the words committed before it and is skipped. Afterwards the three word tables
+// are unfiltered, each on its last record, the Russian and English tables on `item_index` and the
+// Hebrew table on `invert_index` (once a unit was checked).
+//
+// Each committed unit stays, whatever happens later: when a code in the document is not a number
+// the import stops with an ExchangeError saying how many units were added before; a failing table
+// operation stops it with its store::Error. `progress` may cancel between units.
+ImportResult ImportBytes(TDataModul& data, std::string_view document,
+                         const Progress& progress = {});
+
+}  // namespace exchange

@@ -1,0 +1,28 @@
+<!-- ////////// Vocamir dictionary view //////////// -->  
+<?xml version='1.0'?>
+<xsl:stylesheet xmlns:xsl='http://www.w3.org/TR/WD-xsl'>
+<xsl:template match='/'>
+  <html>
+  <body>
+    <table border='1' cellpadding='4' cellspacing='0'>
+      <tr><xsl:value-of select='Root/Day'/></tr>
+      <tr bgcolor='#999999' align='center'>
+        <th>Number</th>
+        <th>Russian</th>
+        <th>Hebrew</th>
+        <th>English</th>
+      </tr>
+      <xsl:for-each select='Root/Unit'>
+      <tr>
+        <td align='center'><xsl:value-of select='Num'/></td>
+        <td width = '150' ><FONT face='TRIVEL New' color='blue' size='4'><xsl:value-of select='WordRU/Item'/></FONT></td>
+        <td width = '150' align='right'><FONT face='TRIVEL New' color='green' size='4'><xsl:value-of select='WordHE/Item'/></FONT></td>
+        <td width = '150' ><FONT face='TRIVEL New' color='red' ><xsl:value-of select='WordEN/Item'/></FONT></td>
+      </tr>
+      </xsl:for-each>
+    </table>
+  </body>
+  </html>
+</xsl:template>
+</xsl:stylesheet>
+<!-- //////////////////////////////////////// -->  
