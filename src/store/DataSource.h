@@ -2,7 +2,9 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "store/Table.h"
@@ -77,6 +79,8 @@ class DataSource : public QAbstractTableModel {
  private:
   class Listener;
   int ColumnPosition(int column) const;
+  // Emits CurrentRowChanged when the current record's row differs from the one last told.
+  void FollowCurrentRow();
 
   Table* table_ = nullptr;
   std::vector<Column> columns_;

@@ -1,12 +1,283 @@
 #include "store/SqlitePersistence.h"
 
+#include <set>
+
+#include "store/Convert.h"
 #include "store/Error.h"
+#include "store/FieldCodec.h"
+#include "store/FieldNames.h"
 
 namespace store {
 
-SqlitePersistence::SqlitePersistence(const std::filesystem::path& file) : file_(file) {
-  throw Error("The table store is not built yet.");
+namespace {
+
+// The column that holds the record key of a table without an autoincrement field.
+constexpr const char* kHiddenKeyColumn = "RecordKey";
+
+std::string Quote(std::string_view name) {
+  std::string quoted = "\"";
+  for (char c : name) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
 }
-SqlitePersistence::~SqlitePersistence() = default;
+
+// The position of the table's autoincrement field, or -1 when the key column is hidden.
+int KeyPosition(const TableDef& table) {
+  for (std::size_t i = 0; i < table.Fields.size(); ++i) {
+    if (table.Fields[i].Type == FieldType::AutoInc) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string KeyColumn(const TableDef& table) {
+  const int position = KeyPosition(table);
+  return Quote(position < 0 ? std::string(kHiddenKeyColumn) : table.Fields[position].Name);
+}
+
+}  // namespace
+
+SqlitePersistence::SqlitePersistence(const std::filesystem::path& file) : file_(file) {
+  const int result =
+      sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+  if (result != SQLITE_OK) {
+    const std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(result);
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw Error("Cannot open the database " + file.string() + ": " + message + ".");
+  }
+  try {
+    sqlite3_busy_timeout(db_, 2000);
+    Execute("PRAGMA journal_mode=WAL");
+    Execute("PRAGMA synchronous=FULL");
+  } catch (const Error&) {
+    sqlite3_close(db_);
+    db_ = nullptr;
+    throw;
+  }
+}
+
+SqlitePersistence::~SqlitePersistence() {
+  statements_.clear();
+  if (db_) sqlite3_close(db_);
+}
+
+void SqlitePersistence::Fail(const std::string& what) {
+  throw Error(what + ": " + sqlite3_errmsg(db_) + " (" + file_.string() + ").");
+}
+
+void SqlitePersistence::Execute(const std::string& sql) {
+  char* message = nullptr;
+  if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+    const std::string text = message ? message : sqlite3_errmsg(db_);
+    sqlite3_free(message);
+    throw Error("The database " + file_.string() + " refused a change: " + text + ".");
+  }
+}
+
+SqlitePersistence::Statement SqlitePersistence::Prepare(const std::string& sql) {
+  sqlite3_stmt* statement = nullptr;
+  if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {
+    Fail("Cannot prepare a database statement");
+  }
+  return Statement(statement);
+}
+
+void SqlitePersistence::PrepareTable(const TableDef& table) {
+  std::string create = "CREATE TABLE IF NOT EXISTS " + Quote(table.Name) + " (";
+  if (KeyPosition(table) < 0) {
+    create += Quote(kHiddenKeyColumn) + " INTEGER PRIMARY KEY AUTOINCREMENT, ";
+  }
+  for (std::size_t i = 0; i < table.Fields.size(); ++i) {
+    const FieldDef& field = table.Fields[i];
+    if (i > 0) create += ", ";
+    create += Quote(field.Name);
+    switch (field.Type) {
+      case FieldType::AutoInc:
+        create += " INTEGER PRIMARY KEY AUTOINCREMENT";
+        break;
+      case FieldType::Integer:
+      case FieldType::SmallInt:
+        create += " INTEGER";
+        break;
+      case FieldType::String:
+        create += " TEXT";
+        break;
+    }
+  }
+  Execute(create + ")");
+
+  // A stored table must have a column for every declared field.
+  Statement info = Prepare("PRAGMA table_info(" + Quote(table.Name) + ")");
+  std::vector<std::string> columns;
+  while (sqlite3_step(info.get()) == SQLITE_ROW) {
+    columns.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(info.get(), 1)));
+  }
+  for (const FieldDef& field : table.Fields) {
+    bool found = false;
+    for (const std::string& column : columns) found = found || SameName(column, field.Name);
+    if (!found) {
+      throw Error("Table " + table.Name + " is damaged: it has no field '" + field.Name + "'.");
+    }
+  }
+}
+
+void SqlitePersistence::ReadTable(
+    const TableDef& table,
+    const std::function<void(std::int64_t key, std::vector<StoredValue>& values)>& row) {
+  std::string select = "SELECT " + KeyColumn(table);
+  for (const FieldDef& field : table.Fields) select += ", " + Quote(field.Name);
+  select += " FROM " + Quote(table.Name) + " ORDER BY " + KeyColumn(table);
+  Statement statement = Prepare(select);
+  sqlite3_stmt* s = statement.get();
+  std::vector<StoredValue> values(table.Fields.size());
+  int result;
+  while ((result = sqlite3_step(s)) == SQLITE_ROW) {
+    const std::int64_t key = sqlite3_column_int64(s, 0);
+    for (std::size_t i = 0; i < table.Fields.size(); ++i) {
+      const FieldDef& field = table.Fields[i];
+      const int column = static_cast<int>(i) + 1;
+      StoredValue& value = values[i];
+      value = StoredValue();
+      const int type = sqlite3_column_type(s, column);
+      if (type == SQLITE_NULL) continue;
+      value.IsNull = false;
+      const auto* raw = reinterpret_cast<const char*>(sqlite3_column_text(s, column));
+      const std::string_view utf8(raw, sqlite3_column_bytes(s, column));
+      const auto damaged = [&](const std::string& what) {
+        return Error("Table " + table.Name + " is damaged: field '" + field.Name + "' of record " +
+                     std::to_string(key) + " " + what + ".");
+      };
+      if (field.Type == FieldType::String) {
+        std::optional<std::string> bytes = Utf8ToBytes(utf8, field.Encoding);
+        if (!bytes) throw damaged("holds a character its code page cannot store");
+        value.Text = std::move(*bytes);
+      } else {
+        value.IsInteger = true;
+        if (type == SQLITE_INTEGER) {
+          value.Integer = sqlite3_column_int64(s, column);
+        } else {
+          const std::optional<std::int64_t> number = ParseInteger(utf8);
+          if (!number) throw damaged("holds no integer");
+          value.Integer = *number;
+        }
+      }
+    }
+    row(key, values);
+  }
+  if (result != SQLITE_DONE) Fail("Cannot read table " + table.Name);
+}
+
+SqlitePersistence::TableStatements& SqlitePersistence::StatementsOf(const TableDef& table) {
+  auto found = statements_.find(table.Name);
+  if (found != statements_.end()) return found->second;
+  std::string columns;
+  std::string parameters;
+  std::string assignments;
+  for (const FieldDef& field : table.Fields) {
+    if (field.Type == FieldType::AutoInc) continue;
+    if (!columns.empty()) {
+      columns += ", ";
+      parameters += ", ";
+      assignments += ", ";
+    }
+    columns += Quote(field.Name);
+    parameters += "?";
+    assignments += Quote(field.Name) + " = ?";
+  }
+  TableStatements statements;
+  statements.Insert = Prepare("INSERT INTO " + Quote(table.Name) + " (" + columns + ") VALUES (" +
+                              parameters + ")");
+  statements.Update = Prepare("UPDATE " + Quote(table.Name) + " SET " + assignments + " WHERE " +
+                              KeyColumn(table) + " = ?");
+  statements.Delete =
+      Prepare("DELETE FROM " + Quote(table.Name) + " WHERE " + KeyColumn(table) + " = ?");
+  return statements_.emplace(table.Name, std::move(statements)).first->second;
+}
+
+void SqlitePersistence::BindValues(sqlite3_stmt* statement, const TableDef& table,
+                                   const std::vector<StoredValue>& values) {
+  sqlite3_reset(statement);
+  sqlite3_clear_bindings(statement);
+  int parameter = 1;
+  for (std::size_t i = 0; i < table.Fields.size(); ++i) {
+    const FieldDef& field = table.Fields[i];
+    if (field.Type == FieldType::AutoInc) continue;
+    const StoredValue& value = values[i];
+    if (value.IsNull) {
+      sqlite3_bind_null(statement, parameter);
+    } else if (value.IsInteger) {
+      sqlite3_bind_int64(statement, parameter, value.Integer);
+    } else {
+      const std::string utf8 = BytesToUtf8(value.Text, field.Encoding);
+      sqlite3_bind_text(statement, parameter, utf8.data(), static_cast<int>(utf8.size()),
+                        SQLITE_TRANSIENT);
+    }
+    ++parameter;
+  }
+}
+
+template <typename Write>
+void SqlitePersistence::RunWrite(const TableDef& table, const Write& write) {
+  if (bulkDepth_ == 0) {
+    if (!write()) Fail("Cannot write table " + table.Name);
+    return;
+  }
+  Execute("SAVEPOINT one_write");
+  if (!write()) {
+    const std::string message = sqlite3_errmsg(db_);
+    Execute("ROLLBACK TO one_write");
+    Execute("RELEASE one_write");
+    throw Error("Cannot write table " + table.Name + ": " + message + " (" + file_.string() + ").");
+  }
+  Execute("RELEASE one_write");
+}
+
+std::int64_t SqlitePersistence::InsertRecord(const TableDef& table,
+                                             const std::vector<StoredValue>& values) {
+  sqlite3_stmt* statement = StatementsOf(table).Insert.get();
+  BindValues(statement, table, values);
+  RunWrite(table, [&] { return sqlite3_step(statement) == SQLITE_DONE; });
+  sqlite3_reset(statement);
+  return sqlite3_last_insert_rowid(db_);
+}
+
+void SqlitePersistence::UpdateRecord(const TableDef& table, std::int64_t key,
+                                     const std::vector<StoredValue>& values) {
+  sqlite3_stmt* statement = StatementsOf(table).Update.get();
+  BindValues(statement, table, values);
+  sqlite3_bind_int64(statement, sqlite3_bind_parameter_count(statement), key);
+  RunWrite(table, [&] { return sqlite3_step(statement) == SQLITE_DONE; });
+  sqlite3_reset(statement);
+  if (sqlite3_changes(db_) != 1) {
+    throw Error("Table " + table.Name + ": record " + std::to_string(key) +
+                " is no longer in the database " + file_.string() + ".");
+  }
+}
+
+void SqlitePersistence::DeleteRecord(const TableDef& table, std::int64_t key) {
+  sqlite3_stmt* statement = StatementsOf(table).Delete.get();
+  sqlite3_reset(statement);
+  sqlite3_bind_int64(statement, 1, key);
+  RunWrite(table, [&] { return sqlite3_step(statement) == SQLITE_DONE; });
+  sqlite3_reset(statement);
+}
+
+void SqlitePersistence::BeginBulk() {
+  if (bulkDepth_ == 0) Execute("BEGIN IMMEDIATE");
+  ++bulkDepth_;
+}
+
+void SqlitePersistence::CommitBulk() {
+  if (bulkDepth_ == 0) return;
+  if (--bulkDepth_ > 0) return;
+  try {
+    Execute("COMMIT");
+  } catch (const Error&) {
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    throw;
+  }
+}
 
 }  // namespace store

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,13 +65,31 @@ class SqlitePersistence {
   void CommitBulk();
 
  private:
-  void Execute(const char* sql);
+  struct StatementDeleter {
+    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+  };
+  using Statement = std::unique_ptr<sqlite3_stmt, StatementDeleter>;
+  // The prepared writes of one table.
+  struct TableStatements {
+    Statement Insert;
+    Statement Update;
+    Statement Delete;
+  };
+
+  void Execute(const std::string& sql);
+  Statement Prepare(const std::string& sql);
+  TableStatements& StatementsOf(const TableDef& table);
+  void BindValues(sqlite3_stmt* statement, const TableDef& table,
+                  const std::vector<StoredValue>& values);
+  // Runs one write: on its own (SQLite commits it) or, inside a bulk transaction, in a savepoint.
   template <typename Write>
-  void InTransaction(const Write& write);
+  void RunWrite(const TableDef& table, const Write& write);
+  [[noreturn]] void Fail(const std::string& what);
 
   std::filesystem::path file_;
   sqlite3* db_ = nullptr;
   int bulkDepth_ = 0;
+  std::map<std::string, TableStatements> statements_;
 };
 
 }  // namespace store

@@ -1,0 +1,66 @@
+#include "store/Collation.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace store {
+
+namespace {
+
+constexpr unsigned char kSmallE = 0xE5;     // е
+constexpr unsigned char kSmallYo = 0xB8;    // ё
+constexpr unsigned char kCapitalYo = 0xA8;  // Ё
+
+constexpr std::array<unsigned char, 256> MakeFoldTable() {
+  std::array<unsigned char, 256> table{};
+  for (int b = 0; b < 256; ++b) table[b] = static_cast<unsigned char>(b);
+  for (int b = 'A'; b <= 'Z'; ++b) table[b] = static_cast<unsigned char>(b + 0x20);
+  for (int b = 0xC0; b <= 0xDF; ++b) table[b] = static_cast<unsigned char>(b + 0x20);
+  // The Cyrillic capitals outside А-Я and their small letters.
+  constexpr std::pair<int, int> kPairs[] = {
+      {0x80, 0x90},           {0x81, 0x83}, {0x8A, 0x9A}, {0x8C, 0x9C}, {0x8D, 0x9D},
+      {0x8E, 0x9E},           {0x8F, 0x9F}, {0xA1, 0xA2}, {0xA3, 0xBC}, {0xA5, 0xB4},
+      {kCapitalYo, kSmallYo}, {0xAA, 0xBA}, {0xAF, 0xBF}, {0xB2, 0xB3}, {0xBD, 0xBE}};
+  for (auto [upper, lower] : kPairs) table[upper] = static_cast<unsigned char>(lower);
+  return table;
+}
+
+// Sort weight of a byte under case-insensitive comparison: its folded value doubled, with ё
+// taking the odd weight just above е.
+constexpr std::array<std::uint16_t, 256> MakeWeightTable() {
+  constexpr auto fold = MakeFoldTable();
+  std::array<std::uint16_t, 256> table{};
+  for (int b = 0; b < 256; ++b) {
+    const unsigned char folded = fold[b];
+    table[b] = folded == kSmallYo ? static_cast<std::uint16_t>(kSmallE * 2 + 1)
+                                  : static_cast<std::uint16_t>(folded * 2);
+  }
+  return table;
+}
+
+constexpr auto kFold = MakeFoldTable();
+constexpr auto kWeight = MakeWeightTable();
+
+}  // namespace
+
+unsigned char FoldCase1251(unsigned char byte) { return kFold[byte]; }
+
+int CompareText(std::string_view a, std::string_view b, bool caseInsensitive) {
+  const std::size_t common = std::min(a.size(), b.size());
+  if (!caseInsensitive) {
+    const int result = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
+    if (result != 0) return result;
+  } else {
+    for (std::size_t i = 0; i < common; ++i) {
+      const int wa = kWeight[static_cast<unsigned char>(a[i])];
+      const int wb = kWeight[static_cast<unsigned char>(b[i])];
+      if (wa != wb) return wa - wb;
+    }
+  }
+  if (a.size() == b.size()) return 0;
+  return a.size() < b.size() ? -1 : 1;
+}
+
+}  // namespace store

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "store/TableDef.h"
+#include "text/Codepage.h"
+
+namespace store {
+
+// The code page that converts a field's bytes to and from Unicode. ASCII fields convert as
+// Windows-1251, its superset, so that no byte is ever lost.
+text::Codepage CodepageOf(TextEncoding encoding);
+
+// A field's bytes as UTF-8, and back (nothing when the text holds a character the code page
+// cannot store). Pure ASCII passes through unchanged.
+std::string BytesToUtf8(std::string_view bytes, TextEncoding encoding);
+std::optional<std::string> Utf8ToBytes(std::string_view utf8, TextEncoding encoding);
+
+}  // namespace store
