@@ -1,0 +1,145 @@
+#include "datatool/Commands.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <exception>
+#include <ostream>
+#include <system_error>
+
+#include "datatool/DictionaryCheck.h"
+#include "exchange/Export.h"
+#include "exchange/Import.h"
+#include "speech/PartCounts.h"
+#include "store/DataModul.h"
+
+namespace datatool {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The part-of-speech captions by code.
+constexpr std::string_view kPartCaptions[] = {"UNKNOWN",   "VERB",         "NOUN",
+                                              "ADJECTIVE", "SERVICE WORD", "WORD COLLOCATION"};
+
+// A file named on the command line, relative to the working directory unless absolute.
+QString PathText(const fs::path& workingDirectory, const std::string& file) {
+  const fs::path path = fs::path(file).is_absolute() ? fs::path(file) : workingDirectory / file;
+  return QString::fromStdString(path.string());
+}
+
+// Opens the dictionary of `workingDirectory`, runs `work` on it and closes it, so that everything
+// written is on disk when this returns.
+template <typename Work>
+void WithDictionary(const fs::path& workingDirectory, Work work) {
+  TDataModul data(workingDirectory);
+  data.DataModuleCreate();
+  work(data);
+  data.DataModuleDestroy();
+}
+
+int Create(const fs::path& folder, std::ostream& out, std::ostream& err) {
+  const fs::path dataFolder = folder / "data";
+  if (fs::exists(dataFolder)) {
+    err << "vocamir-data: " << dataFolder.string()
+        << " already exists; a dictionary is never overwritten.\n";
+    return kFailed;
+  }
+  std::error_code error;
+  fs::create_directories(dataFolder, error);
+  if (error) {
+    err << "vocamir-data: cannot create " << dataFolder.string() << ": " << error.message() << "\n";
+    return kFailed;
+  }
+  WithDictionary(folder, [](TDataModul&) {});
+  out << "Created an empty dictionary in " << dataFolder.string() << ".\n";
+  return kOk;
+}
+
+int Import(const fs::path& workingDirectory, const std::string& file, std::ostream& out) {
+  exchange::ImportResult result;
+  WithDictionary(workingDirectory, [&](TDataModul& data) {
+    result = exchange::ImportDocument(data, PathText(workingDirectory, file));
+  });
+  out << "Imported " << result.Added << " meanings; " << result.Skipped
+      << " were in the dictionary already.\n";
+  return kOk;
+}
+
+int Export(const fs::path& workingDirectory, const std::string& file, bool marked,
+           std::ostream& out) {
+  const std::string date =
+      QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+  int count = 0;
+  WithDictionary(workingDirectory, [&](TDataModul& data) {
+    count = marked ? exchange::SelectMarkedWords(data) : exchange::SelectAllWords(data);
+    exchange::ExportDocument(data, PathText(workingDirectory, file), count, date);
+    exchange::ReleaseWordFilters(data);
+  });
+  out << "Exported " << count << (marked ? " marked" : "") << " meanings to " << file << ".\n";
+  return kOk;
+}
+
+int Check(const fs::path& workingDirectory, std::ostream& out) {
+  std::vector<std::string> problems;
+  WithDictionary(workingDirectory, [&](TDataModul& data) { problems = CheckDictionary(data); });
+  for (const std::string& problem : problems) out << problem << "\n";
+  if (problems.empty()) {
+    out << "No problems found.\n";
+    return kOk;
+  }
+  out << problems.size() << " problems found.\n";
+  return kFailed;
+}
+
+int Stats(const fs::path& workingDirectory, std::ostream& out) {
+  speech::PartCounts counts;
+  WithDictionary(workingDirectory, [&](TDataModul& data) {
+    data.HETable.SetFiltered(false);
+    counts = speech::CountParts(data.HETable);
+  });
+  int withoutPart = counts.All;
+  for (std::size_t part = 0; part < counts.ByPart.size(); ++part) {
+    out << kPartCaptions[part] << ": " << counts.ByPart[part] << "\n";
+    withoutPart -= counts.ByPart[part];
+  }
+  if (withoutPart > 0) out << "no part of speech: " << withoutPart << "\n";
+  out << "meanings: " << counts.All << "\n";
+  return kOk;
+}
+
+}  // namespace
+
+std::string UsageText() {
+  return "Usage: vocamir-data COMMAND\n"
+         "Works on the dictionary in ./data unless the command says otherwise.\n"
+         "  create DIR             make DIR/data with an empty dictionary\n"
+         "  import FILE            import an exchange document; new words are marked\n"
+         "  export FILE [--marked] export all words, or only the marked ones (their marks are "
+         "cleared)\n"
+         "  check                  report broken links between the words of a meaning and verbs "
+         "without forms\n"
+         "  stats                  count the meanings by part of speech\n";
+}
+
+int RunCommand(const std::vector<std::string>& arguments, const fs::path& workingDirectory,
+               std::ostream& out, std::ostream& err) {
+  const std::string command = arguments.empty() ? std::string() : arguments[0];
+  const std::size_t count = arguments.size();
+  try {
+    if (command == "create" && count == 2) return Create(workingDirectory / arguments[1], out, err);
+    if (command == "import" && count == 2) return Import(workingDirectory, arguments[1], out);
+    if (command == "export" && (count == 2 || (count == 3 && arguments[2] == "--marked"))) {
+      return Export(workingDirectory, arguments[1], count == 3, out);
+    }
+    if (command == "check" && count == 1) return Check(workingDirectory, out);
+    if (command == "stats" && count == 1) return Stats(workingDirectory, out);
+  } catch (const std::exception& error) {
+    err << "vocamir-data: " << error.what() << "\n";
+    return kFailed;
+  }
+  err << UsageText();
+  return kUsage;
+}
+
+}  // namespace datatool

@@ -1,0 +1,18 @@
+#pragma once
+
+// Consistency checks of a dictionary: the three records of each meaning must name each other, and
+// every Hebrew verb must carry its conjugation forms.
+
+#include <string>
+#include <vector>
+
+class TDataModul;
+
+namespace datatool {
+
+// Reads the three word tables and the two verb-form tables (each unfiltered; the cursors move)
+// and returns one line per problem found, by language and key; an empty list means the dictionary
+// is sound. Throws store::Error when a table cannot be read.
+std::vector<std::string> CheckDictionary(TDataModul& data);
+
+}  // namespace datatool
