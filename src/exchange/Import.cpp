@@ -34,6 +34,14 @@ void Unfilter(store::Table& table) {
   if (table.Filtered()) table.SetFiltered(false);
 }
 
+// Looks up an item on the active index. An empty item finds a record whose item is empty, since
+// the tables keep an empty text and an empty field alike; empty fields come first in any index.
+bool FindItem(store::Table& table, const store::Field& indexed, const std::string& item) {
+  if (!item.empty()) return table.FindKey(item);
+  table.First();
+  return !table.IsEmpty() && indexed.AsString().empty();
+}
+
 // Inserts and posts an empty record, so that it gets its key, and returns the key.
 int InsertKeyed(store::Table& table, const store::Field& key) {
   table.Insert();
@@ -50,11 +58,12 @@ class UnitCommitter {
   // all three are there, whether or not they belong to one meaning.
   bool IsDuplicate(const ExchangeUnit& unit) {
     UseIndex(Data.RUTable, "item_index");
-    const bool russian = Data.RUTable.FindKey(unit.Words[kRussian].Item);
+    const bool russian = FindItem(Data.RUTable, Fields.Russian.Item, unit.Words[kRussian].Item);
     UseIndex(Data.ENTable, "item_index");
-    const bool english = Data.ENTable.FindKey(unit.Words[kEnglish].Item);
+    const bool english = FindItem(Data.ENTable, Fields.English.Item, unit.Words[kEnglish].Item);
     UseIndex(Data.HETable, "invert_index");
-    const bool hebrew = Data.HETable.FindKey(text::InvertText(unit.Words[kHebrew].Item));
+    const bool hebrew = FindItem(Data.HETable, Fields.Hebrew.ItemInvert,
+                                 text::InvertText(unit.Words[kHebrew].Item));
     return russian && english && hebrew;
   }
 

@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "GoldenFile.h"
+#include "TestDictionary.h"
+#include "exchange/ExchangeError.h"
+#include "exchange/Export.h"
+#include "exchange/Import.h"
+
+namespace exchange {
+namespace {
+
+constexpr char kDate[] = "09.12.2026";
+
+// A document of one unit per line of `units`, each line the unit's inner elements.
+std::string Document(std::initializer_list<std::string_view> units) {
+  std::string document = "<?xml version='1.0' encoding='Windows-1252'?>\r\n <Root>\r\n";
+  for (std::string_view unit : units) {
+    document += "<Unit>";
+    document += unit;
+    document += "</Unit>\r\n";
+  }
+  return document + " </Root>";
+}
+
+constexpr std::string_view kNoun =
+    "<Common><Part>2</Part><Topic>3</Topic></Common>"
+    "<WordRU><Item>\xC4\xCE\xCC</Item><Speech>\xE4\xEE_\xEC</Speech><Sex>1</Sex></WordRU>"
+    "<WordHE><Item>\xFA\xE9\xE1</Item><Speech>\xE1\xE0_\xE8\xF2</Speech><Sex>2</Sex>"
+    "<Shoresh></Shoresh><Binyan>0</Binyan></WordHE>"
+    "<WordEN><Item>HOUSE</Item><Speech>hau_s</Speech><Sex>0</Sex></WordEN>";
+
+class ImportTest : public testing::Test {
+ protected:
+  TDataModul& Data() { return Dictionary.Data(); }
+
+  // Exports every word of the dictionary, in record-key order, and returns the document.
+  std::string ExportAll(const QString& name) {
+    Data().RUTable.SetIndexName("RUTableIndex1");
+    SelectMarkedWords(Data());
+    const int count = SelectAllWords(Data());
+    EXPECT_TRUE(ExportDocument(Data(), Dictionary.FilePath(name), count, kDate));
+    ReleaseWordFilters(Data());
+    return ReadBytes(Dictionary.FilePath(name));
+  }
+
+  int Count(store::Table& table) {
+    if (table.Filtered()) table.SetFiltered(false);
+    return table.RecordCount();
+  }
+
+  std::array<int, 3> Counts() {
+    return {Count(Data().RUTable), Count(Data().HETable), Count(Data().ENTable)};
+  }
+
+  // The last record's value of a field ("" when empty).
+  std::string Last(store::Table& table, std::string_view field) {
+    table.SetIndexName("");
+    table.Last();
+    return table.FieldByName(field).AsString();
+  }
+
+  TestDictionary Dictionary;
+};
+
+TEST_F(ImportTest, AFullExportImportedIntoTheSameDictionaryAddsNothing) {
+  FillSmallDictionary(Dictionary, SmallDictionary::Consistent);
+  ExportAll("full.xml");
+  const auto before = Counts();
+  const ImportResult result = ImportDocument(Data(), Dictionary.FilePath("full.xml"));
+  EXPECT_EQ(result.Added, 0);
+  EXPECT_EQ(result.Skipped, 5);
+  EXPECT_EQ(Counts(), before);
+}
+
+TEST_F(ImportTest, RoundTripThroughAnEmptyDictionaryGivesTheSameDocument) {
+  FillSmallDictionary(Dictionary, SmallDictionary::Consistent);
+  const std::string first = ExportAll("first.xml");
+
+  TestDictionary empty;
+  const ImportResult result = ImportDocument(empty.Data(), Dictionary.FilePath("first.xml"));
+  EXPECT_EQ(result.Added, 5);
+  empty.Data().RUTable.SetIndexName("RUTableIndex1");
+  const int count = SelectMarkedWords(empty.Data());  // every imported word is marked
+  ASSERT_EQ(count, 5);
+  ASSERT_TRUE(ExportDocument(empty.Data(), empty.FilePath("second.xml"), count, kDate));
+  EXPECT_EQ(ReadBytes(empty.FilePath("second.xml")), first);
+}
+
+TEST_F(ImportTest, AUnitWithOneNewWordAddsAWholeMeaning) {
+  FillSmallDictionary(Dictionary, SmallDictionary::Consistent);
+  const auto before = Counts();
+  std::string unit(kNoun);
+  unit.replace(unit.find("\xC4\xCE\xCC"), 3, "\xC4\xCE\xCC\xC8\xCA");  // a new Russian word
+  const ImportResult result = ImportBytes(Data(), Document({unit}));
+  EXPECT_EQ(result.Added, 1);
+  EXPECT_EQ(Counts(), (std::array<int, 3>{before[0] + 1, before[1] + 1, before[2] + 1}));
+
+  const int ru = std::stoi(Last(Data().RUTable, "Id"));
+  const int he = std::stoi(Last(Data().HETable, "id"));
+  const int en = std::stoi(Last(Data().ENTable, "id"));
+  EXPECT_EQ(Last(Data().RUTable, "Item"), "\xC4\xCE\xCC\xC8\xCA");
+  EXPECT_EQ(Last(Data().RUTable, "IdHE"), std::to_string(he));
+  EXPECT_EQ(Last(Data().RUTable, "IdEN"), std::to_string(en));
+  EXPECT_EQ(Last(Data().HETable, "idRU"), std::to_string(ru));
+  EXPECT_EQ(Last(Data().HETable, "idEN"), std::to_string(en));
+  EXPECT_EQ(Last(Data().ENTable, "idRU"), std::to_string(ru));
+  EXPECT_EQ(Last(Data().ENTable, "idHE"), std::to_string(he));
+  EXPECT_EQ(Last(Data().HETable, "Item"), "\xFA\xE9\xE1");
+  EXPECT_EQ(Last(Data().ENTable, "Item"), "HOUSE");
+}
+
+TEST_F(ImportTest, ValuesLandInTheirFieldsWithStressMarksRestored) {
+  const ImportResult result = ImportBytes(Data(), Document({kNoun}));
+  ASSERT_EQ(result.Added, 1);
+  store::Table& ru = Data().RUTable;
+  store::Table& he = Data().HETable;
+  store::Table& en = Data().ENTable;
+  EXPECT_EQ(Last(ru, "RussianSpeech"), "\xE4\xEE<\xEC");
+  EXPECT_EQ(Last(he, "HebrSpeech"), "\xE1\xE0<\xE8\xF2");
+  EXPECT_EQ(Last(en, "EnglishSpeech"), "hau<s");
+  EXPECT_EQ(Last(he, "Item_Invert"), "\xE1\xE9\xFA");
+  for (store::Table* table : {&ru, &he, &en}) {
+    EXPECT_EQ(Last(*table, "Part"), "2");
+    EXPECT_EQ(Last(*table, "Topic"), "3");
+    EXPECT_EQ(Last(*table, "Select"), "*");
+  }
+  EXPECT_EQ(Last(ru, "Sex"), "1");
+  EXPECT_EQ(Last(he, "Sex"), "2");
+  EXPECT_EQ(Last(en, "Sex"), "0");
+  EXPECT_EQ(Last(he, "Binyan"), "0");
+  EXPECT_TRUE(he.FieldByName("Root").IsNull());
+  EXPECT_EQ(Count(Data().GLTABLE), 0);
+  EXPECT_EQ(Count(Data().NekudotTable), 0);
+}
+
+TEST_F(ImportTest, AVerbGetsItsFormsAtTheirPositions) {
+  const std::string verb =
+      "<WordHE><Item>\xE1\xFA\xEB</Item><Shoresh>\xE1\xFA\xEB\xE4</Shoresh><Binyan>1</Binyan>"
+      "<Verb><Spelling><Present><Zahar>s1</Zahar><Rabot>s4</Rabot></Present>"
+      "<Past><Hen>s14</Hen></Past>"
+      "<Command><Zahar>s25</Zahar><Nekiva>s26</Nekiva><Rabim>s27</Rabim><Rabot>no</Rabot>"
+      "</Command><Process>s28</Process></Spelling>"
+      "<Pronunciation><Future><Ani>p_15</Ani></Future><Command><Rabim>p_27</Rabim>"
+      "<Rabot>no</Rabot></Command></Pronunciation></Verb></WordHE>";
+  ASSERT_EQ(ImportBytes(Data(), Document({verb})).Added, 1);
+  store::Table& gl = Data().GLTABLE;
+  store::Table& nk = Data().NekudotTable;
+  ASSERT_EQ(Count(gl), 1);
+  ASSERT_EQ(Count(nk), 1);
+  gl.First();
+  nk.First();
+  for (int position = 1; position <= 28; ++position) {
+    std::string spelling;
+    if (position == 1 || position == 4 || position == 14 || position >= 25) {
+      spelling = "s" + std::to_string(position);
+    }
+    std::string pronunciation;
+    if (position == 15 || position == 27) pronunciation = "p<" + std::to_string(position);
+    EXPECT_EQ(gl.Fields(position).AsString(), spelling) << position;
+    EXPECT_EQ(nk.Fields(position).AsString(), pronunciation) << position;
+  }
+  EXPECT_EQ(gl.FieldByName("IdHE").AsString(), Last(Data().HETable, "id"));
+  EXPECT_EQ(gl.FieldByName("IdNekudot").AsString(), nk.FieldByName("Id").AsString());
+  EXPECT_EQ(Last(Data().HETable, "Root_Invert"), "\xE4\xEB\xFA\xE1");
+  EXPECT_EQ(Last(Data().HETable, "Binyan"), "1");
+}
+
+TEST_F(ImportTest, AVerbUnitWithoutFormsDoesNotInheritTheFormsBeforeIt) {
+  const std::string first =
+      "<WordRU><Item>A</Item><WordHE><Binyan>1</Binyan>"
+      "<Spelling><Present><Zahar>old</Zahar></Present></Spelling>";
+  const std::string second = "<WordRU><Item>B</Item><WordHE><Binyan>2</Binyan>";
+  ASSERT_EQ(ImportBytes(Data(), Document({first, second})).Added, 2);
+  store::Table& gl = Data().GLTABLE;
+  ASSERT_EQ(Count(gl), 2);
+  gl.SetIndexName("");
+  gl.Last();
+  EXPECT_TRUE(gl.Fields(1).IsNull());
+}
+
+TEST_F(ImportTest, UnrecognisedTagsLoseTheirContent) {
+  ASSERT_EQ(ImportBytes(Data(), Document({"<WordRU><item>lost</item><Item lang='ru'>lost</Item>"
+                                          "<Sex>1</Sex><WordEN><Item>kept</Item>"}))
+                .Added,
+            1);
+  EXPECT_TRUE(Data().RUTable.FieldByName("Item").IsNull());
+  EXPECT_EQ(Last(Data().RUTable, "Sex"), "1");
+  EXPECT_EQ(Last(Data().ENTable, "Item"), "kept");
+}
+
+TEST_F(ImportTest, ARepeatedUnitIsSkipped) {
+  const ImportResult result = ImportBytes(Data(), Document({kNoun, kNoun, kNoun}));
+  EXPECT_EQ(result.Added, 1);
+  EXPECT_EQ(result.Skipped, 2);
+  EXPECT_EQ(Counts(), (std::array<int, 3>{1, 1, 1}));
+}
+
+TEST_F(ImportTest, AFilterOfTheWindowDoesNotHideDuplicates) {
+  ASSERT_EQ(ImportBytes(Data(), Document({kNoun})).Added, 1);
+  Data().RUTable.SetFilter("Part = '4'");
+  Data().RUTable.SetFiltered(true);
+  Data().HETable.SetFilter("Part = '4'");
+  Data().HETable.SetFiltered(true);
+  EXPECT_EQ(ImportBytes(Data(), Document({kNoun})).Added, 0);
+}
+
+TEST_F(ImportTest, ABadCodeStopsTheImportAndKeepsTheUnitsBefore) {
+  const std::string bad = "<WordRU><Item>B</Item></WordRU><Common><Part>x</Part></Common>";
+  try {
+    ImportBytes(Data(), Document({kNoun, bad, "<WordRU><Item>C</Item>"}));
+    FAIL() << "no error";
+  } catch (const ExchangeError& error) {
+    const std::string text = error.what();
+    EXPECT_NE(text.find("Part"), std::string::npos) << text;
+    EXPECT_NE(text.find("1 new meaning"), std::string::npos) << text;
+  }
+  Dictionary.Reopen();
+  EXPECT_EQ(Counts(), (std::array<int, 3>{1, 1, 1}));
+  EXPECT_EQ(Last(Data().RUTable, "Item"), "\xC4\xCE\xCC");
+}
+
+TEST_F(ImportTest, LeavesTheWordTablesUnfilteredOnTheirLastRecords) {
+  FillSmallDictionary(Dictionary, SmallDictionary::Consistent);
+  Data().RUTable.SetFilter("Select = '*'");
+  Data().RUTable.SetFiltered(true);
+  ImportBytes(Data(), Document({kNoun, "<WordRU><Item>\xDF</Item>"}));
+  EXPECT_EQ(Data().RUTable.IndexName(), "item_index");
+  EXPECT_EQ(Data().ENTable.IndexName(), "item_index");
+  EXPECT_EQ(Data().HETable.IndexName(), "invert_index");
+  for (store::Table* table : {&Data().RUTable, &Data().HETable, &Data().ENTable}) {
+    EXPECT_FALSE(table->Filtered()) << table->TableName();
+    EXPECT_TRUE(table->Eof()) << table->TableName();
+  }
+  EXPECT_EQ(Data().RUTable.FieldByName("Item").AsString(), "\xDF");
+}
+
+TEST_F(ImportTest, ProgressCanCancelBetweenUnits) {
+  std::vector<std::string> units;
+  for (int i = 0; i < 600; ++i) units.push_back("<WordRU><Item>W" + std::to_string(i) + "</Item>");
+  std::string document;
+  for (const std::string& unit : units) document += unit + "</Unit>";
+  std::vector<std::pair<int, int>> reported;
+  const ImportResult result = ImportBytes(Data(), document, [&](int done, int total) {
+    reported.emplace_back(done, total);
+    return done < 512;
+  });
+  EXPECT_TRUE(result.Cancelled);
+  EXPECT_EQ(result.Added, 512);
+  EXPECT_EQ(reported, (std::vector<std::pair<int, int>>{{256, 600}, {512, 600}}));
+  EXPECT_EQ(Counts(), (std::array<int, 3>{512, 512, 512}));
+}
+
+TEST_F(ImportTest, AFileThatCannotBeReadIsNamed) {
+  for (const QString& path : {Dictionary.FilePath("missing.xml"), Dictionary.Folder()}) {
+    try {
+      ImportDocument(Data(), path);
+      ADD_FAILURE() << "no error for " << path.toStdString();
+    } catch (const ExchangeError& error) {
+      EXPECT_NE(std::string(error.what()).find(QDir::toNativeSeparators(path).toStdString()),
+                std::string::npos)
+          << error.what();
+    }
+  }
+  EXPECT_EQ(Counts(), (std::array<int, 3>{0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace exchange
