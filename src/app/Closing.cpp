@@ -1,0 +1,42 @@
+// Closing the main window, "Exit", "Abaut" and the hand-over to the notification-area icon.
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QTimer>
+
+#include "app/Abaut.h"
+#include "app/Find.h"
+#include "app/Instances.h"
+#include "app/TrayIcon.h"
+#include "editor/Add.h"
+#include "speech/Formshare.h"
+
+void TFormSelect::NExitClick() { close(); }
+
+void TFormSelect::N3Click() {
+  auto* about = new TFormHelp(instances_, this);
+  about->setAttribute(Qt::WA_DeleteOnClose);
+  about->show();
+}
+
+// The mode is judged by the menus: "Learn words" and "Game" are both hidden only while a word
+// is being edited.
+void TFormSelect::FormClose() {
+  const bool editing = !NTich->menuAction()->isVisible() && !NGame->menuAction()->isVisible();
+  if (editing && instances_.FormAdd != nullptr) instances_.FormAdd->hide();
+  if (instances_.Share != nullptr) instances_.Share->hide();
+}
+
+void TFormSelect::closeEvent(QCloseEvent* event) {
+  FormClose();
+  event->accept();
+}
+
+void TFormSelect::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+    // Hiding the window from inside its own state change confuses some window managers.
+    QTimer::singleShot(0, DCMinTray1, &app::TrayIcon::WindowMinimised);
+  }
+}

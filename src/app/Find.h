@@ -1,0 +1,281 @@
+#pragma once
+
+// TFormSelect, the main window (single instance FormSelect): the dictionary browser with its three
+// language pages, and the frame of everything else. It owns the main menu, the tool bars, the
+// theme list, the status bar and the notification-area icon, and switches between the four modes
+// (dictionary, word editing, lesson, game) with SetWorkMode.
+//
+// Every component is a named member whose objectName is the member's name. The member functions
+// are defined in the folder of the subsystem that owns them (see the sections below); each
+// handler connected to a signal runs inside the event guard (app/EventGuard.h).
+//
+// Other folders add member declarations only inside the section marked for their folder.
+
+#include <QChar>
+#include <QMainWindow>
+#include <QString>
+
+#include "app/Dialogs.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QFrame;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QModelIndex;
+class QPushButton;
+class QTabWidget;
+class QTableView;
+class QTimer;
+class QToolBar;
+class QToolButton;
+struct Instances;
+
+namespace app {
+class DisplayOrderEdit;
+class PanelStatusBar;
+class TrayIcon;
+}  // namespace app
+
+namespace browser {
+class ToggleGroup;
+}
+
+class TFormSelect : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // Builds the window with every component in its start state (FormCreate included). The data
+  // module does not exist yet: AttachData binds the grids once start-up has created it.
+  explicit TFormSelect(Instances& instances, QWidget* parent = nullptr);
+  ~TFormSelect() override;
+
+  // Binds the three grids to RUWORDS, Hewords and ENWORDS through the data module's sources.
+  void AttachData();
+
+  // ---- Main menu ----
+  QMenuBar* Menu;
+  QMenu* NTransl;  // "Dictionary"
+  QAction* NNew;
+  QAction* NEdit;
+  QAction* NSelect;
+  QAction* NDel;
+  QAction* N2;
+  QMenu* N7;  // "Sound"
+  QAction* N8;
+  QAction* N10;
+  QAction* N11;
+  QAction* N6;
+  QMenu* NInfo;  // "Data"
+  QAction* N4;
+  QAction* N5;
+  QAction* N13;
+  QAction* Exportdata1;
+  QAction* Importdata1;
+  QMenu* NTich;  // "Learn words"
+  QAction* NTeachBegin;
+  QAction* NVocamirClose;
+  QAction* N19;
+  QAction* NTalk;
+  QAction* NPausa;
+  QAction* Print1;
+  QAction* N22;
+  QAction* NVocamirDel;
+  QAction* NVocamirDelAll;
+  QMenu* NGame;  // "Game"
+  QAction* NGameBegin;
+  QAction* NGameClose;
+  QAction* N20;
+  QMenu* NGameType;  // "Mode"
+  QAction* NRUHE;
+  QAction* NHERU;
+  QAction* NRUEN;
+  QAction* NENRU;
+  QAction* NENHE;
+  QAction* NHEEN;
+  QMenu* NGameSpeak;  // "Speack"
+  QAction* NSoundHE;
+  QAction* NSoundRU;
+  QAction* NSoundEN;
+  QMenu* Settings1;  // "Settings"
+  QAction* Speech1;
+  QAction* Verbs1;
+  QAction* Information1;
+  QMenu* N9;  // "Help"
+  QAction* N3;
+  QAction* NExit;
+
+  // ---- Tool bars ----
+  QToolBar* Menu1;  // dictionary
+  QToolButton* SpeedButton11;
+  QToolButton* SpeedButton10;
+  QToolButton* SpeedButton9;
+  QToolButton* SpeedButton8;
+  QToolBar* MenuSound;  // speech switches and part-of-speech filters
+  QToolButton* SpeedButton1;
+  QToolButton* SpeedButton4;
+  QToolButton* SpeedButton5;
+  QToolButton* SpBVerb;
+  QToolButton* SpBNoun;
+  QToolButton* SpBAdjective;
+  QToolButton* SpBServ;
+  QToolButton* SpBSent;
+  QToolButton* SpBOther;
+  QToolButton* SpeedButton23;
+  QToolBar* Menu2;  // word editing
+  QToolButton* SpeedButton3;
+  QToolButton* SpeedButton19;
+  QToolBar* Menu3;  // lesson
+  QToolButton* SpeedButton6;
+  QToolButton* SpeedButton12;
+  QToolButton* SPSpeak1;
+  QToolButton* SpeedButton16;
+  QToolBar* Menu5;  // game
+  QToolButton* SPSoundRU;
+  QToolButton* SPSoundHE;
+  QToolButton* SPSoundEN;
+  QToolButton* SpeedButton2;
+  QFrame* ToolBarFilter;  // empty strip shown and hidden with the theme list
+  QComboBox* CBTheme;     // "All" and the 15 themes
+  QPushButton* BitBtn1;   // "Deselect"
+
+  // ---- Language pages ----
+  QTabWidget* PageControl1;
+  QWidget* SheetRU;
+  QWidget* SheetHE;
+  QWidget* SheetEN;
+  QLineEdit* Edit3;                // Russian search
+  app::DisplayOrderEdit* Memo1;    // Hebrew word search
+  app::DisplayOrderEdit* Memo2;    // Hebrew root search
+  QLineEdit* Edit1;                // English search
+  QTableView* DBGrid3;             // RUWORDS
+  QTableView* DBGrid2;             // Hewords
+  QTableView* DBGrid1;             // ENWORDS
+  app::PanelStatusBar* StatusBar;  // two panels
+
+  // The area under the pages that holds the lesson list and game windows; the pages cover it.
+  QWidget* ClientArea;
+
+  // ---- Timers, file dialogs, notification-area icon ----
+  QTimer* TimerSelSpeech;      // 100 ms, off at start
+  QTimer* TimerWithautSpeech;  // 1300 ms, off at start
+  app::FileRequest ExportData;
+  app::FileRequest ImportData;
+  app::TrayIcon* DCMinTray1;
+
+  // The language whose keyboard mapping the search boxes use: 1 Russian, 2 Hebrew, 3 English.
+  int InputLanguage = 1;
+
+  // ==== src/app: start-up, modes, layout, closing, About ====
+
+  // Switches to mode 1 (word editing), 2 (lesson) or 4 (game), or back to the dictionary when
+  // `leave` is true. Changes exactly the menu items, tool bars and pages of that mode.
+  void SetWorkMode(int mode, bool leave);
+  // Lays out the pages, grids, boxes, tool bars, theme list, status bar panels and child windows
+  // from the window's current width and height. Runs on every resize and before the first show.
+  void FormPaint();
+  void NExitClick();
+  void N3Click();  // "Abaut": a new About window each time
+
+  // ==== src/browser: pages, search, translation display, filters, word commands ====
+
+  void SheetRUShow();
+  void SheetHEShow();
+  void SheetENShow();
+  // Search boxes: the text changed.
+  void Edit3Change();
+  void Memo1Change();
+  void Memo2Change();
+  void Edit1Change();
+  // Search boxes: a character was typed; `key` is replaced by the letter of the current input
+  // language unless the box lets it pass. A null character drops the key.
+  void Edit3KeyPress(QChar& key);
+  void Memo1KeyPress(QChar& key);
+  void Memo2KeyPress(QChar& key);
+  void Edit1KeyPress(QChar& key);
+  // Hebrew search boxes: a key was released (caret step-back).
+  void Memo1KeyUp(int key);
+  void Memo2KeyUp(int key);
+  // Grids: a key was released (Up and Down show the translation).
+  void DBGrid3KeyUp(int key);
+  void DBGrid2KeyUp(int key);
+  void DBGrid1KeyUp(int key);
+  // Translation display of the current record of RUWORDS, Hewords or ENWORDS.
+  void ShowTranslationRU();
+  void ShowTranslationHE();
+  void ShowTranslationEN();
+  // Grids: a cell was clicked (`column` 0 is the word, 1 the lesson mark).
+  void DBGrid3CellClick(int column);
+  void DBGrid2CellClick(int column);
+  void DBGrid1CellClick(int column);
+  void DBGrid3DblClick();
+  void DBGrid2DblClick();
+  void DBGrid1DblClick();
+  void DBGrid2ColEnter();
+  void DBGrid1ColEnter();
+  // Filters.
+  void ApplyPartFilter(const QString& partCode, int themePosition);
+  void ApplyFilters();
+  void CBThemeChange();
+  void SpBVerbClick();
+  void SpBNounClick();
+  void SpBAdjectiveClick();
+  void SpBServClick();
+  void SpBSentClick();
+  void SpBOtherClick();
+  void SpeedButton23Click();
+  // Word commands.
+  void NSelectClick();
+  void NDelClick();
+  void BitBtn1Click();
+
+  // ==== src/browser/EditCommands.cpp (word editor): add, edit, save, cancel ====
+
+  void NNewClick();
+  void NEditClick();
+  void N4Click();  // "Save"
+  void N5Click();  // "Cancel"
+
+  // ==== src/speech/FindSound.cpp: auto-speak switches and the settings window ====
+
+  // N8, N10 and N11 are checkable; their check marks change only inside these handlers (the
+  // menu's own toggle is undone before the handler runs).
+  void N8Click();
+  void N10Click();
+  void N11Click();
+  void Speech1Click();
+  void Verbs1Click();
+  void Information1Click();
+
+  // ==== src/exchange/FindExchange.cpp: XML export and import ====
+
+  void Exportdata1Click();
+  void Importdata1Click();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // ==== src/app ====
+  void BuildMenu();
+  void BuildToolBars();
+  void BuildPages();
+  void ConnectHandlers();
+  void FormCreate();
+  // Closes the windows of the current mode before the main window closes.
+  void FormClose();
+
+  Instances& instances_;
+  app::Dialogs& dialogs_;
+  QActionGroup* gameTypeGroup_;
+  browser::ToggleGroup* filterGroup_;  // group 3: the seven filter buttons and SpeedButton5
+
+  // ==== src/browser ====
+  bool replacingKey_ = false;  // a mapped key event is on its way to a search box
+};

@@ -1,0 +1,14 @@
+#include "app/Fonts.h"
+
+#include <QStringList>
+
+namespace app {
+
+QFont WordFont(int pointSize) {
+  QFont font;
+  font.setFamilies({QStringLiteral("TRIVEL New"), QStringLiteral("DejaVu Sans")});
+  font.setPointSize(pointSize);
+  return font;
+}
+
+}  // namespace app

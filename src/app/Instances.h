@@ -1,0 +1,25 @@
+#pragma once
+
+// The single instances of the program's windows and data module, filled in by start-up in the
+// order of their creation and handed by reference to every window's constructor. The pointers do
+// not own: start-up owns every instance and keeps them alive until the program ends. A pointer
+// is null until its instance has been created.
+
+class TFormSelect;
+class TDataModul;
+class TShare;
+class TFormAdd;
+class TFormHelp;
+
+namespace app {
+class Dialogs;
+}
+
+struct Instances {
+  app::Dialogs* Dialogs = nullptr;  // the dialog seam, there before any window
+  TFormSelect* FormSelect = nullptr;
+  TDataModul* DataModul = nullptr;
+  TShare* Share = nullptr;
+  TFormAdd* FormAdd = nullptr;
+  TFormHelp* FormHelp = nullptr;
+};

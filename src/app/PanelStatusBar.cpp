@@ -1,0 +1,43 @@
+#include "app/PanelStatusBar.h"
+
+#include <QLabel>
+
+#include "app/DisplayOrder.h"
+#include "browser/MainLayout.h"
+
+namespace app {
+
+PanelStatusBar::PanelStatusBar(QWidget* parent) : QFrame(parent) {
+  for (int i = 0; i < kPanels; ++i) {
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("StatusBarPanel%1").arg(i));
+    label->setAlignment(Qt::AlignCenter);
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setLayoutDirection(Qt::LeftToRight);
+    panels_[i] = label;
+  }
+  LayOutPanels();
+}
+
+void PanelStatusBar::SetPanelText(int panel, const QString& text) {
+  texts_.at(panel) = text;
+  panels_.at(panel)->setText(InStoredOrder(text));
+}
+
+QString PanelStatusBar::PanelText(int panel) const { return texts_.at(panel); }
+
+QLabel* PanelStatusBar::Panel(int panel) const { return panels_.at(panel); }
+
+void PanelStatusBar::LayOutPanels() {
+  const int half = browser::StatusPanelWidth(width());
+  panels_[0]->setGeometry(0, 0, half, height());
+  panels_[1]->setGeometry(half, 0, half, height());
+}
+
+void PanelStatusBar::resizeEvent(QResizeEvent* event) {
+  QFrame::resizeEvent(event);
+  LayOutPanels();
+}
+
+}  // namespace app

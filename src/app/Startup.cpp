@@ -1,0 +1,78 @@
+#include "app/Startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <exception>
+#include <filesystem>
+
+#include "app/Abaut.h"
+#include "app/Dialogs.h"
+#include "app/Find.h"
+#include "app/Icons.h"
+#include "store/DataModul.h"
+#include "store/Error.h"
+
+namespace app {
+namespace {
+
+const QString kTitle = QStringLiteral("Vocamir 3.1");
+const QString kStartFailure = QStringLiteral("Should be installed MS SPEECH API!!!");
+
+}  // namespace
+
+Startup::Startup(Dialogs& dialogs) { instances_.Dialogs = &dialogs; }
+
+// The windows go before the data module whose sources their grids show.
+Startup::~Startup() {
+  formSelect_.reset();
+  dataModul_.reset();
+}
+
+bool Startup::Create() {
+  Dialogs& dialogs = *instances_.Dialogs;
+
+  formSelect_ = std::make_unique<TFormSelect>(instances_);
+  instances_.FormSelect = formSelect_.get();
+
+  dataModul_ = std::make_unique<TDataModul>(std::filesystem::current_path());
+  instances_.DataModul = dataModul_.get();
+  try {
+    dataModul_->DataModuleCreate();
+  } catch (const store::FolderInUseError& error) {
+    dialogs.Show({BoxKind::Warning, QString::fromUtf8(error.what()), kTitle, Buttons::Ok});
+    return false;
+  } catch (const std::exception& error) {
+    dialogs.Error(QString::fromUtf8(error.what()));
+  }
+  formSelect_->AttachData();
+
+  // Share: created here by the settings window
+  // FormAdd: created here by the word editor
+
+  instances_.FormHelp = new TFormHelp(instances_, formSelect_.get());
+  return true;
+}
+
+void Startup::Show() {
+  formSelect_->showMaximized();
+  instances_.FormHelp->show();
+  instances_.FormHelp->raise();
+}
+
+int RunVocamir(QApplication& application, Dialogs& dialogs) {
+  QApplication::setApplicationName(kTitle);
+  QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+  QApplication::setWindowIcon(ApplicationIcon(QDir::currentPath()));
+  try {
+    Startup startup(dialogs);
+    if (!startup.Create()) return 1;
+    startup.Show();
+    return application.exec();
+  } catch (const std::exception&) {
+  } catch (...) {
+  }
+  dialogs.Show({BoxKind::Error, kStartFailure, kTitle, Buttons::OkCancel});
+  return 1;
+}
+
+}  // namespace app

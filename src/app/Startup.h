@@ -1,0 +1,44 @@
+#pragma once
+
+// Start-up: creates the program's single instances in their order, shows the main window and
+// runs the event loop until it closes.
+
+#include <memory>
+
+#include "app/Instances.h"
+
+class QApplication;
+
+namespace app {
+
+class Dialogs;
+
+class Startup {
+ public:
+  // `dialogs` must outlive the object.
+  explicit Startup(Dialogs& dialogs);
+  ~Startup();
+  Startup(const Startup&) = delete;
+  Startup& operator=(const Startup&) = delete;
+
+  // Creates, in this order, FormSelect, DataModul (opening its tables; an error there is shown
+  // and start-up goes on), Share, FormAdd and FormHelp. Returns false when the program must end
+  // at once: another running program owns the data folder (the user has been told).
+  // Other errors escape to the caller.
+  bool Create();
+  // Shows the main window maximised and the About window above it.
+  void Show();
+
+  Instances& Created() { return instances_; }
+
+ private:
+  Instances instances_;
+  std::unique_ptr<TFormSelect> formSelect_;
+  std::unique_ptr<TDataModul> dataModul_;
+};
+
+// The whole program: application title and icon, Startup, the event loop. Any error that escapes
+// start-up ends the program after the message "Should be installed MS SPEECH API!!!".
+int RunVocamir(QApplication& application, Dialogs& dialogs);
+
+}  // namespace app

@@ -1,0 +1,222 @@
+// The three language pages of the main window: building them, binding their grids to the word
+// tables, and routing the keys of the search boxes and grids to their handlers.
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableView>
+#include <algorithm>
+#include <initializer_list>
+
+#include "app/DisplayOrder.h"
+#include "app/EventGuard.h"
+#include "app/Find.h"
+#include "app/Fonts.h"
+#include "app/Instances.h"
+#include "app/PanelStatusBar.h"
+#include "browser/GridDelegate.h"
+#include "store/DataModul.h"
+
+namespace {
+
+// Tabs drawn as buttons.
+const QString kButtonTabs = QStringLiteral(
+    "QTabBar::tab { border: 1px solid palette(mid); border-radius: 3px; padding: 3px 14px;"
+    " margin: 2px 2px 4px 2px; background: palette(button); }"
+    "QTabBar::tab:selected { background: palette(midlight); border: 1px solid palette(dark);"
+    " font-weight: bold; }");
+
+QTableView* MakeGrid(QWidget* page, const char* name, Qt::Alignment wordAlignment) {
+  auto* grid = new QTableView(page);
+  grid->setObjectName(QLatin1String(name));
+  grid->setFont(app::WordFont());
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  grid->setShowGrid(true);
+  grid->setWordWrap(false);
+  grid->setLayoutDirection(Qt::LeftToRight);
+  grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+  grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+  grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  grid->setItemDelegate(new browser::GridDelegate(wordAlignment, grid));
+  return grid;
+}
+
+QLineEdit* MakeSearchBox(QLineEdit* box, const char* name) {
+  box->setObjectName(QLatin1String(name));
+  box->setFont(app::WordFont());
+  return box;
+}
+
+}  // namespace
+
+void TFormSelect::BuildPages() {
+  QWidget* central = centralWidget();
+  ClientArea = new QWidget(central);
+  ClientArea->setObjectName(QStringLiteral("ClientArea"));
+
+  PageControl1 = new QTabWidget(central);
+  PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  PageControl1->tabBar()->setStyleSheet(kButtonTabs);
+  PageControl1->setDocumentMode(true);
+
+  SheetRU = new QWidget;
+  SheetRU->setObjectName(QStringLiteral("SheetRU"));
+  Edit3 = MakeSearchBox(new QLineEdit(SheetRU), "Edit3");
+  DBGrid3 = MakeGrid(SheetRU, "DBGrid3", Qt::AlignLeft);
+  PageControl1->addTab(SheetRU, QStringLiteral("Russian"));
+
+  SheetHE = new QWidget;
+  SheetHE->setObjectName(QStringLiteral("SheetHE"));
+  Memo1 = new app::DisplayOrderEdit(SheetHE);
+  Memo2 = new app::DisplayOrderEdit(SheetHE);
+  for (app::DisplayOrderEdit* box : {Memo1, Memo2}) box->setAlignment(Qt::AlignRight);
+  MakeSearchBox(Memo1, "Memo1")->setToolTip(QStringLiteral("Search of Word"));
+  MakeSearchBox(Memo2, "Memo2")->setToolTip(QStringLiteral("Search of Root"));
+  DBGrid2 = MakeGrid(SheetHE, "DBGrid2", Qt::AlignRight);
+  PageControl1->addTab(SheetHE, QStringLiteral("Hebrew"));
+
+  SheetEN = new QWidget;
+  SheetEN->setObjectName(QStringLiteral("SheetEN"));
+  Edit1 = MakeSearchBox(new QLineEdit(SheetEN), "Edit1");
+  DBGrid1 = MakeGrid(SheetEN, "DBGrid1", Qt::AlignLeft);
+  PageControl1->addTab(SheetEN, QStringLiteral("English"));
+
+  StatusBar->setFont(app::WordFont());
+
+  connect(PageControl1, &QTabWidget::currentChanged, this,
+          app::Guarded(dialogs_, [this](int index) {
+            QWidget* page = PageControl1->widget(index);
+            if (page == SheetRU) SheetRUShow();
+            if (page == SheetHE) SheetHEShow();
+            if (page == SheetEN) SheetENShow();
+          }));
+  connect(Edit3, &QLineEdit::textChanged, this, app::Guarded(dialogs_, [this] { Edit3Change(); }));
+  connect(Memo1, &app::DisplayOrderEdit::TextChanged, this,
+          app::Guarded(dialogs_, [this] { Memo1Change(); }));
+  connect(Memo2, &app::DisplayOrderEdit::TextChanged, this,
+          app::Guarded(dialogs_, [this] { Memo2Change(); }));
+  connect(Edit1, &QLineEdit::textChanged, this, app::Guarded(dialogs_, [this] { Edit1Change(); }));
+  for (QObject* watched :
+       std::initializer_list<QObject*>{Edit3, Memo1, Memo2, Edit1, DBGrid3, DBGrid2, DBGrid1}) {
+    watched->installEventFilter(this);
+  }
+
+  const auto connectGrid = [this](QTableView* grid, void (TFormSelect::*cellClick)(int),
+                                  void (TFormSelect::*dblClick)()) {
+    connect(grid, &QAbstractItemView::clicked, this,
+            app::Guarded(dialogs_, [this, cellClick](const QModelIndex& index) {
+              (this->*cellClick)(index.column());
+            }));
+    connect(grid, &QAbstractItemView::doubleClicked, this,
+            app::Guarded(dialogs_, [this, dblClick] { (this->*dblClick)(); }));
+  };
+  connectGrid(DBGrid3, &TFormSelect::DBGrid3CellClick, &TFormSelect::DBGrid3DblClick);
+  connectGrid(DBGrid2, &TFormSelect::DBGrid2CellClick, &TFormSelect::DBGrid2DblClick);
+  connectGrid(DBGrid1, &TFormSelect::DBGrid1CellClick, &TFormSelect::DBGrid1DblClick);
+}
+
+void TFormSelect::AttachData() {
+  TDataModul& data = *instances_.DataModul;
+  const auto bind = [this](QTableView* grid, store::DataSource& source,
+                           void (TFormSelect::*colEnter)()) {
+    source.SetColumns({{"Item", QStringLiteral("Words")}, {"Select", {}}});
+    grid->setModel(&source);
+    // The grid's current row follows the table's cursor, and the cursor follows the user.
+    connect(&source, &store::DataSource::CurrentRowChanged, grid, [grid, &source](int row) {
+      if (row < 0 || grid->currentIndex().row() == row) return;
+      const int column = std::max(0, grid->currentIndex().column());
+      grid->selectionModel()->setCurrentIndex(source.index(row, column),
+                                              QItemSelectionModel::NoUpdate);
+      grid->scrollTo(source.index(row, column));
+    });
+    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            app::Guarded(dialogs_, [this, &source, colEnter](const QModelIndex& current,
+                                                             const QModelIndex& previous) {
+              if (current.isValid() && current.row() != source.CurrentRow()) {
+                source.SetCurrentRow(current.row());
+              }
+              if (colEnter != nullptr && current.isValid() && previous.isValid() &&
+                  current.column() != previous.column()) {
+                (this->*colEnter)();
+              }
+            }));
+    if (source.CurrentRow() >= 0) {
+      grid->selectionModel()->setCurrentIndex(source.index(source.CurrentRow(), 0),
+                                              QItemSelectionModel::NoUpdate);
+    }
+  };
+  bind(DBGrid3, data.DSRU, nullptr);
+  bind(DBGrid2, data.DSHE, &TFormSelect::DBGrid2ColEnter);
+  bind(DBGrid1, data.DSEN, &TFormSelect::DBGrid1ColEnter);
+  FormPaint();
+}
+
+void TFormSelect::SheetRUShow() { InputLanguage = 1; }
+void TFormSelect::SheetHEShow() { InputLanguage = 2; }
+void TFormSelect::SheetENShow() { InputLanguage = 3; }
+
+// Search boxes: typed characters go through the keyboard mapping of the box; key releases reach
+// the caret step-back of the Hebrew boxes. Grids: key releases reach their handlers. Menu
+// shortcuts take precedence over the editing keys of the search boxes.
+bool TFormSelect::eventFilter(QObject* watched, QEvent* event) {
+  if (replacingKey_) return false;
+  const auto* key = dynamic_cast<QKeyEvent*>(event);
+  if (key == nullptr) return QMainWindow::eventFilter(watched, event);
+
+  using KeyPress = void (TFormSelect::*)(QChar&);
+  KeyPress press = nullptr;
+  if (watched == Edit3) press = &TFormSelect::Edit3KeyPress;
+  if (watched == Memo1) press = &TFormSelect::Memo1KeyPress;
+  if (watched == Memo2) press = &TFormSelect::Memo2KeyPress;
+  if (watched == Edit1) press = &TFormSelect::Edit1KeyPress;
+
+  if (event->type() == QEvent::ShortcutOverride && press != nullptr) {
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* action : Menu->findChildren<QAction*>()) {
+      if (action->isEnabled() && action->shortcut() == pressed) {
+        event->ignore();
+        return true;
+      }
+    }
+    return false;
+  }
+
+  if (event->type() == QEvent::KeyPress && press != nullptr && key->text().size() == 1 &&
+      !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+    const QChar typed = key->text().front();
+    if (!typed.isPrint() && typed != QLatin1Char('\b')) return false;
+    QChar letter = typed;
+    (this->*press)(letter);
+    if (letter == typed) return false;
+    if (!letter.isNull()) {
+      QKeyEvent replacement(QEvent::KeyPress, key->key(), key->modifiers(), QString(letter),
+                            key->isAutoRepeat(), key->count());
+      replacingKey_ = true;
+      QCoreApplication::sendEvent(watched, &replacement);
+      replacingKey_ = false;
+    }
+    return true;
+  }
+
+  if (event->type() == QEvent::KeyRelease) {
+    const int code = key->key();
+    app::RunGuarded(dialogs_, [&] {
+      if (watched == Memo1) Memo1KeyUp(code);
+      if (watched == Memo2) Memo2KeyUp(code);
+      if (watched == DBGrid3) DBGrid3KeyUp(code);
+      if (watched == DBGrid2) DBGrid2KeyUp(code);
+      if (watched == DBGrid1) DBGrid1KeyUp(code);
+    });
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
