@@ -145,7 +145,7 @@ int DataSource::columnCount(const QModelIndex& parent) const {
 int DataSource::ColumnPosition(int column) const { return positions_[column]; }
 
 QVariant DataSource::data(const QModelIndex& index, int role) const {
-  if (!table_ || !checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
+  if (!table_ || !index.isValid() || !checkIndex(index)) return {};
   if (role != Qt::DisplayRole && role != Qt::EditRole && role != Qt::UserRole) return {};
   const int position = ColumnPosition(index.column());
   const FieldDef& field = table_->Definition().Fields[position];
@@ -174,7 +174,7 @@ QVariant DataSource::headerData(int section, Qt::Orientation orientation, int ro
 }
 
 Qt::ItemFlags DataSource::flags(const QModelIndex& index) const {
-  if (!table_ || !checkIndex(index, CheckIndexOption::IndexIsValid)) return Qt::NoItemFlags;
+  if (!table_ || !index.isValid() || !checkIndex(index)) return Qt::NoItemFlags;
   Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
   const TableState state = table_->State();
   const bool editing = state == TableState::Edit || state == TableState::Insert;
