@@ -1,0 +1,176 @@
+// The data tool's commands and their failure paths, run in temporary working folders.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "datatool/Commands.h"
+#include "store/DataModul.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int Status;
+  std::string Out;
+  std::string Err;
+};
+
+class DataToolTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(temp_.isValid());
+    root_ = temp_.path().toStdString();
+  }
+
+  Outcome Run(std::vector<std::string> arguments, const fs::path& folder) {
+    std::ostringstream out, err;
+    int status = datatool::RunCommand(arguments, folder, out, err);
+    return {status, out.str(), err.str()};
+  }
+
+  // A working folder with an empty dictionary.
+  fs::path MakeDictionary(const std::string& name = "w") {
+    Outcome created = Run({"create", name}, root_);
+    EXPECT_EQ(created.Status, datatool::kOk) << created.Err;
+    return root_ / name;
+  }
+
+  QTemporaryDir temp_;
+  fs::path root_;
+};
+
+// Adds one meaning with linked records; `hebrewPart` goes into every record's Part.
+void AddMeaning(TDataModul& data, const std::string& ru, const std::string& he,
+                const std::string& en, int part) {
+  store::Table* tables[] = {&data.RUTable, &data.HETable, &data.ENTable};
+  const std::string words[] = {ru, he, en};
+  int ids[3];
+  for (int i = 0; i < 3; ++i) {
+    tables[i]->Insert();
+    tables[i]->FieldByName("Item").SetAsString(words[i]);
+    tables[i]->FieldByName("Part").SetAsInteger(part);
+    tables[i]->Post();
+    ids[i] = tables[i]->FieldByName("id").AsInteger();
+  }
+  const char* links[3][2] = {{"IdHE", "IdEN"}, {"idRU", "idEN"}, {"idRU", "idHE"}};
+  const int targets[3][2] = {{ids[1], ids[2]}, {ids[0], ids[2]}, {ids[0], ids[1]}};
+  for (int i = 0; i < 3; ++i) {
+    ASSERT_TRUE(tables[i]->Locate("id", ids[i]));
+    tables[i]->Edit();
+    tables[i]->FieldByName(links[i][0]).SetAsInteger(targets[i][0]);
+    tables[i]->FieldByName(links[i][1]).SetAsInteger(targets[i][1]);
+    tables[i]->Post();
+  }
+}
+
+TEST_F(DataToolTest, CreateMakesAnEmptyDictionaryAndNeverOverwritesOne) {
+  fs::path folder = MakeDictionary();
+  EXPECT_TRUE(fs::exists(folder / "data" / "vocamir.db"));
+  {
+    TDataModul data(folder);
+    data.DataModuleCreate();
+    AddMeaning(data, "DOM", "\xFA\xE9\xE1", "HOUSE", 2);
+  }
+  Outcome again = Run({"create", "w"}, root_);
+  EXPECT_EQ(again.Status, datatool::kFailed);
+  EXPECT_NE(again.Err.find("already exists"), std::string::npos);
+  Outcome stats = Run({"stats"}, folder);
+  EXPECT_NE(stats.Out.find("NOUN: 1"), std::string::npos) << stats.Out;
+}
+
+TEST_F(DataToolTest, CommandsInAFolderWithoutDictionaryFailWithTheTableError) {
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"stats"}, {"check"}, {"export", "out.xml"}}) {
+    Outcome outcome = Run(command, root_);
+    EXPECT_EQ(outcome.Status, datatool::kFailed) << command[0];
+    EXPECT_NE(outcome.Err.find("RUWORDS"), std::string::npos) << outcome.Err;
+  }
+  EXPECT_FALSE(fs::exists(root_ / "out.xml"));
+}
+
+TEST_F(DataToolTest, UnreadableImportFileIsReportedAndChangesNothing) {
+  fs::path folder = MakeDictionary();
+  Outcome missing = Run({"import", "no-such.xml"}, folder);
+  EXPECT_EQ(missing.Status, datatool::kFailed);
+  EXPECT_NE(missing.Err.find("no-such.xml"), std::string::npos) << missing.Err;
+  fs::create_directory(folder / "a-folder.xml");
+  EXPECT_EQ(Run({"import", "a-folder.xml"}, folder).Status, datatool::kFailed);
+  EXPECT_NE(Run({"stats"}, folder).Out.find("meanings: 0"), std::string::npos);
+}
+
+TEST_F(DataToolTest, FolderInUseByARunningProgramIsRefused) {
+  fs::path folder = MakeDictionary();
+  TDataModul running(folder);
+  running.DataModuleCreate();
+  for (const std::vector<std::string>& command :
+       {std::vector<std::string>{"stats"}, {"check"}, {"import", "x.xml"}}) {
+    Outcome outcome = Run(command, folder);
+    EXPECT_EQ(outcome.Status, datatool::kFailed) << command[0];
+    EXPECT_NE(outcome.Err.find("already in use"), std::string::npos) << outcome.Err;
+  }
+}
+
+TEST_F(DataToolTest, UsageErrorsPrintTheUsage) {
+  for (const std::vector<std::string>& command : {std::vector<std::string>{},
+                                                  {"frobnicate"},
+                                                  {"create"},
+                                                  {"export", "a", "--all"},
+                                                  {"stats", "extra"}}) {
+    Outcome outcome = Run(command, root_);
+    EXPECT_EQ(outcome.Status, datatool::kUsage);
+    EXPECT_NE(outcome.Err.find("Usage: vocamir-data"), std::string::npos);
+  }
+}
+
+TEST_F(DataToolTest, ExportThenImportIntoAnotherDictionaryKeepsEveryMeaning) {
+  fs::path source = MakeDictionary("source");
+  {
+    TDataModul data(source);
+    data.DataModuleCreate();
+    AddMeaning(data, "DOM", "\xFA\xE9\xE1", "HOUSE", 2);
+    AddMeaning(data, "BOLSHOJ", "\xEC\xE5\xE3\xE2", "BIG", 3);
+  }
+  Outcome exported = Run({"export", "all.xml"}, source);
+  ASSERT_EQ(exported.Status, datatool::kOk) << exported.Err;
+  EXPECT_NE(exported.Out.find("Exported 2 meanings"), std::string::npos) << exported.Out;
+
+  fs::path target = MakeDictionary("target");
+  Outcome imported = Run({"import", (source / "all.xml").string()}, target);
+  ASSERT_EQ(imported.Status, datatool::kOk) << imported.Err;
+  EXPECT_NE(imported.Out.find("Imported 2 meanings"), std::string::npos) << imported.Out;
+  Outcome again = Run({"import", (source / "all.xml").string()}, target);
+  EXPECT_NE(again.Out.find("Imported 0 meanings; 2 were"), std::string::npos) << again.Out;
+  EXPECT_EQ(Run({"check"}, target).Status, datatool::kOk);
+}
+
+TEST_F(DataToolTest, CheckReportsBrokenLinksAndVerbsWithoutForms) {
+  fs::path folder = MakeDictionary();
+  {
+    TDataModul data(folder);
+    data.DataModuleCreate();
+    AddMeaning(data, "DOM", "\xFA\xE9\xE1", "HOUSE", 2);
+    AddMeaning(data, "IDTI", "\xFA\xEB\xEC\xEC", "GO", 1);  // a verb without forms
+    // The house's English record now names a Russian word that does not exist.
+    data.ENTable.SetIndexName("id_index");
+    ASSERT_TRUE(data.ENTable.Locate("Item", std::string_view("HOUSE")));
+    data.ENTable.Edit();
+    data.ENTable.FieldByName("idRU").SetAsInteger(999);
+    data.ENTable.Post();
+  }
+  Outcome check = Run({"check"}, folder);
+  EXPECT_EQ(check.Status, datatool::kFailed);
+  EXPECT_NE(check.Out.find("names Russian word 999, which does not exist"), std::string::npos)
+      << check.Out;
+  EXPECT_NE(check.Out.find("has no conjugation forms"), std::string::npos) << check.Out;
+  EXPECT_NE(check.Out.find("Russian word 1 names English word 1, which does not name it back"),
+            std::string::npos)
+      << check.Out;
+  EXPECT_NE(check.Out.find("3 problems found"), std::string::npos) << check.Out;
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+// The starter dictionary shipped with the program, imported into an empty dictionary the way the
+// build makes the starter data folder.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <map>
+#include <sstream>
+
+#include "datatool/Commands.h"
+#include "datatool/DictionaryCheck.h"
+#include "store/DataModul.h"
+#include "store/Schema.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class StarterDictionaryTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    temp_ = new QTemporaryDir;
+    folder_ = fs::path(temp_->path().toStdString());
+    std::ostringstream out, err;
+    ASSERT_EQ(datatool::RunCommand({"create", "."}, folder_, out, err), datatool::kOk) << err.str();
+    ASSERT_EQ(datatool::RunCommand({"import", VOCAMIR_STARTER_XML}, folder_, out, err),
+              datatool::kOk)
+        << err.str();
+  }
+  static void TearDownTestSuite() { delete temp_; }
+
+  void SetUp() override {
+    data_ = std::make_unique<TDataModul>(folder_);
+    data_->DataModuleCreate();
+  }
+
+  static QTemporaryDir* temp_;
+  static fs::path folder_;
+  std::unique_ptr<TDataModul> data_;
+};
+
+QTemporaryDir* StarterDictionaryTest::temp_ = nullptr;
+fs::path StarterDictionaryTest::folder_;
+
+TEST_F(StarterDictionaryTest, HoldsEnoughMeaningsAndVerbs) {
+  std::map<int, int> byPart;
+  for (data_->HETable.First(); !data_->HETable.Eof(); data_->HETable.Next()) {
+    ++byPart[data_->HETable.FieldByName("Part").AsInteger()];
+  }
+  EXPECT_GE(data_->HETable.RecordCount(), 400);
+  EXPECT_GE(byPart[1], 30) << "verbs";
+  for (int part : {2, 3, 4, 5}) EXPECT_GT(byPart[part], 0) << "part " << part;
+  EXPECT_EQ(data_->RUTable.RecordCount(), data_->HETable.RecordCount());
+  EXPECT_EQ(data_->ENTable.RecordCount(), data_->HETable.RecordCount());
+}
+
+TEST_F(StarterDictionaryTest, EveryMeaningIsCompleteAndLinkedBothWays) {
+  for (store::Table* table : {&data_->RUTable, &data_->HETable, &data_->ENTable}) {
+    for (table->First(); !table->Eof(); table->Next()) {
+      EXPECT_FALSE(table->FieldByName("Item").AsString().empty())
+          << table->TableName() << " " << table->FieldByName("id").AsInteger();
+    }
+  }
+  std::vector<std::string> problems = datatool::CheckDictionary(*data_);
+  EXPECT_TRUE(problems.empty()) << problems.size() << " problems, first: " << problems.front();
+}
+
+TEST_F(StarterDictionaryTest, EveryHebrewWordHasAHintWithAStressMark) {
+  for (data_->HETable.First(); !data_->HETable.Eof(); data_->HETable.Next()) {
+    const std::string hint = data_->HETable.FieldByName("HebrSpeech").AsString();
+    EXPECT_NE(hint.find('<'), std::string::npos)
+        << "Hebrew word " << data_->HETable.FieldByName("id").AsInteger() << " hint '" << hint
+        << "'";
+  }
+}
+
+TEST_F(StarterDictionaryTest, EveryVerbHasAllItsFormsSpelledAndPronounced) {
+  int verbs = 0;
+  for (data_->HETable.First(); !data_->HETable.Eof(); data_->HETable.Next()) {
+    if (data_->HETable.FieldByName("Part").AsInteger() != 1) continue;
+    ++verbs;
+    const int id = data_->HETable.FieldByName("id").AsInteger();
+    EXPECT_FALSE(data_->HETable.FieldByName("Root").AsString().empty()) << "verb " << id;
+    ASSERT_TRUE(data_->GLTABLE.Locate("IdHE", id)) << "verb " << id;
+    ASSERT_TRUE(
+        data_->NekudotTable.Locate("Id", data_->GLTABLE.FieldByName("IdNekudot").AsInteger()));
+    for (int position = 1; position <= store::schema::kVerbFormCount; ++position) {
+      EXPECT_FALSE(data_->GLTABLE.Fields(position).AsString().empty())
+          << "verb " << id << " form " << position;
+      EXPECT_FALSE(data_->NekudotTable.Fields(position).AsString().empty())
+          << "verb " << id << " pronunciation " << position;
+    }
+  }
+  EXPECT_GE(verbs, 30);
+}
+
+}  // namespace
