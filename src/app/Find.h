@@ -41,6 +41,16 @@ class TrayIcon;
 
 namespace browser {
 class ToggleGroup;
+struct StatusTexts;
+struct WordTables;
+}  // namespace browser
+
+namespace speech {
+enum class Language;
+}
+
+namespace text {
+enum class KeyBox;
 }
 
 class TFormSelect : public QMainWindow {
@@ -277,5 +287,22 @@ class TFormSelect : public QMainWindow {
   browser::ToggleGroup* filterGroup_;  // group 3: the seven filter buttons and SpeedButton5
 
   // ==== src/browser ====
+  browser::WordTables Tables() const;
+  // The language of the page shown: its table is the current one for the word commands.
+  speech::Language ActiveLanguage() const;
+  void ShowStatus(const browser::StatusTexts& texts);
+  void BlankStatus();
+  // The position chosen in CBTheme; -1 while it holds typed text that selects no position.
+  int ThemePosition() const;
+  // Puts CBTheme on "All" without running its change handler.
+  void ThemeToAll();
+  void MapKey(text::KeyBox box, QChar& key) const;
+  void ShowTranslation(speech::Language language);
+  // Hands the speech texts of the three current records to the speech queue, for the languages
+  // whose auto-speak switch is on.
+  void SpeakTranslation();
+  void CellClick(speech::Language language, int column);
+  void ClearGridSelections();
+
   bool replacingKey_ = false;  // a mapped key event is on its way to a search box
 };

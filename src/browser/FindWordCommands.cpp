@@ -1,0 +1,44 @@
+// The main window's word commands "Select", "Delete word" and "Deselect".
+
+#include <QItemSelectionModel>
+#include <QTabWidget>
+#include <QTableView>
+
+#include "app/Find.h"
+#include "browser/WordCommands.h"
+
+namespace {
+const QString kDeleteQuestion = QStringLiteral("You really want to remove this word ?");
+}  // namespace
+
+speech::Language TFormSelect::ActiveLanguage() const {
+  const QWidget* page = PageControl1->currentWidget();
+  if (page == SheetHE) return speech::Language::Hebrew;
+  if (page == SheetEN) return speech::Language::English;
+  return speech::Language::Russian;
+}
+
+void TFormSelect::NSelectClick() {
+  browser::ToggleWordMark(browser::TableOf(Tables(), ActiveLanguage()));
+}
+
+void TFormSelect::NDelClick() {
+  const browser::WordTables tables = Tables();
+  if (browser::TableOf(tables, ActiveLanguage()).IsEmpty()) return;
+  if (!dialogs_.AskYesNo(kDeleteQuestion)) return;
+  const browser::DeletePlan plan = browser::FindMeaningToDelete(tables, ActiveLanguage());
+  BlankStatus();
+  browser::DeleteMeaning(tables, plan);
+}
+
+void TFormSelect::ClearGridSelections() {
+  for (QTableView* grid : {DBGrid3, DBGrid2, DBGrid1}) {
+    if (grid->selectionModel() != nullptr) grid->selectionModel()->clearSelection();
+  }
+}
+
+void TFormSelect::BitBtn1Click() {
+  BlankStatus();
+  browser::ClearAllMarks(Tables());
+  ClearGridSelections();
+}

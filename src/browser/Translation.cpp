@@ -1,0 +1,60 @@
+#include "browser/Translation.h"
+
+#include <optional>
+
+#include "browser/MeaningRecords.h"
+#include "speech/SpeechText.h"
+
+namespace browser {
+namespace {
+
+std::optional<std::string> ValueOf(store::Table& table, const char* field) {
+  const store::Field value = table.FieldByName(field);
+  if (value.IsNull()) return std::nullopt;
+  return value.AsString();
+}
+
+std::string SpeechTextOf(store::Table& table, Language language, const char* hintField) {
+  return speech::SpeechText(language, ValueOf(table, hintField), ValueOf(table, "Item"));
+}
+
+}  // namespace
+
+StatusTexts MovePartners(const WordTables& tables, Language language) {
+  const Roles roles = RolesOf(tables, language);
+  const int firstKey = roles.self.FieldByName(roles.firstLink).AsInteger();
+  const int secondKey = roles.self.FieldByName(roles.secondLink).AsInteger();
+  roles.first.SetIndexName(kIdIndex);
+  roles.first.FindNearest(firstKey);
+  roles.second.SetIndexName(kIdIndex);
+  roles.second.FindNearest(secondKey);
+  return PartnerWords(roles);
+}
+
+std::vector<SpeechRequest> TranslationSpeech(const WordTables& tables, bool russianOn,
+                                             bool hebrewOn, bool englishOn) {
+  std::vector<SpeechRequest> requests;
+  if (russianOn) {
+    requests.push_back(
+        {Language::Russian, SpeechTextOf(tables.ru, Language::Russian, "RussianSpeech")});
+  }
+  if (englishOn) {
+    requests.push_back(
+        {Language::English, SpeechTextOf(tables.en, Language::English, "EnglishSpeech")});
+  }
+  if (hebrewOn) {
+    requests.push_back({Language::Hebrew, SpeechTextOf(tables.he, Language::Hebrew, "HebrSpeech")});
+  }
+  return requests;
+}
+
+void ToggleMeaningMark(const WordTables& tables, Language language) {
+  const Roles roles = RolesOf(tables, language);
+  if (roles.self.IsEmpty()) return;
+  const bool marked = roles.self.FieldByName(kMarkField).AsString() == kMark;
+  MeaningRecords meaning(tables, language);
+  meaning.LocatePartners();
+  meaning.SetMark(marked ? "" : kMark);
+}
+
+}  // namespace browser
