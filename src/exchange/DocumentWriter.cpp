@@ -54,10 +54,7 @@ void DocumentWriter::WriteUnit(const ExchangeUnit& unit) {
   Close(kUnitIndent, "Unit");
 }
 
-void DocumentWriter::WriteFooter() {
-  Sink.WriteText(kBlanks.substr(0, kRootIndent));
-  Sink.WriteText("</Root>");
-}
+void DocumentWriter::WriteFooter() { Sink.WriteText(" </Root>"); }
 
 void DocumentWriter::Word(std::string_view tag, const ExchangeWord& word) {
   Open(kPartIndent, tag);
@@ -95,37 +92,36 @@ void DocumentWriter::Section(std::string_view name,
 }
 
 void DocumentWriter::Line(int indent, std::string_view text) {
-  Sink.WriteText(kBlanks.substr(0, indent));
-  Sink.WriteText(text);
-  Sink.WriteText(kLineEnd);
+  Buffer.assign(kBlanks.substr(0, indent));
+  Buffer.append(text);
+  Buffer.append(kLineEnd);
+  Sink.WriteText(Buffer);
 }
 
-void DocumentWriter::Open(int indent, std::string_view name) {
-  Sink.WriteText(kBlanks.substr(0, indent));
-  Sink.WriteText("<");
-  Sink.WriteText(name);
-  Sink.WriteText(">");
-  Sink.WriteText(kLineEnd);
-}
+void DocumentWriter::Open(int indent, std::string_view name) { Tag(indent, "<", name); }
 
-void DocumentWriter::Close(int indent, std::string_view name) {
-  Sink.WriteText(kBlanks.substr(0, indent));
-  Sink.WriteText("</");
-  Sink.WriteText(name);
-  Sink.WriteText(">");
-  Sink.WriteText(kLineEnd);
+void DocumentWriter::Close(int indent, std::string_view name) { Tag(indent, "</", name); }
+
+void DocumentWriter::Tag(int indent, std::string_view opening, std::string_view name) {
+  Buffer.assign(kBlanks.substr(0, indent));
+  Buffer.append(opening);
+  Buffer.append(name);
+  Buffer.append(">");
+  Buffer.append(kLineEnd);
+  Sink.WriteText(Buffer);
 }
 
 void DocumentWriter::Element(int indent, std::string_view name, std::string_view value) {
-  Sink.WriteText(kBlanks.substr(0, indent));
-  Sink.WriteText("<");
-  Sink.WriteText(name);
-  Sink.WriteText(">");
-  Sink.WriteText(value);
-  Sink.WriteText("</");
-  Sink.WriteText(name);
-  Sink.WriteText(">");
-  Sink.WriteText(kLineEnd);
+  Buffer.assign(kBlanks.substr(0, indent));
+  Buffer.append("<");
+  Buffer.append(name);
+  Buffer.append(">");
+  Buffer.append(value);
+  Buffer.append("</");
+  Buffer.append(name);
+  Buffer.append(">");
+  Buffer.append(kLineEnd);
+  Sink.WriteText(Buffer);
 }
 
 void DocumentWriter::Number(int indent, std::string_view name, int value) {

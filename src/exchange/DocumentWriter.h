@@ -5,6 +5,7 @@
 // pronunciations change: their stress mark "<" is written as "_". Nothing else is escaped, so an
 // item holding "&" or "<" is written as it stands.
 
+#include <string>
 #include <string_view>
 
 #include "exchange/ExchangeUnit.h"
@@ -29,6 +30,8 @@ class DocumentWriter {
   void Line(int indent, std::string_view text);
   void Open(int indent, std::string_view name);
   void Close(int indent, std::string_view name);
+  // A line holding one start tag ("<") or end tag ("</").
+  void Tag(int indent, std::string_view opening, std::string_view name);
   void Element(int indent, std::string_view name, std::string_view value);
   void Number(int indent, std::string_view name, int value);
   void Hint(int indent, std::string_view name, std::string_view value);
@@ -40,6 +43,7 @@ class DocumentWriter {
 
   ByteSink& Sink;
   int NextNumber = 0;
+  std::string Buffer;  // the line being composed; each line reaches the sink whole
 };
 
 }  // namespace exchange

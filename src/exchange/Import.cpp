@@ -15,6 +15,8 @@ namespace {
 // Progress is reported after every this many units.
 constexpr int kProgressStep = 256;
 constexpr std::string_view kUnitEnd = "</Unit>";
+// The lesson mark every imported word carries.
+constexpr std::string_view kMark = "*";
 
 int CountUnitEnds(std::string_view document) {
   int count = 0;
@@ -42,13 +44,6 @@ bool FindItem(store::Table& table, const store::Field& indexed, const std::strin
   return !table.IsEmpty() && indexed.AsString().empty();
 }
 
-// Inserts and posts an empty record, so that it gets its key, and returns the key.
-int InsertKeyed(store::Table& table, const store::Field& key) {
-  table.Insert();
-  table.Post();
-  return key.AsInteger();
-}
-
 // Turns units into meanings of the dictionary.
 class UnitCommitter {
  public:
@@ -69,51 +64,22 @@ class UnitCommitter {
 
   // Adds the unit as a new meaning: three linked, marked word records and, when its Binyan is
   // greater than 0, its verb-form records. Every record is posted on return.
+  //
+  // Each record is posted once with its own values, which gives it its key, and the links that
+  // need keys posted later are written afterwards; so a record is placed in its indexes once,
+  // rather than first as an empty record and again when filled.
   void Commit(const ExchangeUnit& unit) {
-    RussianFields& ru = Fields.Russian;
-    HebrewFields& he = Fields.Hebrew;
-    EnglishFields& en = Fields.English;
-    const int russianId = InsertKeyed(Data.RUTable, ru.Id);
-    const int hebrewId = InsertKeyed(Data.HETable, he.Id);
-    const int englishId = InsertKeyed(Data.ENTable, en.Id);
-    Data.RUTable.Edit();
+    const int hebrewId = AddHebrew(unit);
+    if (unit.Binyan > 0) AddForms(unit, hebrewId);
+    const int englishId = AddEnglish(unit, hebrewId);
+    const int russianId = AddRussian(unit, hebrewId, englishId);
+
     Data.HETable.Edit();
-    Data.ENTable.Edit();
-
-    const ExchangeWord& russian = unit.Words[kRussian];
-    const ExchangeWord& hebrew = unit.Words[kHebrew];
-    const ExchangeWord& english = unit.Words[kEnglish];
-    SetText(he.Item, hebrew.Item);
-    SetText(ru.Item, russian.Item);
-    SetText(en.Item, english.Item);
-    if (unit.Binyan > 0) CommitForms(unit, hebrewId);
-
-    SetText(he.HebrSpeech, hebrew.Speech);
-    SetText(ru.RussianSpeech, russian.Speech);
-    SetText(en.EnglishSpeech, english.Speech);
-    for (store::Field* part : {&ru.Part, &he.Part, &en.Part}) part->SetAsInteger(unit.Part);
-    for (store::Field* topic : {&ru.Topic, &he.Topic, &en.Topic}) {
-      topic->SetAsInteger(unit.Topic);
-    }
-    ru.Sex.SetAsInteger(russian.Sex);
-    he.Sex.SetAsInteger(hebrew.Sex);
-    en.Sex.SetAsInteger(english.Sex);
-    SetText(he.Root, unit.Root);
-    he.Binyan.SetAsInteger(unit.Binyan);
-    SetText(he.ItemInvert, text::InvertText(hebrew.Item));
-    SetText(he.RootInvert, text::InvertText(unit.Root));
-
-    ru.IdHE.SetAsInteger(hebrewId);
-    ru.IdEN.SetAsInteger(englishId);
-    he.IdRU.SetAsInteger(russianId);
-    he.IdEN.SetAsInteger(englishId);
-    en.IdRU.SetAsInteger(russianId);
-    en.IdHE.SetAsInteger(hebrewId);
-    for (store::Field* select : {&ru.Select, &en.Select, &he.Select}) {
-      select->SetAsString("*");
-    }
-    Data.RUTable.Post();
+    Fields.Hebrew.IdRU.SetAsInteger(russianId);
+    Fields.Hebrew.IdEN.SetAsInteger(englishId);
     Data.HETable.Post();
+    Data.ENTable.Edit();
+    Fields.English.IdRU.SetAsInteger(russianId);
     Data.ENTable.Post();
   }
 
@@ -126,21 +92,72 @@ class UnitCommitter {
   }
 
  private:
-  void CommitForms(const ExchangeUnit& unit, int hebrewId) {
-    store::Table& spelling = Data.GLTABLE;
+  int AddHebrew(const ExchangeUnit& unit) {
+    HebrewFields& he = Fields.Hebrew;
+    const ExchangeWord& hebrew = unit.Words[kHebrew];
+    Data.HETable.Insert();
+    SetText(he.Item, hebrew.Item);
+    SetText(he.ItemInvert, text::InvertText(hebrew.Item));
+    SetText(he.HebrSpeech, hebrew.Speech);
+    he.Sex.SetAsInteger(hebrew.Sex);
+    he.Part.SetAsInteger(unit.Part);
+    he.Topic.SetAsInteger(unit.Topic);
+    SetText(he.Root, unit.Root);
+    SetText(he.RootInvert, text::InvertText(unit.Root));
+    he.Binyan.SetAsInteger(unit.Binyan);
+    he.Select.SetAsString(kMark);
+    Data.HETable.Post();
+    return he.Id.AsInteger();
+  }
+
+  int AddEnglish(const ExchangeUnit& unit, int hebrewId) {
+    EnglishFields& en = Fields.English;
+    const ExchangeWord& english = unit.Words[kEnglish];
+    Data.ENTable.Insert();
+    SetText(en.Item, english.Item);
+    SetText(en.EnglishSpeech, english.Speech);
+    en.Sex.SetAsInteger(english.Sex);
+    en.Part.SetAsInteger(unit.Part);
+    en.Topic.SetAsInteger(unit.Topic);
+    en.IdHE.SetAsInteger(hebrewId);
+    en.Select.SetAsString(kMark);
+    Data.ENTable.Post();
+    return en.Id.AsInteger();
+  }
+
+  int AddRussian(const ExchangeUnit& unit, int hebrewId, int englishId) {
+    RussianFields& ru = Fields.Russian;
+    const ExchangeWord& russian = unit.Words[kRussian];
+    Data.RUTable.Insert();
+    SetText(ru.Item, russian.Item);
+    SetText(ru.RussianSpeech, russian.Speech);
+    ru.Sex.SetAsInteger(russian.Sex);
+    ru.Part.SetAsInteger(unit.Part);
+    ru.Topic.SetAsInteger(unit.Topic);
+    ru.IdHE.SetAsInteger(hebrewId);
+    ru.IdEN.SetAsInteger(englishId);
+    ru.Select.SetAsString(kMark);
+    Data.RUTable.Post();
+    return ru.Id.AsInteger();
+  }
+
+  // The verb's pronunciations (posted first, for their key) and spellings, linked to the Hebrew
+  // word.
+  void AddForms(const ExchangeUnit& unit, int hebrewId) {
     store::Table& pronunciation = Data.NekudotTable;
+    store::Table& spelling = Data.GLTABLE;
     Unfilter(pronunciation);
     Unfilter(spelling);
-    const int pronunciationId = InsertKeyed(pronunciation, Fields.Verb.PronunciationId);
-    spelling.Insert();
-    spelling.Post();
-    pronunciation.Edit();
-    spelling.Edit();
+    pronunciation.Insert();
     for (int position = 1; position <= kFormCount; ++position) {
-      SetText(spelling.Fields(position), unit.Spelling[position - 1]);
       SetText(pronunciation.Fields(position), unit.Pronunciation[position - 1]);
     }
     pronunciation.Post();
+    const int pronunciationId = Fields.Verb.PronunciationId.AsInteger();
+    spelling.Insert();
+    for (int position = 1; position <= kFormCount; ++position) {
+      SetText(spelling.Fields(position), unit.Spelling[position - 1]);
+    }
     Fields.Verb.SpellingIdNekudot.SetAsInteger(pronunciationId);
     Fields.Verb.SpellingIdHE.SetAsInteger(hebrewId);
     spelling.Post();

@@ -269,3 +269,31 @@ TEST_F(ImportTest, AFileThatCannotBeReadIsNamed) {
 
 }  // namespace
 }  // namespace exchange
+
+namespace exchange {
+namespace {
+
+TEST(StarterDictionary, ImportsWholeAndExportsBackTheSameUnits) {
+  const QString starter = QStringLiteral(VOCAMIR_STARTER_DICTIONARY);
+  TestDictionary dictionary;
+  const ImportResult result = ImportDocument(dictionary.Data(), starter);
+  EXPECT_GT(result.Added, 0);
+  EXPECT_EQ(result.Skipped, 0);
+  TDataModul& data = dictionary.Data();
+  data.RUTable.SetIndexName("RUTableIndex1");
+  const int count = SelectMarkedWords(data);
+  EXPECT_EQ(count, result.Added);
+  ASSERT_TRUE(ExportDocument(data, dictionary.FilePath("again.xml"), count, "any date"));
+  // The same document but for the date line.
+  const auto withoutDate = [](std::string document) {
+    const std::size_t day = document.find("<Day>");
+    const std::size_t end = document.find("</Day>");
+    return day == std::string::npos || end == std::string::npos ? document
+                                                                 : document.erase(day, end - day);
+  };
+  EXPECT_EQ(withoutDate(ReadBytes(dictionary.FilePath("again.xml"))),
+            withoutDate(ReadBytes(starter)));
+}
+
+}  // namespace
+}  // namespace exchange
