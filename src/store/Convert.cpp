@@ -14,7 +14,10 @@ std::optional<std::int64_t> ParseInteger(std::string_view text) {
 }
 
 std::string NotAnIntegerMessage(std::string_view text) {
-  return "'" + std::string(text) + "' is not a valid integer value";
+  std::string message(1, '\'');
+  message.append(text);
+  message.append("' is not a valid integer value");
+  return message;
 }
 
 }  // namespace store

@@ -1,10 +1,69 @@
 #include "store/FieldCodec.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <memory>
 
 namespace store {
 
 namespace {
+
+// The byte of each BMP character in one code page (-1: none), the exact inverse of the code
+// page's byte-to-Unicode mapping, so that decoding the database's UTF-8 costs one lookup per
+// character.
+using ReverseMap = std::array<std::int16_t, 0x10000>;
+
+std::unique_ptr<ReverseMap> MakeReverseMap(text::Codepage codepage) {
+  auto map = std::make_unique<ReverseMap>();
+  map->fill(-1);
+  for (int byte = 0; byte < 256; ++byte) {
+    (*map)[text::ByteToUnicode(static_cast<unsigned char>(byte), codepage)] =
+        static_cast<std::int16_t>(byte);
+  }
+  return map;
+}
+
+const ReverseMap& ReverseOf(text::Codepage codepage) {
+  static const std::unique_ptr<ReverseMap> win1251 = MakeReverseMap(text::Codepage::Win1251);
+  static const std::unique_ptr<ReverseMap> win1255 = MakeReverseMap(text::Codepage::Win1255);
+  return codepage == text::Codepage::Win1255 ? *win1255 : *win1251;
+}
+
+// Decodes UTF-8 into code page bytes; nothing for malformed UTF-8 or a character the code page
+// lacks (every character outside the BMP included).
+std::optional<std::string> DecodeUtf8(std::string_view utf8, const ReverseMap& reverse) {
+  std::string bytes;
+  bytes.reserve(utf8.size());
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    char32_t character = 0;
+    int length = 0;
+    if (lead < 0x80) {
+      character = lead;
+      length = 1;
+    } else if ((lead & 0xE0) == 0xC0) {
+      character = lead & 0x1F;
+      length = 2;
+    } else if ((lead & 0xF0) == 0xE0) {
+      character = lead & 0x0F;
+      length = 3;
+    } else {
+      return std::nullopt;
+    }
+    if (i + length > utf8.size()) return std::nullopt;
+    for (int k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(utf8[i + k]);
+      if ((next & 0xC0) != 0x80) return std::nullopt;
+      character = (character << 6) | (next & 0x3F);
+    }
+    const std::int16_t byte = reverse[character];
+    if (byte < 0) return std::nullopt;
+    bytes.push_back(static_cast<char>(byte));
+    i += length;
+  }
+  return bytes;
+}
 
 bool IsAscii(std::string_view text) {
   return std::all_of(text.begin(), text.end(),
@@ -24,7 +83,7 @@ std::string BytesToUtf8(std::string_view bytes, TextEncoding encoding) {
 
 std::optional<std::string> Utf8ToBytes(std::string_view utf8, TextEncoding encoding) {
   if (IsAscii(utf8)) return std::string(utf8);
-  return text::TryFromUtf8(utf8, CodepageOf(encoding));
+  return DecodeUtf8(utf8, ReverseOf(CodepageOf(encoding)));
 }
 
 }  // namespace store

@@ -40,7 +40,8 @@ std::string KeyColumn(const TableDef& table) {
 
 SqlitePersistence::SqlitePersistence(const std::filesystem::path& file) : file_(file) {
   const int result =
-      sqlite3_open_v2(file.c_str(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+      sqlite3_open_v2(file.c_str(), &db_,
+                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   if (result != SQLITE_OK) {
     const std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(result);
     sqlite3_close(db_);
@@ -139,10 +140,17 @@ void SqlitePersistence::ReadTable(
       const FieldDef& field = table.Fields[i];
       const int column = static_cast<int>(i) + 1;
       StoredValue& value = values[i];
-      value = StoredValue();
+      value.IsInteger = false;
+      value.Integer = 0;
+      value.Text.clear();
       const int type = sqlite3_column_type(s, column);
-      if (type == SQLITE_NULL) continue;
-      value.IsNull = false;
+      value.IsNull = type == SQLITE_NULL;
+      if (value.IsNull) continue;
+      if (type == SQLITE_INTEGER && field.Type != FieldType::String) {
+        value.IsInteger = true;
+        value.Integer = sqlite3_column_int64(s, column);
+        continue;
+      }
       const auto* raw = reinterpret_cast<const char*>(sqlite3_column_text(s, column));
       const std::string_view utf8(raw, sqlite3_column_bytes(s, column));
       const auto damaged = [&](const std::string& what) {
@@ -154,14 +162,10 @@ void SqlitePersistence::ReadTable(
         if (!bytes) throw damaged("holds a character its code page cannot store");
         value.Text = std::move(*bytes);
       } else {
+        const std::optional<std::int64_t> number = ParseInteger(utf8);
+        if (!number) throw damaged("holds no integer");
         value.IsInteger = true;
-        if (type == SQLITE_INTEGER) {
-          value.Integer = sqlite3_column_int64(s, column);
-        } else {
-          const std::optional<std::int64_t> number = ParseInteger(utf8);
-          if (!number) throw damaged("holds no integer");
-          value.Integer = *number;
-        }
+        value.Integer = *number;
       }
     }
     row(key, values);

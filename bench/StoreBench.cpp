@@ -1,0 +1,128 @@
+// Benchmarks of the table store on a synthetic dictionary of 100,000 meanings (300,000 word
+// records): opening the data module, the store's heap, nearest-key lookup and filter switching.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <QTemporaryDir>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "DictionaryGenerator.h"
+#include "store/Collation.h"
+#include "store/DataModul.h"
+
+namespace {
+
+constexpr int kMeanings = 100000;
+constexpr double kMiB = 1024.0 * 1024.0;
+
+// The working directory of the large dictionary, generated once per run.
+const std::filesystem::path& LargeDictionary() {
+  static QTemporaryDir dir;
+  static const std::filesystem::path path = [] {
+    const std::filesystem::path workingDirectory = dir.path().toStdString();
+    bench::DictionaryOptions options;
+    options.Meanings = kMeanings;
+    bench::GenerateDictionaryFolder(workingDirectory, options);
+    return workingDirectory;
+  }();
+  return path;
+}
+
+// The data module opened once on the large dictionary, shared by the lookup benchmarks.
+TDataModul& OpenModule() {
+  static const std::unique_ptr<TDataModul> module = [] {
+    auto opened = std::make_unique<TDataModul>(LargeDictionary());
+    opened->DataModuleCreate();
+    return opened;
+  }();
+  return *module;
+}
+
+std::size_t HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return info.uordblks + info.hblkhd;
+}
+
+void BM_OpenDataModule(benchmark::State& state) {
+  const std::filesystem::path& workingDirectory = LargeDictionary();
+  for (auto _ : state) {
+    auto module = std::make_unique<TDataModul>(workingDirectory);
+    module->DataModuleCreate();
+    benchmark::DoNotOptimize(module->RUTable.RecordCount());
+    state.PauseTiming();
+    module.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_OpenDataModule)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The heap the six open tables hold, for 300,000 word records and the verb tables.
+void BM_StoreMemory(benchmark::State& state) {
+  const std::filesystem::path& workingDirectory = LargeDictionary();
+  double mib = 0;
+  int records = 0;
+  for (auto _ : state) {
+    const std::size_t before = HeapInUse();
+    TDataModul module(workingDirectory);
+    module.DataModuleCreate();
+    mib = static_cast<double>(HeapInUse() - before) / kMiB;
+    records =
+        module.RUTable.RecordCount() + module.HETable.RecordCount() + module.ENTable.RecordCount();
+  }
+  state.counters["heap_MiB"] = mib;
+  state.counters["word_records"] = records;
+}
+BENCHMARK(BM_StoreMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Lower-case prefixes of existing Russian words, as a user types them into the search box.
+std::vector<std::string> SearchPrefixes(store::Table& table, int count) {
+  std::vector<std::string> prefixes;
+  std::mt19937 random(7);
+  for (int i = 0; i < count; ++i) {
+    table.Locate("Id", 1 + static_cast<int>(random() % kMeanings));
+    std::string word = table.FieldByName("Item").AsString();
+    word.resize(std::min<std::size_t>(word.size(), 1 + random() % 4));
+    for (char& c : word) c = static_cast<char>(store::FoldCase1251(static_cast<unsigned char>(c)));
+    prefixes.push_back(word);
+  }
+  return prefixes;
+}
+
+void BM_FindNearestRussian(benchmark::State& state) {
+  store::Table& table = OpenModule().RUTable;
+  table.SetFiltered(false);
+  table.SetIndexName("item_index");
+  const std::vector<std::string> prefixes = SearchPrefixes(table, 1024);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    table.FindNearest(prefixes[i++ % prefixes.size()]);
+    benchmark::DoNotOptimize(table.CurrentRow());
+  }
+}
+BENCHMARK(BM_FindNearestRussian)->Unit(benchmark::kMicrosecond);
+
+// Turning a filter on over RUWORDS (the time to turn it off again is not counted).
+void BM_FilterSwitch(benchmark::State& state, const char* expression) {
+  store::Table& table = OpenModule().RUTable;
+  table.SetFiltered(false);
+  table.SetIndexName("item_index");
+  table.SetFilter(expression);
+  for (auto _ : state) {
+    table.SetFiltered(true);
+    benchmark::DoNotOptimize(table.RecordCount());
+    state.PauseTiming();
+    table.SetFiltered(false);
+    state.ResumeTiming();
+  }
+}
+BENCHMARK_CAPTURE(BM_FilterSwitch, marked, "Select = '*'")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_FilterSwitch, part_double_blanks,
+                  "Part <> '0'  and  Part <> '1'  and  Part <> '3'  and  Topic = '4'")
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
