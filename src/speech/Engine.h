@@ -32,7 +32,8 @@ class Engine {
   // Voice name of mode `mode`, as shown in the voice lists and stored in the settings file.
   // Throws EngineError unless 1 <= mode <= ModeCount().
   virtual QString Speaker(int mode) const = 0;
-  // Later Speak() calls on this instance use mode `mode`; its speed becomes the current speed.
+  // Later Speak() calls on this instance use mode `mode`. MinSpeed() and MaxSpeed() become the
+  // bounds of that mode; Speed() may change with it.
   // Throws EngineError unless 1 <= mode <= ModeCount().
   virtual void Select(int mode) = 0;
 

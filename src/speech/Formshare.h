@@ -19,30 +19,28 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/Instances.h"
 #include "speech/Engine.h"
 #include "speech/Language.h"
 #include "speech/SettingsFile.h"
 #include "speech/SpeechQueue.h"
-
-namespace store {
-class Table;
-}
 
 class TShare : public QWidget {
   Q_OBJECT
 
  public:
   // Builds the window hidden and runs FormCreate: reads the settings file of the current working
-  // directory, counts the records of `hewords` by part of speech (leaving it on its last record),
-  // checks the verb forms and sets up `engines`. An engine error during the set-up is shown to the
-  // user and switches speech off for the run; the window is usable either way.
-  TShare(store::Table& hewords, speech::EngineSet engines, QWidget* parent = nullptr);
+  // directory, counts the Hebrew words of the data module by part of speech (leaving its table on
+  // the last record), checks the verb forms and sets up `engines`. An engine error during the
+  // set-up is shown through the dialog seam and switches speech off for the run; the window is
+  // usable either way. `instances` must hold the dialog seam and the open data module; "Ok"
+  // rebuilds the word editor's verb grid when Instances::FormAdd is set by then.
+  TShare(Instances& instances, speech::EngineSet engines, QWidget* parent = nullptr);
   ~TShare() override;
 
   // --- speech, used by every window ---
@@ -84,10 +82,6 @@ class TShare : public QWidget {
   // Which verb forms the verb table shows: at least 28 characters, character i "1" when form i is
   // shown. Changed only by "Ok".
   const std::string& VerbFormMask() const { return settings_.VerbFormMask; }
-
-  // Called by "Ok" after the mask is taken over, so the word editor can rebuild its verb grid when
-  // its verb page is showing.
-  void SetVerbFormMaskChanged(std::function<void()> handler);
 
   // Select a page and show the window (the menu items Speech1, Verbs1, Information1).
   void ShowPage(QWidget* page);
@@ -144,13 +138,20 @@ class TShare : public QWidget {
   void BtCancelClick();
 
  private:
-  void FormCreate(store::Table& hewords);
+  void FormCreate();
   void BuildWindow();
+  void ConnectHandlers();
+  // Engine discovery and the saved voices and speeds; throws on any engine error.
+  void SetUpEngines();
+  // A voice was chosen in `voices`: select its mode and set the slider from the engine.
+  void VoiceChosen(QComboBox* voices, QComboBox* numbers, QSlider* slider, speech::Engine& engine);
+  QString SettingsPath() const;
+
+  Instances& instances_;
 
   speech::EngineSet engines_;
   speech::SpeechQueue queue_;
   bool speechAvailable_ = false;
   QString settingsFolder_;
   speech::Settings settings_;
-  std::function<void()> verbFormMaskChanged_;
 };

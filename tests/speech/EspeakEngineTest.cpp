@@ -1,0 +1,262 @@
+// The espeak-ng engine on the real library, with its PCM captured instead of played.
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QStringList>
+#include <chrono>
+#include <set>
+#include <thread>
+
+#include "CaptureOutput.h"
+#include "speech/EspeakEngine.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using speech::EspeakEngine;
+using speech::Reading;
+using speechtest::CaptureOutput;
+
+const QString kRussianPhrase = QStringLiteral(u"проба русского синтезатора речи");
+const QString kHebrewPhrase = QStringLiteral(u"Бдика< шэль си<нтэ<за дибу<р ба< иври<т");
+const QString kEnglishPhrase = QStringLiteral(u"Test English Synthesis of speech");
+
+// Waits until the engine stops speaking; false when it still speaks after `limit`.
+bool WaitSilent(const speech::Engine& engine, std::chrono::milliseconds limit = 20s) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (engine.Speaking()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    std::this_thread::sleep_for(1ms);
+  }
+  return true;
+}
+
+class EspeakEngineTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (engine.ModeCount() == 0) GTEST_SKIP() << "espeak-ng is not usable here";
+  }
+
+  // The mode whose speaker is `speaker`, or 0.
+  int ModeOf(const QString& speaker) const {
+    for (int mode = 1; mode <= engine.ModeCount(); ++mode) {
+      if (engine.Speaker(mode) == speaker) return mode;
+    }
+    return 0;
+  }
+
+  // Speaks `text` on a fresh capturing instance and returns its seconds of audio.
+  double SecondsOf(QStringView text, const QString& speaker, Reading reading, int speed = 175) {
+    auto capture = std::make_unique<CaptureOutput>();
+    CaptureOutput& audio = *capture;
+    EspeakEngine instance(worker, std::move(capture), reading);
+    instance.Select(ModeOf(speaker));
+    instance.SetSpeed(speed);
+    instance.Speak(text);
+    EXPECT_TRUE(WaitSilent(instance));
+    return audio.Seconds();
+  }
+
+  std::shared_ptr<speech::SynthesisWorker> worker = speech::SynthesisWorker::Shared();
+  CaptureOutput* audio = new CaptureOutput;
+  EspeakEngine engine{worker, std::unique_ptr<CaptureOutput>(audio), Reading::Natural};
+};
+
+TEST_F(EspeakEngineTest, ListsRussianAndEnglishModesWithTheDefaultSpeakers) {
+  std::set<QString> russian, english;
+  for (int mode = 1; mode <= engine.ModeCount(); ++mode) {
+    if (engine.ModeName(mode).contains(u"Russian")) russian.insert(engine.Speaker(mode));
+    if (engine.ModeName(mode).contains(u"English")) english.insert(engine.Speaker(mode));
+  }
+  EXPECT_TRUE(russian.contains("Nicolai"));
+  EXPECT_TRUE(english.contains("Carol"));
+  EXPECT_GE(russian.size(), 2u);
+  EXPECT_GE(english.size(), 2u);
+}
+
+TEST_F(EspeakEngineTest, ModeNumbersOutOfRangeAreErrors) {
+  EXPECT_THROW(engine.ModeName(0), speech::EngineError);
+  EXPECT_THROW(engine.Speaker(engine.ModeCount() + 1), speech::EngineError);
+  EXPECT_THROW(engine.Select(-1), speech::EngineError);
+  EXPECT_EQ(engine.SelectedMode(), 0) << "a refused Select changes nothing";
+}
+
+TEST_F(EspeakEngineTest, SpeedIsClampedToEspeaksBounds) {
+  EXPECT_EQ(engine.MinSpeed(), 80);
+  EXPECT_EQ(engine.MaxSpeed(), 450);
+  engine.SetSpeed(5);
+  EXPECT_EQ(engine.Speed(), 80);
+  engine.SetSpeed(1000);
+  EXPECT_EQ(engine.Speed(), 450);
+  engine.SetSpeed(200);
+  EXPECT_EQ(engine.Speed(), 200);
+}
+
+TEST_F(EspeakEngineTest, SlowerSpeedGivesLongerSpeech) {
+  const double slow = SecondsOf(kRussianPhrase, "Nicolai", Reading::Natural, 80);
+  const double fast = SecondsOf(kRussianPhrase, "Nicolai", Reading::Natural, 400);
+  EXPECT_GT(slow, 2.0 * fast);
+}
+
+TEST_F(EspeakEngineTest, SelectChangesTheVoice) {
+  engine.Select(ModeOf("Nicolai"));
+  engine.Speak(kRussianPhrase);
+  ASSERT_TRUE(WaitSilent(engine));
+  const auto nicolai = audio->Samples();
+  audio->Clear();
+  engine.Select(ModeOf("Olga"));
+  EXPECT_EQ(engine.SelectedMode(), ModeOf("Olga"));
+  engine.Speak(kRussianPhrase);
+  ASSERT_TRUE(WaitSilent(engine));
+  EXPECT_FALSE(nicolai.empty());
+  EXPECT_NE(audio->Samples(), nicolai);
+}
+
+TEST_F(EspeakEngineTest, PhrasesGiveAudioOfPlausibleLength) {
+  struct Phrase {
+    QString text;
+    QString speaker;
+    Reading reading;
+  };
+  const Phrase phrases[] = {{kRussianPhrase, "Nicolai", Reading::Natural},
+                            {kHebrewPhrase, "Nicolai", Reading::Transliteration},
+                            {kEnglishPhrase, "Carol", Reading::Natural}};
+  for (const Phrase& phrase : phrases) {
+    const double seconds = SecondsOf(phrase.text, phrase.speaker, phrase.reading);
+    // Four to six words at 175 words per minute.
+    EXPECT_GT(seconds, 1.0) << phrase.text.toStdString();
+    EXPECT_LT(seconds, 5.0) << phrase.text.toStdString();
+  }
+}
+
+TEST_F(EspeakEngineTest, SpeakingIsTrueUntilTheLastSampleHasPlayed) {
+  EspeakEngine paced(worker, speech::MakeSilentOutput());
+  paced.Select(ModeOf("Carol"));
+  const auto start = std::chrono::steady_clock::now();
+  paced.Speak(u"Hello there");
+  EXPECT_TRUE(paced.Speaking()) << "true from the moment Speak is called";
+  ASSERT_TRUE(WaitSilent(paced, 10s));
+  const double elapsed =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  const double spoken = SecondsOf(u"Hello there", "Carol", Reading::Natural);
+  EXPECT_GE(elapsed, spoken * 0.95) << "the silent output is paced in real time";
+  EXPECT_LT(elapsed, spoken + 1.0);
+}
+
+TEST_F(EspeakEngineTest, SpeakReturnsAtOnce) {
+  const QString longText = QStringLiteral(u"раз два три четыре пять ").repeated(40);
+  const auto start = std::chrono::steady_clock::now();
+  engine.Speak(longText);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, 50ms);
+  EXPECT_TRUE(WaitSilent(engine));
+}
+
+TEST_F(EspeakEngineTest, ATextOfTenThousandCharactersIsSpokenWhole) {
+  const QString word = QStringLiteral(u"слово ");
+  const QString thousand = word.repeated(1000 / word.size());
+  const QString tenThousand = word.repeated(10000 / word.size());
+  ASSERT_GE(tenThousand.size(), 9996);
+  const double short_ = SecondsOf(thousand, "Nicolai", Reading::Natural, 450);
+  const double long_ = SecondsOf(tenThousand, "Nicolai", Reading::Natural, 450);
+  EXPECT_GT(long_, 9.0 * short_) << "nothing of the long text is cut off";
+  EXPECT_LT(long_, 11.0 * short_);
+}
+
+TEST_F(EspeakEngineTest, StressMarksAreNeverReadAloud) {
+  const double marked = SecondsOf(u"молоко< мо<локо", "Nicolai", Reading::Natural);
+  const double plain = SecondsOf(u"молоко молоко", "Nicolai", Reading::Natural);
+  EXPECT_NEAR(marked, plain, 0.25 * plain);
+}
+
+// The stressed vowels of a phoneme trace word: positions among its vowels.
+std::set<int> StressedVowels(const QString& phonemes) {
+  static const QString vowels = QStringLiteral("aAoOuyEeiIV8");
+  std::set<int> stressed;
+  int vowel = 0;
+  bool mark = false;
+  for (QChar c : phonemes) {
+    if (c == u'\'') {
+      mark = true;
+    } else if (vowels.contains(c)) {
+      if (mark) stressed.insert(vowel);
+      mark = false;
+      ++vowel;
+    }
+  }
+  return stressed;
+}
+
+// The positions, among its vowels, of the vowels followed by "<" in a Cyrillic word.
+std::set<int> MarkedVowels(const QString& word) {
+  static const QString vowels = QStringLiteral(u"аоуыэиеёюя");
+  std::set<int> marked;
+  int vowel = -1;
+  for (qsizetype i = 0; i < word.size(); ++i) {
+    if (vowels.contains(word[i].toLower())) ++vowel;
+    if (word[i] == u'<' && i > 0 && vowels.contains(word[i - 1].toLower())) marked.insert(vowel);
+  }
+  return marked;
+}
+
+void ExpectStressAsMarked(EspeakEngine& instance, QStringView phrase) {
+  const QString text = phrase.toString();
+  const QString trace = QString::fromStdString(instance.SpokenPhonemes(text)).trimmed();
+  const QStringList spoken = trace.split(u' ', Qt::SkipEmptyParts);
+  const QStringList written = text.split(u' ', Qt::SkipEmptyParts);
+  ASSERT_EQ(spoken.size(), written.size()) << trace.toStdString();
+  EXPECT_FALSE(trace.contains(u'_')) << "no pause: " << trace.toStdString();
+  for (qsizetype w = 0; w < written.size(); ++w) {
+    const std::set<int> marked = MarkedVowels(written[w]);
+    if (marked.empty()) continue;
+    EXPECT_EQ(StressedVowels(spoken[w]), marked)
+        << written[w].toStdString() << " spoken as " << spoken[w].toStdString();
+  }
+}
+
+TEST_F(EspeakEngineTest, HebrewTestPhraseIsStressedOnTheMarkedVowels) {
+  EspeakEngine hebrew(worker, std::make_unique<CaptureOutput>(), Reading::Transliteration);
+  hebrew.Select(ModeOf("Nicolai"));
+  ExpectStressAsMarked(hebrew, kHebrewPhrase);
+}
+
+TEST_F(EspeakEngineTest, TransliterationsKeepUnstressedVowelsUnreduced) {
+  EspeakEngine hebrew(worker, std::make_unique<CaptureOutput>(), Reading::Transliteration);
+  hebrew.Select(ModeOf("Nicolai"));
+  const std::string trace = hebrew.SpokenPhonemes(u"шало<м молоко<");
+  EXPECT_EQ(trace.find('V'), std::string::npos) << "reduced vowel in " << trace;
+  // The Russian reading of the same words reduces them.
+  engine.Select(ModeOf("Nicolai"));
+  EXPECT_NE(engine.SpokenPhonemes(u"молоко<").find('V'), std::string::npos);
+}
+
+TEST_F(EspeakEngineTest, RussianWordsAreStressedWhereMarked) {
+  engine.Select(ModeOf("Nicolai"));
+  ExpectStressAsMarked(engine, u"мо<локо молоко< за<мок замо<к");
+}
+
+TEST(CreateEspeakEnginesTest, ThreeInstancesShareTheModes) {
+  const speech::EngineSet engines = speech::CreateEspeakEngines();
+  ASSERT_EQ(engines.RU->ModeCount(), engines.HE->ModeCount());
+  ASSERT_EQ(engines.RU->ModeCount(), engines.EN->ModeCount());
+  for (int mode = 1; mode <= engines.RU->ModeCount(); ++mode) {
+    EXPECT_EQ(engines.RU->ModeName(mode), engines.EN->ModeName(mode));
+  }
+  EXPECT_FALSE(engines.HE->Speaking());
+}
+
+TEST(SilentOutputTest, PlaysAsLongAsTheSamplesLastAndQueuesThem) {
+  const auto output = speech::MakeSilentOutput();
+  EXPECT_FALSE(output->Playing());
+  const std::vector<std::int16_t> tenth(2205);  // 0.1 s at 22050 Hz
+  const auto start = std::chrono::steady_clock::now();
+  output->Write(tenth.data(), tenth.size(), 22050);
+  output->Write(tenth.data(), tenth.size(), 22050);
+  EXPECT_TRUE(output->Playing());
+  while (output->Playing()) std::this_thread::sleep_for(1ms);
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(elapsed, 195ms);
+  EXPECT_LT(elapsed, 400ms);
+}
+
+}  // namespace

@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileDevice>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <string>
+
+#include "speech/SettingsFile.h"
+
+namespace {
+
+using speech::IniFile;
+using speech::ReadSettings;
+using speech::Settings;
+using speech::WriteSettings;
+
+class SettingsFileTest : public testing::Test {
+ protected:
+  QTemporaryDir folder;
+  QString path = folder.filePath("vocamir.ini");
+
+  void Put(const std::string& text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text.data(), static_cast<qint64>(text.size()));
+  }
+
+  std::string Get() {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return "<missing>";
+    return file.readAll().toStdString();
+  }
+};
+
+TEST_F(SettingsFileTest, WithoutAFileEveryValueIsItsDefault) {
+  const Settings settings = ReadSettings(path);
+  EXPECT_EQ(settings.VerbFormMask, "0001001000000110000000010001");
+  EXPECT_EQ(settings.VoiceRU, "Nicolai");
+  EXPECT_EQ(settings.VoiceHE, "Nicolai");
+  EXPECT_EQ(settings.VoiceEN, "Carol");
+  EXPECT_EQ(settings.SpeedRU, "100");
+  EXPECT_EQ(settings.SpeedEN, "100");
+  EXPECT_EQ(settings.SpeedHE, "100");
+  EXPECT_FALSE(QFile::exists(path)) << "reading never creates the file";
+}
+
+TEST_F(SettingsFileTest, WritingANewFileGivesExactlyTheSevenKeysInTwoSections) {
+  Settings settings;
+  settings.VoiceEN = "";
+  settings.SpeedRU = "130";
+  WriteSettings(path, settings);
+  EXPECT_EQ(Get(),
+            "[Glagols_HEBREW]\n"
+            "VALUE=0001001000000110000000010001\n"
+            "\n"
+            "[Speech]\n"
+            "RUSSIAN=Nicolai\n"
+            "HEBREW=Nicolai\n"
+            "ENGLISH=\n"
+            "SPEEDRU=130\n"
+            "SPEEDEN=100\n"
+            "SPEEDHE=100\n");
+}
+
+TEST_F(SettingsFileTest, WrittenValuesReadBackUnchanged) {
+  Settings settings;
+  settings.VerbFormMask = std::string(28, '0');
+  settings.VoiceRU = "Olga";
+  settings.VoiceHE = "Boris";
+  settings.VoiceEN = "";
+  settings.SpeedRU = "80";
+  settings.SpeedEN = "450";
+  settings.SpeedHE = "222";
+  WriteSettings(path, settings);
+  const Settings back = ReadSettings(path);
+  EXPECT_EQ(back.VerbFormMask, settings.VerbFormMask);
+  EXPECT_EQ(back.VoiceRU, "Olga");
+  EXPECT_EQ(back.VoiceHE, "Boris");
+  EXPECT_EQ(back.VoiceEN, "") << "an empty value is a value, not a missing key";
+  EXPECT_EQ(back.SpeedRU, "80");
+  EXPECT_EQ(back.SpeedEN, "450");
+  EXPECT_EQ(back.SpeedHE, "222");
+}
+
+TEST_F(SettingsFileTest, AnExistingFileKeepsItsOtherLinesAndComments) {
+  Put("; my settings\r\n"
+      "[Window]\r\n"
+      "Left=10\r\n"
+      "\r\n"
+      "[speech]\r\n"
+      "; voices chosen by hand\r\n"
+      "russian = Boris\r\n"
+      "Volume=7\r\n"
+      "\r\n"
+      "[Other]\r\n"
+      "X=1");
+  Settings settings = ReadSettings(path);
+  EXPECT_EQ(settings.VoiceRU, "Boris") << "names are case-insensitive, blanks trimmed";
+  settings.VoiceRU = "Olga";
+  WriteSettings(path, settings);
+  EXPECT_EQ(Get(),
+            "; my settings\r\n"
+            "[Window]\r\n"
+            "Left=10\r\n"
+            "\r\n"
+            "[speech]\r\n"
+            "; voices chosen by hand\r\n"
+            "RUSSIAN=Olga\r\n"
+            "Volume=7\r\n"
+            "HEBREW=Nicolai\r\n"
+            "ENGLISH=Carol\r\n"
+            "SPEEDRU=100\r\n"
+            "SPEEDEN=100\r\n"
+            "SPEEDHE=100\r\n"
+            "\r\n"
+            "[Other]\r\n"
+            "X=1\r\n"
+            "\r\n"
+            "[Glagols_HEBREW]\r\n"
+            "VALUE=0001001000000110000000010001");
+}
+
+TEST_F(SettingsFileTest, AShortMaskCountsTheMissingFormsAsNotShown) {
+  Put("[Glagols_HEBREW]\nVALUE=111\n");
+  EXPECT_EQ(ReadSettings(path).VerbFormMask, "111" + std::string(25, '0'));
+}
+
+TEST_F(SettingsFileTest, ALongMaskKeepsItsExtraCharacters) {
+  const std::string mask = std::string(28, '1') + "01x";
+  Put("[Glagols_HEBREW]\nVALUE=" + mask + "\n");
+  EXPECT_EQ(ReadSettings(path).VerbFormMask, mask);
+}
+
+TEST_F(SettingsFileTest, ValuesAreTakenAsTextsWhateverTheyHold) {
+  Put("[Speech]\nRUSSIAN=Nobody\nSPEEDRU=fast\nSPEEDEN=\n");
+  const Settings settings = ReadSettings(path);
+  EXPECT_EQ(settings.VoiceRU, "Nobody");
+  EXPECT_EQ(settings.SpeedRU, "fast");
+  EXPECT_EQ(settings.SpeedEN, "");
+  EXPECT_EQ(settings.SpeedHE, "100");
+}
+
+TEST_F(SettingsFileTest, KeysOutsideTheirSectionDoNotCount) {
+  Put("RUSSIAN=Loose\n[Glagols_HEBREW]\nRUSSIAN=Wrong\n[Speech]\nENGLISH=Peter\n");
+  const Settings settings = ReadSettings(path);
+  EXPECT_EQ(settings.VoiceRU, "Nicolai");
+  EXPECT_EQ(settings.VoiceEN, "Peter");
+}
+
+TEST(IniFileTest, FirstMatchingLineCountsAndIsTheOneReplaced) {
+  IniFile file;
+  file.Write("S", "K", "1");
+  file.Write("S", "Other", "2");
+  file.Write("s", "k", "3");
+  EXPECT_EQ(file.Text(), "[S]\nk=3\nOther=2\n");
+  EXPECT_EQ(file.Value("S", "K"), "3");
+  EXPECT_EQ(file.Value("S", "Missing"), std::nullopt);
+  EXPECT_EQ(file.Read("T", "K", "fallback"), "fallback");
+}
+
+TEST(IniFileTest, LineBreaksInNamesOrValuesAreRefused) {
+  IniFile file;
+  EXPECT_THROW(file.Write("S", "K", "a\nb"), speech::SettingsFileError);
+  EXPECT_THROW(file.Write("S", "K\r", "a"), speech::SettingsFileError);
+  EXPECT_EQ(file.Text(), "");
+}
+
+TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFileUntouched) {
+  Put("[Speech]\nRUSSIAN=Boris\n");
+  QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  if (QFileInfo(folder.path()).isWritable()) GTEST_SKIP() << "running with rights to any folder";
+  EXPECT_THROW(WriteSettings(path, Settings{}), speech::SettingsFileError);
+  QFile::setPermissions(folder.path(),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  EXPECT_EQ(Get(), "[Speech]\nRUSSIAN=Boris\n");
+}
+
+TEST_F(SettingsFileTest, AnUnreadableFileIsAnErrorNotTheDefaults) {
+  QDir().mkpath(path);  // a folder where the file should be
+  EXPECT_THROW(ReadSettings(path), speech::SettingsFileError);
+}
+
+}  // namespace
