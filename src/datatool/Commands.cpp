@@ -7,6 +7,7 @@
 #include <ostream>
 #include <system_error>
 
+#include "browser/WordCommands.h"
 #include "datatool/DictionaryCheck.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
@@ -108,6 +109,15 @@ int Stats(const fs::path& workingDirectory, std::ostream& out) {
   return kOk;
 }
 
+int Deselect(const fs::path& workingDirectory, std::ostream& out) {
+  int cleared = 0;
+  WithDictionary(workingDirectory, [&](TDataModul& data) {
+    cleared = browser::ClearAllMarks({data.RUTable, data.HETable, data.ENTable});
+  });
+  out << "Cleared the marks of " << cleared << " meanings.\n";
+  return kOk;
+}
+
 }  // namespace
 
 std::string UsageText() {
@@ -119,7 +129,8 @@ std::string UsageText() {
          "cleared)\n"
          "  check                  report broken links between the words of a meaning and verbs "
          "without forms\n"
-         "  stats                  count the meanings by part of speech\n";
+         "  stats                  count the meanings by part of speech\n"
+         "  deselect               clear the lesson marks, as the program's \"Deselect\" does\n";
 }
 
 int RunCommand(const std::vector<std::string>& arguments, const fs::path& workingDirectory,
@@ -134,6 +145,7 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
     }
     if (command == "check" && count == 1) return Check(workingDirectory, out);
     if (command == "stats" && count == 1) return Stats(workingDirectory, out);
+    if (command == "deselect" && count == 1) return Deselect(workingDirectory, out);
   } catch (const std::exception& error) {
     err << "vocamir-data: " << error.what() << "\n";
     return kFailed;

@@ -146,6 +146,18 @@ TEST_F(DataToolTest, ExportThenImportIntoAnotherDictionaryKeepsEveryMeaning) {
   Outcome again = Run({"import", (source / "all.xml").string()}, target);
   EXPECT_NE(again.Out.find("Imported 0 meanings; 2 were"), std::string::npos) << again.Out;
   EXPECT_EQ(Run({"check"}, target).Status, datatool::kOk);
+
+  // Imported words are marked; "deselect" clears the marks of every meaning.
+  Outcome deselected = Run({"deselect"}, target);
+  EXPECT_NE(deselected.Out.find("Cleared the marks of 2 meanings"), std::string::npos)
+      << deselected.Out;
+  TDataModul data(target);
+  data.DataModuleCreate();
+  for (store::Table* table : {&data.RUTable, &data.HETable, &data.ENTable}) {
+    for (table->First(); !table->Eof(); table->Next()) {
+      EXPECT_EQ(table->FieldByName("Select").AsString(), "") << table->TableName();
+    }
+  }
 }
 
 TEST_F(DataToolTest, CheckReportsBrokenLinksAndVerbsWithoutForms) {
