@@ -1,6 +1,56 @@
-// The main window's data exchange commands: "Export data" and "Import data".
+// The main window's data exchange commands: "Export data" and "Import data". They ask the user
+// through the dialog seam and leave the work to the exchange functions.
+
+#include <QDate>
+#include <QLocale>
 
 #include "app/Find.h"
+#include "app/Instances.h"
+#include "exchange/Export.h"
+#include "exchange/Import.h"
+#include "exchange/ProgressWindow.h"
+#include "text/Codepage.h"
 
-void TFormSelect::Exportdata1Click() {}
-void TFormSelect::Importdata1Click() {}
+namespace {
+
+const QString kExportAllQuestion = QStringLiteral("You are really going to export all words?");
+
+// Today's date in the system's short date format, as the document's bytes.
+std::string Today() {
+  const QDate today = QDate::currentDate();
+  const QString date = QLocale::system().toString(today, QLocale::ShortFormat);
+  return text::TryFromUnicode(date, text::Codepage::Win1251)
+      .value_or(today.toString(Qt::ISODate).toStdString());
+}
+
+}  // namespace
+
+void TFormSelect::Exportdata1Click() {
+  TDataModul& data = *instances_.DataModul;
+  try {
+    int count = exchange::SelectMarkedWords(data);
+    if (count == 0 && dialogs_.AskYesNo(kExportAllQuestion)) {
+      count = exchange::SelectAllWords(data);
+    }
+    const QString path = dialogs_.SaveFileName(ExportData);
+    if (!path.isEmpty()) {
+      exchange::ProgressWindow progress(this, QStringLiteral("Exporting words..."));
+      exchange::ExportDocument(data, path, count, Today(), progress.Callback());
+    }
+  } catch (...) {
+    exchange::ReleaseWordFilters(data);
+    throw;
+  }
+  exchange::ReleaseWordFilters(data);
+}
+
+void TFormSelect::Importdata1Click() {
+  TDataModul& data = *instances_.DataModul;
+  const QString path = dialogs_.OpenFileName(ImportData);
+  if (path.isEmpty()) {
+    exchange::EndImport(data);
+    return;
+  }
+  exchange::ProgressWindow progress(this, QStringLiteral("Importing words..."));
+  exchange::ImportDocument(data, path, progress.Callback());
+}

@@ -83,14 +83,6 @@ class UnitCommitter {
     Data.ENTable.Post();
   }
 
-  // The end state of an import: the word tables unfiltered, each on its last record.
-  void Finish() {
-    for (store::Table* table : {&Data.RUTable, &Data.HETable, &Data.ENTable}) {
-      table->SetFiltered(false);
-      table->Last();
-    }
-  }
-
  private:
   int AddHebrew(const ExchangeUnit& unit) {
     HebrewFields& he = Fields.Hebrew;
@@ -173,12 +165,14 @@ ImportResult ImportDocument(TDataModul& data, const QString& path, const Progres
   QFile file(path);
   const QString name = QDir::toNativeSeparators(path);
   if (!file.open(QIODevice::ReadOnly)) {
+    EndImport(data);
     throw ExchangeError(QStringLiteral("The file \"%1\" cannot be opened: %2.")
                             .arg(name, file.errorString())
                             .toStdString());
   }
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
+    EndImport(data);
     throw ExchangeError(QStringLiteral("The file \"%1\" cannot be read: %2.")
                             .arg(name, file.errorString())
                             .toStdString());
@@ -211,14 +205,21 @@ ImportResult ImportBytes(TDataModul& data, std::string_view document, const Prog
       }
     }
   } catch (const ExchangeError& error) {
-    committer.Finish();
+    EndImport(data);
     transaction.Commit();
     throw ExchangeError(std::string(error.what()) + " The import stopped there; " +
                         std::to_string(result.Added) + " new meanings were added before it.");
   }
-  committer.Finish();
+  EndImport(data);
   transaction.Commit();
   return result;
+}
+
+void EndImport(TDataModul& data) {
+  for (store::Table* table : {&data.RUTable, &data.HETable, &data.ENTable}) {
+    table->SetFiltered(false);
+    table->Last();
+  }
 }
 
 }  // namespace exchange

@@ -20,20 +20,24 @@ struct ImportResult {
   bool Cancelled = false;
 };
 
-// Reads the file whole and imports it. Throws ExchangeError naming the file when it cannot be
-// opened or read; nothing is changed then.
+// Reads the file whole and imports it (ImportBytes). Throws ExchangeError naming the file when it
+// cannot be opened or read; no record is added then, and the tables end as after EndImport.
 ImportResult ImportDocument(TDataModul& data, const QString& path, const Progress& progress = {});
 
 // Imports the units of `document` in their order, inside one bulk transaction. The word tables'
 // filters are switched off before the first duplicate check; a unit repeated later in the
-// document finds the words committed before it and is skipped. Afterwards the three word tables
-// are unfiltered, each on its last record, the Russian and English tables on `item_index` and the
-// Hebrew table on `invert_index` (once a unit was checked).
+// document finds the words committed before it and is skipped. Ends with EndImport, also when a
+// bad code stops it; the Russian and English tables are then on `item_index` and the Hebrew table
+// on `invert_index` (once a unit was checked).
 //
 // Each committed unit stays, whatever happens later: when a code in the document is not a number
 // the import stops with an ExchangeError saying how many units were added before; a failing table
 // operation stops it with its store::Error. `progress` may cancel between units.
 ImportResult ImportBytes(TDataModul& data, std::string_view document,
                          const Progress& progress = {});
+
+// The end of every import, also of one whose file was not chosen: switches filtering off on the
+// three word tables and moves each to its last record.
+void EndImport(TDataModul& data);
 
 }  // namespace exchange
