@@ -1,8 +1,124 @@
-// The word editor's commands of the main window: "Add word", "Edit word", "Save", "Cancel".
+// The word commands that open and close the word editor: "Add word", "Edit word", "Save" and
+// "Cancel". The table work lives in editor/WordRecords.h; these handlers choose the page, move
+// the main window into and out of its word-editing mode and show or hide the editor.
 
+#include <QLineEdit>
+#include <QTabWidget>
+#include <exception>
+#include <optional>
+#include <string>
+
+#include "app/DisplayOrder.h"
 #include "app/Find.h"
+#include "app/Instances.h"
+#include "editor/Add.h"
+#include "editor/WordRecords.h"
+#include "speech/Language.h"
+#include "store/DataModul.h"
+#include "text/Codepage.h"
 
-void TFormSelect::NNewClick() {}
-void TFormSelect::NEditClick() {}
-void TFormSelect::N4Click() {}
-void TFormSelect::N5Click() {}
+namespace {
+
+constexpr int kWordEditing = 1;
+const QString kRootMissing = QStringLiteral(
+    "Enter the data on a root for formation of the table of conjugation of verbs!!! "
+    "?(vocamir@example.org)");
+const QString kStoreFailed =
+    QStringLiteral("There was a failure at recording the data!!! (vocamir@example.org)");
+
+editor::WordTables EditorTables(TDataModul& data) {
+  return {data.RUTable, data.HETable, data.ENTable, data.GLTABLE, data.NekudotTable};
+}
+
+editor::Page PageOf(speech::Language language) {
+  switch (language) {
+    case speech::Language::Hebrew:
+      return editor::Page::Hebrew;
+    case speech::Language::English:
+      return editor::Page::English;
+    case speech::Language::Russian:
+      break;
+  }
+  return editor::Page::Russian;
+}
+
+// The search text of the page, in the code page of its language.
+std::string SearchText(const TFormSelect& window, editor::Page page) {
+  switch (page) {
+    case editor::Page::Hebrew:
+      return text::FromUnicode(window.Memo1->Text(), text::Codepage::Win1255);
+    case editor::Page::Russian:
+      return text::FromUnicode(window.Edit3->text(), text::Codepage::Win1251);
+    case editor::Page::English:
+      break;
+  }
+  return text::FromUnicode(window.Edit1->text(), text::Codepage::Ascii);
+}
+
+// The Hebrew word's key, or nothing while it has none.
+std::optional<int> HebrewId(store::Table& he) {
+  store::Field id = he.FieldByName("id");
+  if (id.IsNull()) return std::nullopt;
+  return id.AsInteger();
+}
+
+}  // namespace
+
+void TFormSelect::NNewClick() {
+  const editor::Page page = PageOf(ActiveLanguage());
+  const std::string searchText = SearchText(*this, page);
+  BlankStatus();
+  SetWorkMode(kWordEditing, false);
+  editor::WordTables tables = EditorTables(*instances_.DataModul);
+  editor::CreateMeaning(tables, page, searchText);
+  TFormAdd& editor = *instances_.FormAdd;
+  editor.SetCodes({});
+  editor.VerbForms.Clear();
+  editor.show();
+}
+
+void TFormSelect::NEditClick() {
+  BlankStatus();
+  SetWorkMode(kWordEditing, false);
+  editor::WordTables tables = EditorTables(*instances_.DataModul);
+  editor::MoveToPartners(tables, PageOf(ActiveLanguage()));
+  editor::EditWords(tables);
+  TFormAdd& editor = *instances_.FormAdd;
+  editor.SetCodes(editor::ReadCodes(tables));
+  if (const std::optional<int> heId = HebrewId(tables.he)) {
+    editor::LoadVerbForms(tables, *heId, editor.VerbForms.VerbSpelling,
+                          editor.VerbForms.VerbPronunciation);
+  } else {
+    editor.VerbForms.Clear();
+  }
+  editor.show();
+}
+
+void TFormSelect::N4Click() {
+  TFormAdd& editor = *instances_.FormAdd;
+  const editor::WordCodes codes = editor.Codes();
+  const bool verb = codes.part == editor::kPartVerb;
+  if (verb && editor.DBMemo5->Text().isEmpty()) {
+    dialogs_.Message(kRootMissing);
+    editor.DBMemo5->setFocus();
+    return;
+  }
+  editor.TakeVerbMemos();
+  editor::WordTables tables = EditorTables(*instances_.DataModul);
+  editor::WriteCodesAndPost(tables, codes);
+  if (const std::optional<int> heId = HebrewId(tables.he); verb && heId) {
+    try {
+      editor::StoreVerbForms(tables, *heId, editor.VerbForms.VerbSpelling,
+                             editor.VerbForms.VerbPronunciation);
+    } catch (const std::exception&) {
+      dialogs_.Message(kStoreFailed);
+    }
+  }
+  SetWorkMode(kWordEditing, true);
+  editor.hide();
+}
+
+void TFormSelect::N5Click() {
+  SetWorkMode(kWordEditing, true);
+  instances_.FormAdd->hide();
+}

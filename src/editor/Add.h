@@ -13,9 +13,12 @@
 // Every component is a named member whose objectName is the member's name. The verb page
 // (TabSheet2 and everything on it) is built and handled in AddVerb.cpp.
 
+#include <QChar>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -80,7 +83,8 @@ class TFormAdd : public QWidget {
   // CBDopHE and disables CBSexHE, "NOUN" the other way round, any other choice leaves both.
   void CBTypeHEChange();
   // The paint rule, run when the window is shown: PConVerb back to "Cammon", and the "Verb" tab
-  // shown exactly when CBTypeHE stands on "VERB".
+  // shown exactly when CBTypeHE stands on "VERB". It runs on showing only, never while the
+  // window is in use, so it never takes the user off the "Verb" page while they work on it.
   void FormPaint();
   // Every activation refills the verb labels.
   void FormActivate();
@@ -101,6 +105,10 @@ class TFormAdd : public QWidget {
   void MemoShovRUEnter();
   void MemoShovRUExit();
   void Button1Click();  // "Speack" of the selected form
+
+  // Runs the leave handler of a verb memo that still has the focus, so that what was typed there
+  // reaches VerbSpelling / VerbPronunciation before "Save" reads them.
+  void TakeVerbMemos();
 
   // True while PConVerb shows the "Verb" page.
   bool VerbPageShowing() const;
@@ -180,9 +188,18 @@ class TFormAdd : public QWidget {
   QWidget* BuildEnglishPanel();
   QWidget* BuildCommonGroup();
   void ConnectHandlers();
+  void ConnectVerbPage();
+  // Installs the key handling of one box (see editor/KeyFilter.h).
+  void HandleKeys(QLineEdit* edit, std::function<std::optional<QChar>(QChar)> map, bool stepBack,
+                  std::function<void()> entered, std::function<void()> left = {});
   void BindFields();
+  // Writes the reversed text of a Hebrew field into its copy, while Hewords is being edited.
+  void UpdateInvert(const char* field, const char* invertField);
+  // Puts the grid as built (VerbForms.Columns) into StrGridVerb.
+  void ShowVerbGrid();
+  void SetVerbMemoColour(QLineEdit* memo, bool focused);
 
   Instances& instances_;
   std::vector<std::unique_ptr<editor::FieldBinding>> bindings_;
-  bool verbMemosEditable_ = false;
+  std::vector<std::unique_ptr<editor::KeyFilter>> keyFilters_;
 };

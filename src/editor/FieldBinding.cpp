@@ -1,0 +1,64 @@
+#include "editor/FieldBinding.h"
+
+#include <QLineEdit>
+#include <algorithm>
+
+#include "app/DisplayOrder.h"
+#include "app/EventGuard.h"
+#include "store/DataSource.h"
+
+namespace editor {
+
+FieldBinding::FieldBinding(app::Dialogs& dialogs, store::DataSource& source, std::string fieldName,
+                           QLineEdit* edit, int maxLength, std::function<void()> edited)
+    : dialogs_(dialogs),
+      source_(source),
+      fieldName_(std::move(fieldName)),
+      edit_(edit),
+      ordered_(qobject_cast<app::DisplayOrderEdit*>(edit)),
+      edited_(std::move(edited)) {
+  // A display-order edit keeps its override mark as one extra character.
+  edit_->setMaxLength(ordered_ ? maxLength + 1 : maxLength);
+  if (ordered_) {
+    connect(ordered_, &app::DisplayOrderEdit::TextChanged, this,
+            app::Guarded(dialogs_, [this](const QString& text) { Written(text); }));
+  } else {
+    connect(edit_, &QLineEdit::textChanged, this,
+            app::Guarded(dialogs_, [this](const QString& text) { Written(text); }));
+  }
+  connect(&source_, &store::DataSource::CurrentRecordChanged, this,
+          app::Guarded(dialogs_, [this] { Reload(); }));
+  connect(&source_, &QAbstractItemModel::modelReset, this,
+          app::Guarded(dialogs_, [this] { Reload(); }));
+  Reload();
+}
+
+QString FieldBinding::Text() const { return ordered_ ? ordered_->Text() : edit_->text(); }
+
+void FieldBinding::Reload() {
+  const QString value =
+      source_.DataSet() && source_.DataSet()->Active() ? source_.FieldText(fieldName_) : QString();
+  if (value != Text()) SetBoxText(value);
+}
+
+void FieldBinding::SetBoxText(const QString& text) {
+  loading_ = true;
+  if (ordered_) {
+    const int caret = ordered_->CursorPos();
+    ordered_->SetText(text);
+    ordered_->SetCursorPos(std::min(caret, static_cast<int>(text.size())));
+  } else {
+    const int caret = edit_->cursorPosition();
+    edit_->setText(text);
+    edit_->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
+  }
+  loading_ = false;
+}
+
+void FieldBinding::Written(const QString& text) {
+  if (loading_) return;
+  if (source_.FieldText(fieldName_) != text) source_.SetFieldText(fieldName_, text);
+  if (edited_) edited_();
+}
+
+}  // namespace editor

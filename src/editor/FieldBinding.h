@@ -1,0 +1,52 @@
+#pragma once
+
+// A data-aware one-line text box: binds a QLineEdit (or a display-order edit) to one field of the
+// current record of a data source. The box shows the field of whatever record is current; text
+// typed into it is written into the field at once (the table must then be in edit or insert
+// state). After each write `edited` runs, so the editor can keep dependent fields in step.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <string>
+
+class QLineEdit;
+
+namespace app {
+class Dialogs;
+class DisplayOrderEdit;
+}  // namespace app
+
+namespace store {
+class DataSource;
+}
+
+namespace editor {
+
+class FieldBinding : public QObject {
+ public:
+  // `source`, `edit` and `dialogs` must outlive the binding. A failed write is reported through
+  // `dialogs` (the event boundary). `maxLength` limits the characters the box takes.
+  FieldBinding(app::Dialogs& dialogs, store::DataSource& source, std::string fieldName,
+               QLineEdit* edit, int maxLength, std::function<void()> edited = {});
+
+  // Shows the field of the current record again (keeping the caret where it was when it fits).
+  void Reload();
+
+  // The box's text, without any display mark.
+  QString Text() const;
+
+ private:
+  void SetBoxText(const QString& text);
+  void Written(const QString& text);
+
+  app::Dialogs& dialogs_;
+  store::DataSource& source_;
+  std::string fieldName_;
+  QLineEdit* edit_;
+  app::DisplayOrderEdit* ordered_;  // edit_ when it is a display-order edit, else null
+  std::function<void()> edited_;
+  bool loading_ = false;
+};
+
+}  // namespace editor

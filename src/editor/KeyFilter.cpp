@@ -1,0 +1,75 @@
+#include "editor/KeyFilter.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include "app/DisplayOrder.h"
+#include "app/EventGuard.h"
+#include "text/CaretStepBack.h"
+
+namespace editor {
+namespace {
+
+// The single printable character a key press types, if it types one.
+std::optional<QChar> TypedCharacter(const QKeyEvent& event) {
+  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    return std::nullopt;
+  }
+  const QString text = event.text();
+  if (text.size() != 1 || !text[0].isPrint()) return std::nullopt;
+  return text[0];
+}
+
+}  // namespace
+
+KeyFilter::KeyFilter(app::Dialogs& dialogs, QLineEdit* edit, Map map, bool stepBack,
+                     std::function<void()> entered, std::function<void()> left)
+    : dialogs_(dialogs),
+      edit_(edit),
+      map_(std::move(map)),
+      stepBack_(stepBack),
+      entered_(std::move(entered)),
+      left_(std::move(left)) {
+  edit_->installEventFilter(this);
+}
+
+bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != edit_) return false;
+  bool consumed = false;
+  app::RunGuarded(dialogs_, [&] {
+    switch (event->type()) {
+      case QEvent::FocusIn:
+        if (entered_) entered_();
+        break;
+      case QEvent::FocusOut:
+        if (left_) left_();
+        break;
+      case QEvent::KeyPress: {
+        const std::optional<QChar> typed = TypedCharacter(*static_cast<QKeyEvent*>(event));
+        if (!typed || !map_) break;
+        consumed = true;
+        if (edit_->isReadOnly()) break;
+        if (const std::optional<QChar> letter = map_(*typed)) edit_->insert(QString(*letter));
+        break;
+      }
+      case QEvent::KeyRelease:
+        if (stepBack_) StepBack(static_cast<QKeyEvent*>(event)->key());
+        break;
+      default:
+        break;
+    }
+  });
+  return consumed;
+}
+
+void KeyFilter::StepBack(int key) {
+  if (auto* ordered = qobject_cast<app::DisplayOrderEdit*>(edit_)) {
+    ordered->SetCursorPos(
+        static_cast<int>(text::StepBackCaret(ordered->Text(), ordered->CursorPos(), key)));
+  } else {
+    edit_->setCursorPosition(
+        static_cast<int>(text::StepBackCaret(edit_->text(), edit_->cursorPosition(), key)));
+  }
+}
+
+}  // namespace editor

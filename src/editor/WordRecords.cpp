@@ -1,0 +1,188 @@
+#include "editor/WordRecords.h"
+
+#include <optional>
+
+#include "store/Table.h"
+#include "text/InvertText.h"
+
+namespace editor {
+namespace {
+
+constexpr char kMark[] = "*";
+
+struct Links {
+  const char* toRussian;
+  const char* toHebrew;
+  const char* toEnglish;
+};
+
+// Link field names of each table (the program spells them in more than one way; the store
+// matches them without regard to case).
+constexpr Links kRussianLinks{nullptr, "IdHE", "IdEN"};
+constexpr Links kHebrewLinks{"idRU", nullptr, "idEN"};
+constexpr Links kEnglishLinks{"idRU", "idHE", nullptr};
+
+std::optional<int> IntegerOrNull(store::Table& table, const char* field) {
+  store::Field value = table.FieldByName(field);
+  if (value.IsNull()) return std::nullopt;
+  return value.AsInteger();
+}
+
+int CodeOrZero(store::Table& table, const char* field) {
+  return IntegerOrNull(table, field).value_or(0);
+}
+
+int Key(store::Table& table) { return table.FieldByName("id").AsInteger(); }
+
+void LocatePartner(store::Table& from, const char* linkField, store::Table& partner) {
+  const std::optional<int> key = IntegerOrNull(from, linkField);
+  if (key) partner.Locate("id", *key);
+}
+
+}  // namespace
+
+void CreateMeaning(WordTables& tables, Page page, const std::string& searchText) {
+  store::Table* words[] = {&tables.ru, &tables.he, &tables.en};
+  for (store::Table* table : words) table->SetFiltered(false);
+  for (store::Table* table : words) table->Insert();
+  for (store::Table* table : words) table->Post();
+  for (store::Table* table : words) table->Edit();
+
+  switch (page) {
+    case Page::Hebrew:
+      tables.he.FieldByName("Item").SetAsString(searchText);
+      tables.he.FieldByName("Item_Invert").SetAsString(text::InvertText(searchText));
+      break;
+    case Page::Russian:
+      tables.ru.FieldByName("Item").SetAsString(searchText);
+      break;
+    case Page::English:
+      tables.en.FieldByName("Item").SetAsString(searchText);
+      break;
+  }
+
+  const int ruId = Key(tables.ru);
+  const int heId = Key(tables.he);
+  const int enId = Key(tables.en);
+  tables.ru.FieldByName("IdHE").SetAsInteger(heId);
+  tables.ru.FieldByName("Select").SetAsString(kMark);
+  tables.en.FieldByName("Select").SetAsString(kMark);
+  tables.he.FieldByName("Select").SetAsString(kMark);
+  tables.ru.FieldByName("IdEN").SetAsInteger(enId);
+  tables.he.FieldByName("idRU").SetAsInteger(ruId);
+  tables.he.FieldByName("idEN").SetAsInteger(enId);
+  tables.en.FieldByName("idHE").SetAsInteger(heId);
+  tables.en.FieldByName("idRU").SetAsInteger(ruId);
+}
+
+void MoveToPartners(WordTables& tables, Page page) {
+  switch (page) {
+    case Page::Hebrew:
+      if (tables.he.IsEmpty()) return;
+      LocatePartner(tables.he, kHebrewLinks.toRussian, tables.ru);
+      LocatePartner(tables.he, kHebrewLinks.toEnglish, tables.en);
+      break;
+    case Page::Russian:
+      if (tables.ru.IsEmpty()) return;
+      LocatePartner(tables.ru, kRussianLinks.toHebrew, tables.he);
+      LocatePartner(tables.ru, kRussianLinks.toEnglish, tables.en);
+      break;
+    case Page::English:
+      if (tables.en.IsEmpty()) return;
+      LocatePartner(tables.en, kEnglishLinks.toRussian, tables.ru);
+      LocatePartner(tables.en, kEnglishLinks.toHebrew, tables.he);
+      break;
+  }
+}
+
+void EditWords(WordTables& tables) {
+  tables.ru.Edit();
+  tables.he.Edit();
+  tables.en.Edit();
+}
+
+WordCodes ReadCodes(WordTables& tables) {
+  WordCodes codes;
+  codes.part = CodeOrZero(tables.he, "Part");
+  codes.binyan = CodeOrZero(tables.he, "Binyan");
+  codes.sexHE = CodeOrZero(tables.he, "Sex");
+  codes.sexRU = CodeOrZero(tables.ru, "Sex");
+  codes.sexEN = CodeOrZero(tables.en, "Sex");
+  codes.topic = CodeOrZero(tables.he, "Topic");
+  return codes;
+}
+
+bool LoadVerbForms(WordTables& tables, int hebrewId, VerbTexts& spelling,
+                   VerbTexts& pronunciation) {
+  tables.gl.SetIndexName("index_idHE");
+  const bool found = tables.gl.FindKey(hebrewId);
+  bool pronunciationFound = false;
+  if (found) {
+    const std::optional<int> nekudotId = IntegerOrNull(tables.gl, "IdNekudot");
+    if (nekudotId) {
+      tables.nekudot.SetIndexName("index_id");
+      pronunciationFound = tables.nekudot.FindKey(*nekudotId);
+    }
+  }
+  for (int form = 0; form < kVerbFormCount; ++form) {
+    spelling[form].clear();
+    pronunciation[form].clear();
+    if (!found) continue;
+    spelling[form] = tables.gl.Fields(form + 1).AsString();
+    if (pronunciationFound) pronunciation[form] = tables.nekudot.Fields(form + 1).AsString();
+  }
+  return found;
+}
+
+void WriteCodesAndPost(WordTables& tables, const WordCodes& codes) {
+  tables.he.Edit();
+  tables.ru.Edit();
+  tables.en.Edit();
+  tables.he.FieldByName("Part").SetAsInteger(codes.part);
+  tables.ru.FieldByName("Part").SetAsInteger(codes.part);
+  tables.en.FieldByName("Part").SetAsInteger(codes.part);
+  tables.he.FieldByName("Binyan").SetAsInteger(codes.binyan);
+  tables.he.FieldByName("Sex").SetAsInteger(codes.sexHE);
+  tables.ru.FieldByName("Sex").SetAsInteger(StoredSex(codes.sexRU, codes.sexHE));
+  tables.en.FieldByName("Sex").SetAsInteger(StoredSex(codes.sexEN, codes.sexHE));
+  tables.he.FieldByName("Topic").SetAsInteger(codes.topic);
+  tables.ru.FieldByName("Topic").SetAsInteger(codes.topic);
+  tables.en.FieldByName("Topic").SetAsInteger(codes.topic);
+  tables.he.Post();
+  tables.ru.Post();
+  tables.en.Post();
+}
+
+void StoreVerbForms(WordTables& tables, int hebrewId, const VerbTexts& spelling,
+                    const VerbTexts& pronunciation) {
+  try {
+    tables.gl.SetIndexName("index_idHE");
+    if (tables.gl.FindKey(hebrewId)) {
+      const std::optional<int> nekudotId = IntegerOrNull(tables.gl, "IdNekudot");
+      tables.nekudot.SetIndexName("index_id");
+      if (nekudotId && tables.nekudot.FindKey(*nekudotId)) {
+        tables.nekudot.Edit();
+      } else {
+        tables.nekudot.Insert();
+      }
+      tables.gl.Edit();
+    } else {
+      tables.gl.Insert();
+      tables.nekudot.Insert();
+    }
+    for (int form = 0; form < kVerbFormCount; ++form) {
+      tables.gl.Fields(form + 1).SetAsString(spelling[form]);
+      tables.nekudot.Fields(form + 1).SetAsString(pronunciation[form]);
+    }
+    tables.nekudot.Post();
+    tables.gl.FieldByName("IdHE").SetAsInteger(hebrewId);
+    tables.gl.FieldByName("IdNekudot").SetAsInteger(Key(tables.nekudot));
+    tables.gl.Post();
+  } catch (...) {
+    tables.gl.Cancel();
+    tables.nekudot.Cancel();
+    throw;
+  }
+}
+
+}  // namespace editor

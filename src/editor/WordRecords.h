@@ -1,0 +1,71 @@
+#pragma once
+
+// The table work of the word commands, without any window: creating a meaning, finding the
+// partners of a word, reading and writing the codes, loading and storing the verb forms.
+//
+// A meaning is one record in each of RUWORDS, Hewords and ENWORDS, each holding the keys of the
+// other two. The Hebrew verb's forms live in GLTABLE (spellings, found by IdHE) and NEKUDOT
+// (pronunciations, found by Id = GLTABLE IdNekudot), fields 1 to 28 in form order.
+
+#include <string>
+
+#include "editor/VerbForms.h"
+#include "editor/WordCodes.h"
+
+namespace store {
+class Table;
+}
+
+namespace editor {
+
+// The five tables the word commands work on. The tables must be open.
+struct WordTables {
+  store::Table& ru;
+  store::Table& he;
+  store::Table& en;
+  store::Table& gl;
+  store::Table& nekudot;
+};
+
+// The language page a command starts from.
+enum class Page { Russian, Hebrew, English };
+
+// Creates a new meaning: switches the filters of the three word tables off, inserts an empty
+// record into RUWORDS, Hewords and ENWORDS and posts them (so each gets its key), puts them in
+// edit state again, prefills the word of `page`'s language with `searchText` (a Hebrew word with
+// its reversed copy), then links the three records to each other and marks them "*". The three
+// records stay in edit state. `searchText` is in the code page of the page's language.
+void CreateMeaning(WordTables& tables, Page page, const std::string& searchText);
+
+// Moves the other two word tables to the partners of the current record of `page`'s table by
+// locating its link fields in their key fields. A partner not found leaves its table where it
+// was; nothing moves when `page`'s table is empty or its link field is null.
+void MoveToPartners(WordTables& tables, Page page);
+
+// Puts the three word records in edit state (no change for one already in edit or insert state).
+void EditWords(WordTables& tables);
+
+// The codes of the current records, as "Edit word" loads them: part, verb pattern, Hebrew gender
+// and theme from the Hebrew record, the other genders from their own records. A null code reads
+// as 0.
+WordCodes ReadCodes(WordTables& tables);
+
+// Fills `spelling` and `pronunciation` from the GLTABLE record of the Hebrew word `hebrewId` and
+// the NEKUDOT record it names; all 28 empty when there is no GLTABLE record. Returns whether a
+// GLTABLE record was found.
+bool LoadVerbForms(WordTables& tables, int hebrewId, VerbTexts& spelling, VerbTexts& pronunciation);
+
+// Writes the codes into the three current records and posts them (Hebrew, Russian, English):
+// Part and Topic into all three, Binyan and Sex into the Hebrew record, the Russian and English
+// Sex by StoredSex. The records are put in edit state first.
+void WriteCodesAndPost(WordTables& tables, const WordCodes& codes);
+
+// Stores the forms of the Hebrew verb `hebrewId`: into its GLTABLE record and the NEKUDOT
+// record that names, creating both (linked by IdNekudot) when it has none. A GLTABLE record whose
+// IdNekudot names no NEKUDOT record gets a new NEKUDOT record linked to it, so forms are never
+// written into another verb's pronunciations. On an error the unposted edits of GLTABLE and
+// NEKUDOT are dropped and the error is rethrown.
+void StoreVerbForms(WordTables& tables, int hebrewId, const VerbTexts& spelling,
+                    const VerbTexts& pronunciation);
+
+}  // namespace editor

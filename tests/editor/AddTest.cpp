@@ -1,0 +1,290 @@
+// The word editor window: its components, typing in its fields, the part-of-speech rule, the
+// paint rule and the speak buttons.
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include "EditorFixture.h"
+#include "app/DisplayOrder.h"
+#include "speech/Formshare.h"
+#include "store/Error.h"
+
+namespace editortest {
+namespace {
+
+class AddTest : public EditorFixture {
+ protected:
+  void SetUp() override {
+    SetUpWindows(false);
+    editor::WordTables tables = Tables();
+    editor::CreateMeaning(tables, editor::Page::English, "");
+  }
+
+  // Types `keys` one by one into `edit`, each key pressed and released.
+  static void Type(QWidget* edit, const char* keys) {
+    for (const char* key = keys; *key; ++key) QTest::keyClick(edit, *key);
+  }
+};
+
+TEST_F(AddTest, WindowIsHiddenOnTopWithoutTitleButtonsAndIgnoresClose) {
+  EXPECT_FALSE(form_->isVisible());
+  EXPECT_EQ(form_->windowTitle(), "Add/Edit (F2 - Save)");
+  const Qt::WindowFlags flags = form_->windowFlags();
+  EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+  EXPECT_FALSE(flags & Qt::WindowCloseButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+  EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+  ShowEditor();
+  EXPECT_FALSE(form_->close());
+  EXPECT_TRUE(form_->isVisible());
+}
+
+struct ListCase {
+  const char* name;
+  QStringList items;
+};
+
+TEST_F(AddTest, ChoiceListsHoldTheirItemsInCodeOrder) {
+  const ListCase cases[] = {
+      {"CBSexRU", {"NO", "MAN'S", "FEMALE", "AVERAGE"}},
+      {"CBSexHE", {"NO", "MAN'S", "FEMALE"}},
+      {"CBSexEN", {"NO", "MAN'S", "FEMALE"}},
+      {"CBDopHE", {"EXCEPTION", "PAAL", "PIEL", "HIFIL", "NIFAL", "PUAL", "HUFAL", "HITPAEL"}},
+      {"CBTypeHE", {"UNKNOWN", "VERB", "NOUN", "ADJECTIVE", "SERVICE WORD", "WORD COLLOCATION"}},
+  };
+  for (const ListCase& c : cases) {
+    auto* list = form_->findChild<QComboBox*>(c.name);
+    ASSERT_NE(list, nullptr) << c.name;
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    EXPECT_EQ(items, c.items) << c.name;
+  }
+  auto* theme = form_->findChild<QComboBox*>("CBTheme");
+  ASSERT_EQ(theme->count(), 15);
+  EXPECT_EQ(theme->itemText(0), "Colloquial");
+  EXPECT_EQ(theme->itemText(7), "Science/Engineering ");
+  EXPECT_EQ(theme->itemText(14), "Slang");
+  EXPECT_FALSE(form_->CBDopHE->isEnabled());
+  EXPECT_TRUE(form_->CBSexHE->isEnabled());
+}
+
+TEST_F(AddTest, PagesFieldsAndButtonsCarryTheirCaptionsAndHints) {
+  EXPECT_EQ(form_->PConAdd->tabText(0), "Word info");
+  EXPECT_EQ(form_->PConAdd->tabText(1), "Sentence");
+  EXPECT_EQ(form_->PConVerb->tabText(0), "Cammon");
+  EXPECT_EQ(form_->PConVerb->tabText(1), "Verb");
+  EXPECT_EQ(form_->PConVerb->tabPosition(), QTabWidget::South);
+  const std::pair<const char*, const char*> hints[] = {
+      {"DBEdit1", "Input Word on Russian"},
+      {"DBMemo3", "Rules for correct speech"},
+      {"DBMemo1", "Input Word on Hebrew"},
+      {"DBMemo5", "Input Root of Hebrew Verb"},
+      {"DBMemo2", "Rules for correct speech, click on  \"\\\" for \"<\""},
+      {"DBEdit3", "Input Word on English"},
+      {"DBMemo4", "Rules for correct speech"},
+      {"MemoShov", "Select Cel in Grid"},
+      {"MemoShovRU", "Select Cel in Grid"},
+  };
+  for (const auto& [name, hint] : hints) {
+    auto* edit = form_->findChild<QLineEdit*>(name);
+    ASSERT_NE(edit, nullptr) << name;
+    EXPECT_EQ(edit->toolTip(), hint) << name;
+  }
+  for (const char* name : {"BtnSpeackRU", "BtnSpeackHE", "BtnSpeackEN"}) {
+    auto* button = form_->findChild<QPushButton*>(name);
+    ASSERT_NE(button, nullptr) << name;
+    EXPECT_EQ(button->text(), "Speack");
+    EXPECT_EQ(button->toolTip(), "Click For Speech");
+  }
+  EXPECT_FALSE(form_->DBEditInvert->isVisibleTo(form_.get()));
+  EXPECT_FALSE(form_->DBEditRInvert->isVisibleTo(form_.get()));
+}
+
+TEST_F(AddTest, HebrewLettersAreStoredInDisplayOrderWithTheirReversedCopy) {
+  ShowEditor();
+  Focus(form_->DBMemo1);
+  EXPECT_EQ(form_->InputLanguage, 2);
+  store::Table& he = data_->HETable;
+  const struct {
+    char key;
+    const char* item;
+    const char* invert;
+  } steps[] = {
+      {'t', "\xE0", "\xE0"}, {'c', "\xE1\xE0", "\xE0\xE1"}, {'v', "\xE4\xE1\xE0", "\xE0\xE1\xE4"}};
+  for (const auto& step : steps) {
+    QTest::keyClick(form_->DBMemo1, step.key);
+    EXPECT_EQ(Text(he, "Item"), step.item) << step.key;
+    EXPECT_EQ(Text(he, "Item_Invert"), step.invert) << step.key;
+    EXPECT_EQ(form_->DBMemo1->CursorPos(), 0);
+  }
+}
+
+TEST_F(AddTest, ArrowsBackspaceAndDeleteMoveTheCaretAsUsual) {
+  ShowEditor();
+  Focus(form_->DBMemo1);
+  Type(form_->DBMemo1, "tcv");  // stored "\xE4\xE1\xE0", caret at 0
+  auto* memo = form_->DBMemo1;
+  QTest::keyClick(memo, Qt::Key_Right);
+  EXPECT_EQ(memo->CursorPos(), 1);
+  QTest::keyClick(memo, Qt::Key_Right);
+  EXPECT_EQ(memo->CursorPos(), 2);
+  QTest::keyClick(memo, Qt::Key_Left);
+  EXPECT_EQ(memo->CursorPos(), 1);
+  QTest::keyClick(memo, Qt::Key_Delete);  // removes the character right of the caret
+  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE4\xE0");
+  EXPECT_EQ(memo->CursorPos(), 1);
+  QTest::keyClick(memo, Qt::Key_Backspace);
+  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE0");
+  EXPECT_EQ(Text(data_->HETable, "Item_Invert"), "\xE0");
+  EXPECT_EQ(memo->CursorPos(), 0);
+}
+
+TEST_F(AddTest, RootIsTypedInDisplayOrderWithItsReversedCopy) {
+  ShowEditor();
+  Focus(form_->DBMemo5);
+  Type(form_->DBMemo5, "tc.");
+  EXPECT_EQ(Text(data_->HETable, "Root"), ".\xE1\xE0");
+  EXPECT_EQ(Text(data_->HETable, "Root_Invert"), "\xE0\xE1.");
+}
+
+TEST_F(AddTest, BackslashInEveryHintFieldEntersTheStressMark) {
+  ShowEditor();
+  const struct {
+    QLineEdit* edit;
+    store::Table* table;
+    const char* field;
+  } hints[] = {{form_->DBMemo3, &data_->RUTable, "RussianSpeech"},
+               {form_->DBMemo2, &data_->HETable, "HebrSpeech"},
+               {form_->DBMemo4, &data_->ENTable, "EnglishSpeech"}};
+  for (const auto& hint : hints) {
+    Focus(hint.edit);
+    QTest::keyClick(hint.edit, '\\');
+    EXPECT_EQ(Text(*hint.table, hint.field), "<") << hint.field;
+  }
+}
+
+TEST_F(AddTest, HintFieldsSwitchTheKeyboardLayout) {
+  ShowEditor();
+  Focus(form_->DBMemo2);
+  EXPECT_EQ(form_->Layout.Active(), editor::KeyboardLayout::Script::Russian);
+  Type(form_->DBMemo2, "Ghbdtn");  // Latin keys of the Russian layout, case kept
+  EXPECT_EQ(Text(data_->HETable, "HebrSpeech"), "\xCF\xF0\xE8\xE2\xE5\xF2");
+  Focus(form_->DBMemo4);
+  EXPECT_EQ(form_->Layout.Active(), editor::KeyboardLayout::Script::UsEnglish);
+  TypeText(form_->DBMemo4, QString::fromUtf8("Ыщ"));
+  EXPECT_EQ(Text(data_->ENTable, "EnglishSpeech"), "So");
+}
+
+TEST_F(AddTest, WordFieldsMapKeysWithTheirOwnPassThroughSets) {
+  ShowEditor();
+  Focus(form_->DBEdit3);
+  EXPECT_EQ(form_->InputLanguage, 3);
+  Type(form_->DBEdit3, "a.b'");
+  EXPECT_EQ(Text(data_->ENTable, "Item"), "A.B'");
+  Focus(form_->DBEdit1);
+  EXPECT_EQ(form_->InputLanguage, 1);
+  Type(form_->DBEdit1, "d.'\\");  // "." and "'" are mapped, "\" types nothing
+  EXPECT_EQ(Text(data_->RUTable, "Item"), "\xC2\xDE\xDD");
+}
+
+TEST_F(AddTest, WordsAndHintsTakeAtMostFortyCharacters) {
+  ShowEditor();
+  const struct {
+    QLineEdit* edit;
+    store::Table* table;
+    const char* field;
+  } boxes[] = {{form_->DBEdit1, &data_->RUTable, "Item"},
+               {form_->DBMemo1, &data_->HETable, "Item"},
+               {form_->DBMemo4, &data_->ENTable, "EnglishSpeech"}};
+  for (const auto& box : boxes) {
+    Focus(box.edit);
+    Type(box.edit, "ffffffffffffffffffffffffffffffffffffffffffff");
+    EXPECT_EQ(Text(*box.table, box.field).size(), 40u) << box.field;
+  }
+}
+
+TEST_F(AddTest, VerbThenAdjectiveKeepsVerbPatternEnabledAndHidesVerbTab) {
+  const auto pick = [&](int part) {
+    form_->CBTypeHE->setCurrentIndex(part);
+    form_->CBTypeHEChange();
+  };
+  pick(editor::kPartVerb);
+  EXPECT_TRUE(form_->PConVerb->isTabVisible(1));
+  EXPECT_TRUE(form_->CBDopHE->isEnabled());
+  EXPECT_FALSE(form_->CBSexHE->isEnabled());
+  pick(3);
+  EXPECT_FALSE(form_->PConVerb->isTabVisible(1));
+  EXPECT_TRUE(form_->CBDopHE->isEnabled());
+  EXPECT_FALSE(form_->CBSexHE->isEnabled());
+  pick(editor::kPartNoun);
+  EXPECT_TRUE(form_->CBSexHE->isEnabled());
+  EXPECT_FALSE(form_->CBDopHE->isEnabled());
+}
+
+TEST_F(AddTest, ShowingGoesBackToCammonAndShowsVerbTabForAVerbOnly) {
+  editor::WordCodes codes;
+  codes.part = editor::kPartVerb;
+  form_->SetCodes(codes);
+  ShowEditor();
+  EXPECT_TRUE(form_->PConVerb->isTabVisible(1));
+  EXPECT_FALSE(form_->CBDopHE->isEnabled());  // setting the list runs no rule
+  form_->PConVerb->setCurrentIndex(1);
+  form_->repaint();  // painting while in use keeps the page
+  EXPECT_EQ(form_->PConVerb->currentIndex(), 1);
+  form_->hide();
+  form_->SetCodes({});
+  ShowEditor();
+  EXPECT_EQ(form_->PConVerb->currentIndex(), 0);
+  EXPECT_FALSE(form_->PConVerb->isTabVisible(1));
+}
+
+TEST_F(AddTest, LoadCodesStopsAtTheFirstNullCode) {
+  store::Table& he = data_->HETable;
+  he.FieldByName("Part").SetAsInteger(1);
+  he.FieldByName("Binyan").SetAsInteger(4);
+  form_->PConVerb->setTabVisible(1, false);
+  EXPECT_THROW(form_->LoadCodes(data_->RUTable, he, data_->ENTable), store::ConversionError);
+  EXPECT_EQ(form_->CBTypeHE->currentIndex(), 1);
+  EXPECT_EQ(form_->CBDopHE->currentIndex(), 4);
+  EXPECT_FALSE(form_->PConVerb->isTabVisible(1));
+  he.FieldByName("Sex").SetAsInteger(2);
+  he.FieldByName("Topic").SetAsInteger(7);
+  data_->RUTable.FieldByName("Sex").SetAsInteger(3);
+  data_->ENTable.FieldByName("Sex").SetAsInteger(1);
+  form_->LoadCodes(data_->RUTable, he, data_->ENTable);
+  EXPECT_EQ(form_->Codes().sexHE, 2);
+  EXPECT_EQ(form_->Codes().sexRU, 3);
+  EXPECT_EQ(form_->Codes().sexEN, 1);
+  EXPECT_EQ(form_->CBTheme->currentText(), "Science/Engineering ");
+  EXPECT_TRUE(form_->PConVerb->isTabVisible(1));
+}
+
+TEST_F(AddTest, SpeakButtonsQueueHintWordOrBlank) {
+  const speech::SpeechQueue& queue = share_->Queue();
+  form_->BtnSpeackRU->click();
+  EXPECT_EQ(queue.PendingTextRU(), " ");  // neither hint nor word
+  data_->RUTable.FieldByName("Item").SetAsString("\xC4\xCE\xCC");
+  form_->BtnSpeackRU->click();
+  EXPECT_EQ(queue.PendingTextRU(), "\xC4\xCE\xCC");
+  data_->RUTable.FieldByName("RussianSpeech").SetAsString("\xE4\xEE<\xEC");
+  form_->BtnSpeackRU->click();
+  EXPECT_EQ(queue.PendingTextRU(), "\xE4\xEE<\xEC");
+
+  data_->HETable.FieldByName("Item").SetAsString("\xFA\xE9\xE1");
+  form_->BtnSpeackHE->click();
+  EXPECT_EQ(queue.PendingTextHE(), " ");  // the written Hebrew word is never spoken
+  data_->HETable.FieldByName("HebrSpeech").SetAsString("\xE1\xE0<\xE9\xF2");
+  form_->BtnSpeackHE->click();
+  EXPECT_EQ(queue.PendingTextHE(), "\xE1\xE0<\xE9\xF2");
+
+  data_->ENTable.FieldByName("Item").SetAsString("HOUSE");
+  form_->BtnSpeackEN->click();
+  EXPECT_EQ(queue.PendingTextEN(), "HOUSE");
+  EXPECT_TRUE(queue.PendingRU() && queue.PendingHE() && queue.PendingEN());
+}
+
+}  // namespace
+}  // namespace editortest

@@ -1,0 +1,290 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "editor/WordRecords.h"
+#include "store/DataModul.h"
+
+namespace editor {
+namespace {
+
+class WordRecordsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("data"));
+    Open();
+  }
+
+  void Open() {
+    data_ = std::make_unique<TDataModul>(dir_.path().toStdString());
+    data_->DataModuleCreate();
+  }
+  // Closes the data module (storing what is pending) and opens it again from disk.
+  void Reopen() {
+    data_.reset();
+    Open();
+  }
+
+  WordTables Tables() {
+    return {data_->RUTable, data_->HETable, data_->ENTable, data_->GLTABLE, data_->NekudotTable};
+  }
+  static std::string Text(store::Table& table, const char* field) {
+    return table.FieldByName(field).AsString();
+  }
+  static int Int(store::Table& table, const char* field) {
+    return table.FieldByName(field).AsInteger();
+  }
+  static int Id(store::Table& table) { return Int(table, "id"); }
+
+  // A meaning created and saved with the given codes; returns the Hebrew id.
+  int SavedMeaning(Page page, const std::string& word, const WordCodes& codes = {}) {
+    WordTables tables = Tables();
+    CreateMeaning(tables, page, word);
+    WriteCodesAndPost(tables, codes);
+    return Id(data_->HETable);
+  }
+
+  static VerbTexts Forms(const std::string& prefix) {
+    VerbTexts forms;
+    for (int form = 0; form < kVerbFormCount; ++form) forms[form] = prefix + std::to_string(form);
+    return forms;
+  }
+
+  QTemporaryDir dir_;
+  std::unique_ptr<TDataModul> data_;
+};
+
+TEST_F(WordRecordsTest, NewMeaningOnHebrewPageIsPrefilledLinkedAndMarked) {
+  WordTables tables = Tables();
+  CreateMeaning(tables, Page::Hebrew, "\xE4\xE1\xE0");
+  store::Table& ru = data_->RUTable;
+  store::Table& he = data_->HETable;
+  store::Table& en = data_->ENTable;
+  EXPECT_EQ(he.State(), store::TableState::Edit);
+  EXPECT_EQ(Text(he, "Item"), "\xE4\xE1\xE0");
+  EXPECT_EQ(Text(he, "Item_Invert"), "\xE0\xE1\xE4");
+  EXPECT_TRUE(ru.FieldByName("Item").IsNull());
+  EXPECT_TRUE(en.FieldByName("Item").IsNull());
+  EXPECT_EQ(Int(ru, "IdHE"), Id(he));
+  EXPECT_EQ(Int(ru, "IdEN"), Id(en));
+  EXPECT_EQ(Int(he, "idRU"), Id(ru));
+  EXPECT_EQ(Int(he, "idEN"), Id(en));
+  EXPECT_EQ(Int(en, "idRU"), Id(ru));
+  EXPECT_EQ(Int(en, "idHE"), Id(he));
+  for (store::Table* table : {&ru, &he, &en}) EXPECT_EQ(Text(*table, "Select"), "*");
+}
+
+TEST_F(WordRecordsTest, PrefillGoesToThePagesOwnLanguage) {
+  WordTables tables = Tables();
+  CreateMeaning(tables, Page::Russian, "\xC4\xCE\xCC");
+  EXPECT_EQ(Text(data_->RUTable, "Item"), "\xC4\xCE\xCC");
+  EXPECT_TRUE(data_->HETable.FieldByName("Item").IsNull());
+  CreateMeaning(tables, Page::English, "HOUSE");
+  EXPECT_EQ(Text(data_->ENTable, "Item"), "HOUSE");
+  EXPECT_TRUE(data_->RUTable.FieldByName("Item").IsNull());
+}
+
+TEST_F(WordRecordsTest, NewMeaningLeftUnsavedSurvivesAsThreeLinkedMarkedRecords) {
+  WordTables tables = Tables();
+  CreateMeaning(tables, Page::English, "CAT");
+  const int ruId = Id(data_->RUTable), heId = Id(data_->HETable), enId = Id(data_->ENTable);
+  Reopen();  // nothing posted the links and marks explicitly
+  store::Table& ru = data_->RUTable;
+  store::Table& he = data_->HETable;
+  store::Table& en = data_->ENTable;
+  ASSERT_TRUE(ru.Locate("Id", ruId));
+  ASSERT_TRUE(he.Locate("id", heId));
+  ASSERT_TRUE(en.Locate("id", enId));
+  EXPECT_EQ(Int(ru, "IdHE"), heId);
+  EXPECT_EQ(Int(he, "idEN"), enId);
+  EXPECT_EQ(Int(en, "idRU"), ruId);
+  EXPECT_EQ(Text(en, "Item"), "CAT");
+  for (store::Table* table : {&ru, &he, &en}) EXPECT_EQ(Text(*table, "Select"), "*");
+}
+
+TEST_F(WordRecordsTest, NewMeaningSwitchesFiltersOff) {
+  SavedMeaning(Page::English, "A");
+  data_->RUTable.SetFilter("Select = 'x'");
+  data_->RUTable.SetFiltered(true);
+  WordTables tables = Tables();
+  CreateMeaning(tables, Page::English, "B");
+  EXPECT_FALSE(data_->RUTable.Filtered());
+  EXPECT_EQ(data_->RUTable.RecordCount(), 2);
+}
+
+struct PartnerCase {
+  Page page;
+  const char* word;
+};
+
+class PartnersTest : public WordRecordsTest, public ::testing::WithParamInterface<Page> {};
+
+TEST_P(PartnersTest, OtherTablesMoveToTheMeaningOfTheCurrentWord) {
+  SavedMeaning(Page::English, "FIRST");
+  SavedMeaning(Page::English, "SECOND");
+  store::Table& ru = data_->RUTable;
+  store::Table& he = data_->HETable;
+  store::Table& en = data_->ENTable;
+  // The first meaning's record on the page's table; the others on the second meaning.
+  ru.Last();
+  he.Last();
+  en.Last();
+  store::Table& start = GetParam() == Page::Russian ? ru : GetParam() == Page::Hebrew ? he : en;
+  start.First();
+  WordTables tables = Tables();
+  MoveToPartners(tables, GetParam());
+  en.Locate("Item", "FIRST");
+  const int firstEn = Id(en);
+  start.First();
+  MoveToPartners(tables, GetParam());
+  EXPECT_EQ(Int(ru, "IdEN"), firstEn);
+  EXPECT_EQ(Int(he, "idEN"), firstEn);
+  EXPECT_EQ(Text(en, "Item"), "FIRST");
+}
+
+INSTANTIATE_TEST_SUITE_P(Pages, PartnersTest,
+                         ::testing::Values(Page::Russian, Page::Hebrew, Page::English));
+
+TEST_F(WordRecordsTest, PartnerNotFoundLeavesItsTableWhereItWas) {
+  SavedMeaning(Page::English, "ONE");
+  SavedMeaning(Page::English, "TWO");
+  store::Table& ru = data_->RUTable;
+  ru.First();
+  ru.Edit();
+  ru.FieldByName("IdEN").SetAsInteger(999);
+  ru.Post();
+  data_->ENTable.Last();
+  WordTables tables = Tables();
+  MoveToPartners(tables, Page::Russian);
+  EXPECT_EQ(Text(data_->ENTable, "Item"), "TWO");
+}
+
+TEST_F(WordRecordsTest, NullCodesReadAsZero) {
+  WordTables tables = Tables();
+  CreateMeaning(tables, Page::English, "X");
+  const WordCodes codes = ReadCodes(tables);
+  EXPECT_EQ(codes.part, 0);
+  EXPECT_EQ(codes.binyan, 0);
+  EXPECT_EQ(codes.sexHE, 0);
+  EXPECT_EQ(codes.sexRU, 0);
+  EXPECT_EQ(codes.sexEN, 0);
+  EXPECT_EQ(codes.topic, 0);
+}
+
+TEST_F(WordRecordsTest, SavedCodesGoIntoAllThreeRecordsAndReadBack) {
+  WordCodes codes;
+  codes.part = 3;
+  codes.binyan = 5;
+  codes.sexHE = 1;
+  codes.sexRU = 3;
+  codes.sexEN = 2;
+  codes.topic = 14;
+  SavedMeaning(Page::English, "RED", codes);
+  Reopen();
+  store::Table& ru = data_->RUTable;
+  store::Table& en = data_->ENTable;
+  for (store::Table* table : {&ru, &data_->HETable, &en}) {
+    EXPECT_EQ(table->State(), store::TableState::Browse);
+    EXPECT_EQ(Int(*table, "Part"), 3);
+    EXPECT_EQ(Int(*table, "Topic"), 14);
+  }
+  WordTables tables = Tables();
+  const WordCodes read = ReadCodes(tables);
+  EXPECT_EQ(read.binyan, 5);
+  EXPECT_EQ(read.sexHE, 1);
+  EXPECT_EQ(read.sexRU, 3);
+  EXPECT_EQ(read.sexEN, 2);
+}
+
+TEST_F(WordRecordsTest, GenderNoTakesTheHebrewGender) {
+  WordCodes codes;
+  codes.sexHE = 2;
+  codes.sexRU = 0;
+  codes.sexEN = 1;
+  SavedMeaning(Page::English, "W", codes);
+  EXPECT_EQ(Int(data_->RUTable, "Sex"), 2);
+  EXPECT_EQ(Int(data_->ENTable, "Sex"), 1);
+  EXPECT_EQ(Int(data_->HETable, "Sex"), 2);
+}
+
+TEST_F(WordRecordsTest, VerbSavedTwiceUpdatesTheSameTwoRecords) {
+  const int heId = SavedMeaning(Page::Hebrew, "\xE1\xFA\xEB", {kPartVerb});
+  WordTables tables = Tables();
+  StoreVerbForms(tables, heId, Forms("s"), Forms("p"));
+  ASSERT_EQ(data_->GLTABLE.RecordCount(), 1);
+  ASSERT_EQ(data_->NekudotTable.RecordCount(), 1);
+  const int nekudotId = Int(data_->GLTABLE, "IdNekudot");
+  EXPECT_EQ(Int(data_->GLTABLE, "IdHE"), heId);
+  EXPECT_EQ(Id(data_->NekudotTable), nekudotId);
+
+  StoreVerbForms(tables, heId, Forms("t"), Forms("q"));
+  Reopen();
+  EXPECT_EQ(data_->GLTABLE.RecordCount(), 1);
+  EXPECT_EQ(data_->NekudotTable.RecordCount(), 1);
+  WordTables reopened = Tables();
+  VerbTexts spelling, pronunciation;
+  ASSERT_TRUE(LoadVerbForms(reopened, heId, spelling, pronunciation));
+  EXPECT_EQ(spelling, Forms("t"));
+  EXPECT_EQ(pronunciation, Forms("q"));
+  EXPECT_EQ(Int(data_->GLTABLE, "IdNekudot"), nekudotId);
+  // Both tables carry each form at the same position.
+  EXPECT_EQ(data_->GLTABLE.Fields(1).AsString(), "t0");
+  EXPECT_EQ(data_->NekudotTable.Fields(28).AsString(), "q27");
+}
+
+TEST_F(WordRecordsTest, DanglingPronunciationLinkGetsANewRecordAndLeavesOthersAlone) {
+  WordTables tables = Tables();
+  const int other = SavedMeaning(Page::Hebrew, "A", {kPartVerb});
+  StoreVerbForms(tables, other, Forms("other-s"), Forms("other-p"));
+  const int otherNekudot = Int(data_->GLTABLE, "IdNekudot");
+  const int heId = SavedMeaning(Page::Hebrew, "B", {kPartVerb});
+  StoreVerbForms(tables, heId, Forms("s"), Forms("p"));
+  // The verb's link names a record that is not there (the next key would be someone else's).
+  data_->GLTABLE.Edit();
+  data_->GLTABLE.FieldByName("IdNekudot").SetAsInteger(otherNekudot + 100);
+  data_->GLTABLE.Post();
+
+  StoreVerbForms(tables, heId, Forms("new-s"), Forms("new-p"));
+  EXPECT_EQ(data_->NekudotTable.RecordCount(), 3);
+  VerbTexts spelling, pronunciation;
+  ASSERT_TRUE(LoadVerbForms(tables, heId, spelling, pronunciation));
+  EXPECT_EQ(pronunciation, Forms("new-p"));
+  ASSERT_TRUE(LoadVerbForms(tables, other, spelling, pronunciation));
+  EXPECT_EQ(pronunciation, Forms("other-p"));
+  EXPECT_EQ(spelling, Forms("other-s"));
+}
+
+TEST_F(WordRecordsTest, WordWithoutVerbRecordLoadsEmptyForms) {
+  const int heId = SavedMeaning(Page::Hebrew, "N", {kPartNoun});
+  WordTables tables = Tables();
+  VerbTexts spelling = Forms("old"), pronunciation = Forms("old");
+  EXPECT_FALSE(LoadVerbForms(tables, heId, spelling, pronunciation));
+  EXPECT_EQ(spelling, VerbTexts{});
+  EXPECT_EQ(pronunciation, VerbTexts{});
+}
+
+TEST_F(WordRecordsTest, MissingPronunciationRecordLoadsSpellingsOnly) {
+  const int heId = SavedMeaning(Page::Hebrew, "V", {kPartVerb});
+  WordTables tables = Tables();
+  StoreVerbForms(tables, heId, Forms("s"), Forms("p"));
+  data_->NekudotTable.Delete();
+  VerbTexts spelling, pronunciation = Forms("stale");
+  ASSERT_TRUE(LoadVerbForms(tables, heId, spelling, pronunciation));
+  EXPECT_EQ(spelling, Forms("s"));
+  EXPECT_EQ(pronunciation, VerbTexts{});
+}
+
+TEST_F(WordRecordsTest, FailedStoreLeavesNoHalfWrittenRecord) {
+  const int heId = SavedMeaning(Page::Hebrew, "V", {kPartVerb});
+  data_->NekudotTable.Close();
+  WordTables tables = Tables();
+  EXPECT_THROW(StoreVerbForms(tables, heId, Forms("s"), Forms("p")), store::Error);
+  EXPECT_EQ(data_->GLTABLE.State(), store::TableState::Browse);
+  EXPECT_EQ(data_->GLTABLE.RecordCount(), 0);
+}
+
+}  // namespace
+}  // namespace editor
