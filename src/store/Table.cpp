@@ -764,6 +764,17 @@ bool Table::BookmarkValid(const Bookmark& bookmark) const {
   return record != nullptr && t.View().Find(record) >= 0;
 }
 
+Bookmark Table::BookmarkAtRow(int row) const {
+  const Impl& t = *impl_;
+  t.CheckActive();
+  const Record* record = row >= 0 && row < RowCount() ? t.RecordAtRow(row) : nullptr;
+  if (record == nullptr) {
+    throw Error("Table " + TableName() + ": there is no record in row " + std::to_string(row) +
+                ".");
+  }
+  return Bookmark{record->Key()};
+}
+
 int Table::RowCount() const {
   const Impl& t = *impl_;
   if (!Active()) return 0;

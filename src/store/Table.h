@@ -200,9 +200,9 @@ class Table {
   // `and`, blanks around the parts tolerated, '' inside a value for a quote; "" passes every
   // record. Field names ignore case; a value compared with an integer field must be an integer.
   // A null field passes no comparison. The text is parsed here, once; an expression that does
-  // not parse throws Error and leaves the old filter in place. When the filter is on, this
-  // stores a pending edit, applies the new expression and goes to the first record.
-  // Any open state.
+  // not parse throws Error and leaves the old filter in place. When the table is open and the
+  // filter is on, this stores a pending edit, applies the new expression and goes to the first
+  // record. Any state.
   void SetFilter(std::string_view expression);
   const std::string& Filter() const;
   // Stores a pending edit, turns the filter on or off and goes to the first record (as First),
@@ -224,6 +224,9 @@ class Table {
   void GotoBookmark(const Bookmark& bookmark);
   // True while the bookmarked record exists and passes the filter.
   bool BookmarkValid(const Bookmark& bookmark) const;
+  // A bookmark of the record shown in a display row (for the rows selected in a grid); the cursor
+  // does not move. Throws Error for a row out of range or the row of a record being inserted.
+  Bookmark BookmarkAtRow(int row) const;
 
   // --- Display rows, for grids (see DataSource) ---
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include "StoreTestSupport.h"
 #include "store/Table.h"
@@ -422,6 +423,41 @@ TEST_F(TableTest, BookmarksSurviveIndexChangesButNotDeletion) {
   } catch (const Error& error) {
     EXPECT_STREQ(error.what(), "Record not found.");
   }
+}
+
+TEST_F(TableTest, BookmarksOfSelectedRowsLeadBackToTheirRecords) {
+  AddWords({"c", "a", "b"});
+  table.SetIndexName("item_index");
+  ASSERT_EQ(table.FieldByName("Item").AsString(), "b");
+  const Bookmark rowZero = table.BookmarkAtRow(0);  // "a"
+  EXPECT_EQ(table.CurrentRow(), 1);                 // the cursor did not move
+  table.GotoBookmark(rowZero);
+  EXPECT_EQ(table.FieldByName("Item").AsString(), "a");
+  EXPECT_THROW(table.BookmarkAtRow(3), Error);
+  table.Insert();
+  EXPECT_THROW(table.BookmarkAtRow(table.CurrentRow()), Error);
+}
+
+TEST_F(TableTest, PostThatTheDatabaseRefusesKeepsTheEdit) {
+  AddWords({"a"});
+  sqlite3* other = nullptr;
+  sqlite3_open(db.File().c_str(), &other);
+  ASSERT_EQ(sqlite3_exec(other, "DROP TABLE WORDS", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(other);
+  table.Insert();
+  table.FieldByName("Item").SetAsString("b");
+  EXPECT_THROW(table.Post(), Error);
+  EXPECT_EQ(table.State(), TableState::Insert);
+  EXPECT_EQ(table.FieldByName("Item").AsString(), "b");
+  EXPECT_EQ(table.RecordCount(), 1);
+  table.Cancel();
+  table.Edit();
+  table.FieldByName("Item").SetAsString("c");
+  EXPECT_THROW(table.Post(), Error);
+  EXPECT_EQ(table.State(), TableState::Edit);
+  EXPECT_THROW(table.Delete(), Error);
+  EXPECT_EQ(table.RecordCount(), 1);
+  table.Cancel();
 }
 
 TEST_F(TableTest, RefreshKeepsTheCurrentRecord) {
