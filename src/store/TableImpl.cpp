@@ -1,0 +1,330 @@
+#include "store/TableImpl.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "store/Convert.h"
+#include "store/FieldNames.h"
+
+namespace store {
+
+StoredValue IntegerValue(std::int64_t number) {
+  StoredValue value;
+  value.IsNull = false;
+  value.IsInteger = true;
+  value.Integer = number;
+  return value;
+}
+
+StoredValue TextValue(std::string_view text) {
+  StoredValue value;
+  value.IsNull = false;
+  value.Text = std::string(text);
+  return value;
+}
+
+bool ValueEquals(const Record& record, int position, const StoredValue& value) {
+  if (record.IsNull(position)) return false;
+  if (value.IsInteger)
+    return record.IsInteger(position) && record.Integer(position) == value.Integer;
+  return !record.IsInteger(position) && record.Text(position) == value.Text;
+}
+
+Table::Impl::Impl(Table& owner, TableDef definition) : Owner(owner), Def(std::move(definition)) {
+  Orderings.push_back(std::make_unique<SortedRecords>(Ordering{}));
+  IsBuilt.push_back(true);
+  for (const IndexDef& index : Def.Indexes) {
+    const int position = FindFieldPosition(Def, index.FieldName);
+    if (position < 0) {
+      throw Error("Table " + Def.Name + ": index '" + index.Name + "' names no field.");
+    }
+    IndexSlots.push_back(OrderingSlot(position, index.CaseInsensitive, true));
+  }
+}
+
+void Table::Impl::CheckActive() const {
+  if (State == TableState::Inactive) {
+    throw Error("Cannot perform this operation on a closed table (" + Def.Name + ").");
+  }
+}
+
+void Table::Impl::CheckEditing() const {
+  CheckActive();
+  if (!Editing()) throw Error("Table " + Def.Name + " is not in edit or insert mode.");
+}
+
+int Table::Impl::RequireField(std::string_view name) const {
+  const int position = FindFieldPosition(Def, name);
+  if (position < 0) {
+    throw Error("Table " + Def.Name + ": field '" + std::string(name) + "' not found.");
+  }
+  return position;
+}
+
+int Table::Impl::KeyPosition() const {
+  for (std::size_t i = 0; i < Def.Fields.size(); ++i) {
+    if (Def.Fields[i].Type == FieldType::AutoInc) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+// Converts a lookup value to the kind of the field it is compared with.
+StoredValue Table::Impl::KeyFor(const StoredValue& given, bool integerKey) const {
+  if (integerKey == given.IsInteger) return given;
+  if (!integerKey) return TextValue(std::to_string(given.Integer));
+  const std::optional<std::int64_t> number = ParseInteger(given.Text);
+  if (!number) throw ConversionError(NotAnIntegerMessage(given.Text));
+  return IntegerValue(*number);
+}
+
+// The ordering over a field: an autoincrement field orders as the record key; equal orderings
+// are shared.
+int Table::Impl::OrderingSlot(int position, bool caseInsensitive, bool create) {
+  if (position < 0 || Def.Fields[position].Type == FieldType::AutoInc) return 0;
+  const bool folds = caseInsensitive && Def.Fields[position].Type == FieldType::String;
+  for (std::size_t slot = 1; slot < Orderings.size(); ++slot) {
+    const Ordering& order = Orderings[slot]->Order();
+    if (order.Position == position && order.CaseInsensitive == folds) return static_cast<int>(slot);
+  }
+  if (!create) return -1;
+  Orderings.push_back(std::make_unique<SortedRecords>(Ordering{position, folds}));
+  IsBuilt.push_back(false);
+  return static_cast<int>(Orderings.size()) - 1;
+}
+
+SortedRecords& Table::Impl::Built(int slot) {
+  if (!IsBuilt[slot]) {
+    Orderings[slot]->Assign(Orderings[0]->Items());
+    IsBuilt[slot] = true;
+  }
+  return *Orderings[slot];
+}
+
+void Table::Impl::RebuildFilteredView() {
+  FilteredView.reset();
+  if (!Filtered) return;
+  const SortedRecords& source = Built(Active);
+  std::vector<const Record*> passing;
+  for (const Record* record : source.Items()) {
+    if (Filter.Passes(*record)) passing.push_back(record);
+  }
+  FilteredView.emplace(source.Order());
+  FilteredView->AssignSorted(std::move(passing));
+}
+
+void Table::Impl::ApplyOrdering(int slot, std::string indexName, std::string fieldNames) {
+  Built(slot);
+  Notify([](TableListener& l) { l.AboutToReset(); });
+  Active = slot;
+  IndexName = std::move(indexName);
+  IndexFieldNames = std::move(fieldNames);
+  RebuildFilteredView();
+  Notify([](TableListener& l) { l.ResetDone(); });
+  const bool empty = View().Size() == 0;
+  if (Current == nullptr && !empty) Current = View().At(0);
+  Eof = Bof = empty;
+  Notify([](TableListener& l) { l.CurrentChanged(); });
+}
+
+const Record* Table::Impl::InsertEverywhere(RecordPtr record) {
+  const Record* raw = record.get();
+  Orderings[0]->Insert(raw);
+  record.release();  // owned by the record-key ordering from here on
+  for (std::size_t slot = 1; slot < Orderings.size(); ++slot) {
+    if (IsBuilt[slot]) Orderings[slot]->Insert(raw);
+  }
+  if (FilteredView && Filter.Passes(*raw)) FilteredView->Insert(raw);
+  return raw;
+}
+
+void Table::Impl::EraseEverywhere(const Record* record) {
+  for (std::size_t slot = 0; slot < Orderings.size(); ++slot) {
+    if (IsBuilt[slot]) Orderings[slot]->Erase(record);
+  }
+  if (FilteredView) FilteredView->Erase(record);
+}
+
+void Table::Impl::FreeRecords() {
+  std::vector<const Record*> owned = Orderings[0]->Items();
+  for (auto& ordering : Orderings) ordering->Clear();
+  FilteredView.reset();
+  for (const Record* record : owned) RecordDeleter()(record);
+}
+
+const Record* Table::Impl::FindByKey(std::int64_t key) const {
+  const SortedRecords& byKey = *Orderings[0];
+  const int position = byKey.LowerBound(IntegerValue(key));
+  if (position < byKey.Size() && byKey.At(position)->Key() == key) return byKey.At(position);
+  return nullptr;
+}
+
+void Table::Impl::GoTo(const Record* record, bool bof, bool eof) {
+  Current = record;
+  Bof = bof;
+  Eof = eof;
+  Notify([](TableListener& l) { l.CurrentChanged(); });
+}
+
+// After the record at `row` left the view: the record that now holds the row, else the last.
+void Table::Impl::GoToRowOrLast(int row) {
+  const SortedRecords& view = View();
+  if (view.Size() == 0) {
+    GoTo(nullptr, true, true);
+  } else {
+    GoTo(view.At(std::min(row, view.Size() - 1)), false, false);
+  }
+}
+
+int Table::Impl::CurrentRow() const {
+  if (State == TableState::Inactive) return -1;
+  if (State == TableState::Insert) return InsertRow;
+  return Current ? View().Find(Current) : -1;
+}
+
+// The record shown in a display row; nullptr for the record being inserted.
+const Record* Table::Impl::RecordAtRow(int row) const {
+  if (State == TableState::Insert) {
+    if (row == InsertRow) return nullptr;
+    if (row > InsertRow) return View().At(row - 1);
+  }
+  return View().At(row);
+}
+
+StoredValue Table::Impl::CurrentValue(int position) const {
+  CheckActive();
+  if (Editing()) return Buffer[position];
+  return Current ? Current->Value(position) : StoredValue();
+}
+
+void Table::Impl::WriteField(int position, StoredValue value) {
+  CheckEditing();
+  if (Def.Fields[position].Type == FieldType::AutoInc) {
+    throw Error("Field '" + Def.Fields[position].Name + "' cannot be modified.");
+  }
+  Buffer[position] = std::move(value);
+  Modified = true;
+  const int row = CurrentRow();
+  Notify([row](TableListener& l) { l.RowChanged(row); });
+}
+
+void Table::Impl::PostInsert() {
+  const std::int64_t key = Db->InsertRecord(Def, Buffer);
+  const int keyPosition = KeyPosition();
+  if (keyPosition >= 0) Buffer[keyPosition] = IntegerValue(key);
+  RecordPtr record = Record::Create(key, Buffer);
+  const bool passes = Passes(*record);
+  const int row = InsertRow;
+  const int target = passes ? View().InsertPosition(record.get()) : -1;
+  const Record* posted = nullptr;
+  if (target == row) {
+    posted = InsertEverywhere(std::move(record));
+    State = TableState::Browse;
+    Notify([row](TableListener& l) { l.RowChanged(row); });
+  } else {
+    Notify([row](TableListener& l) { l.RowsAboutToBeRemoved(row, row); });
+    State = TableState::Browse;
+    Notify([](TableListener& l) { l.RowsRemoved(); });
+    if (passes) Notify([target](TableListener& l) { l.RowsAboutToBeInserted(target, target); });
+    posted = InsertEverywhere(std::move(record));
+    if (passes) Notify([](TableListener& l) { l.RowsInserted(); });
+  }
+  Buffer.clear();
+  Modified = false;
+  if (passes) {
+    GoTo(posted, false, false);
+  } else {
+    GoToRowOrLast(row);
+  }
+}
+
+void Table::Impl::PostEdit() {
+  const Record* old = Current;
+  Db->UpdateRecord(Def, old->Key(), Buffer);
+  RecordPtr record = Record::Create(old->Key(), Buffer);
+  const bool passes = Passes(*record);
+  const int row = View().Find(old);
+  const int position = View().InsertPosition(record.get());
+  const int target = position > row ? position - 1 : position;
+  const Record* posted = nullptr;
+  if (passes && target == row) {
+    EraseEverywhere(old);
+    posted = InsertEverywhere(std::move(record));
+    State = TableState::Browse;
+    Notify([row](TableListener& l) { l.RowChanged(row); });
+  } else {
+    Notify([row](TableListener& l) { l.RowsAboutToBeRemoved(row, row); });
+    EraseEverywhere(old);
+    State = TableState::Browse;
+    Notify([](TableListener& l) { l.RowsRemoved(); });
+    if (passes) Notify([target](TableListener& l) { l.RowsAboutToBeInserted(target, target); });
+    posted = InsertEverywhere(std::move(record));
+    if (passes) Notify([](TableListener& l) { l.RowsInserted(); });
+  }
+  RecordDeleter()(old);
+  Current = nullptr;
+  Buffer.clear();
+  Modified = false;
+  if (passes) {
+    GoTo(posted, false, false);
+  } else {
+    GoToRowOrLast(row);
+  }
+}
+
+bool Table::Impl::LookUp(const StoredValue& given, bool nearest) {
+  CheckActive();
+  const Ordering& order = Orderings[Active]->Order();
+  const bool integerKey =
+      order.ByRecordKey() || Def.Fields[order.Position].Type != FieldType::String;
+  const StoredValue key = KeyFor(given, integerKey);
+  Owner.StorePendingEdit();
+  const SortedRecords& view = View();
+  const int position = view.LowerBound(key);
+  if (position < view.Size()) {
+    const bool equal = order.CompareToKey(*view.At(position), key) == 0;
+    if (!nearest && !equal) return false;
+    GoTo(view.At(position), false, false);
+    return true;
+  }
+  if (nearest && view.Size() > 0) GoTo(view.At(view.Size() - 1), false, true);
+  return false;
+}
+
+bool Table::Impl::LocateValue(std::string_view fieldName, const StoredValue& given) {
+  CheckActive();
+  const int field = RequireField(fieldName);
+  const StoredValue value = KeyFor(given, Def.Fields[field].Type != FieldType::String);
+  Owner.StorePendingEdit();
+  const SortedRecords& view = View();
+  const Record* found = nullptr;
+  // An ordering over the field narrows the search to the records with an equal key; among them
+  // the first in the view wins.
+  int slot = OrderingSlot(field, false, false);
+  if (slot < 0) slot = OrderingSlot(field, true, false);
+  if (slot >= 0) {
+    const SortedRecords& index = Built(slot);
+    const StoredValue key = slot == 0 ? IntegerValue(value.Integer) : value;
+    int bestRow = INT_MAX;
+    for (int i = index.LowerBound(key), end = index.UpperBound(key); i < end; ++i) {
+      const Record* record = index.At(i);
+      if (!ValueEquals(*record, field, value)) continue;
+      const int row = view.Find(record);
+      if (row >= 0 && row < bestRow) {
+        bestRow = row;
+        found = record;
+      }
+    }
+  } else {
+    for (const Record* record : view.Items()) {
+      if (ValueEquals(*record, field, value)) {
+        found = record;
+        break;
+      }
+    }
+  }
+  if (found == nullptr) return false;
+  GoTo(found, false, false);
+  return true;
+}
+
+}  // namespace store

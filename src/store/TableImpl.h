@@ -1,0 +1,98 @@
+#pragma once
+
+// The inner state of store::Table, shared by the files that implement it. Not for other users.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/Filter.h"
+#include "store/Index.h"
+#include "store/Record.h"
+#include "store/SqlitePersistence.h"
+#include "store/Table.h"
+
+namespace store {
+
+StoredValue IntegerValue(std::int64_t number);
+StoredValue TextValue(std::string_view text);
+// True when a record's field holds exactly this value (a null field equals nothing).
+bool ValueEquals(const Record& record, int position, const StoredValue& value);
+
+struct Table::Impl {
+  Impl(Table& owner, TableDef definition);
+  ~Impl() { FreeRecords(); }
+
+  // --- State checks and plumbing ---
+  void CheckActive() const;
+  void CheckEditing() const;
+  template <typename Call>
+  void Notify(const Call& call) {
+    const std::vector<TableListener*> listeners = Listeners;
+    for (TableListener* listener : listeners) call(*listener);
+  }
+  int RequireField(std::string_view name) const;
+  int KeyPosition() const;
+  StoredValue KeyFor(const StoredValue& given, bool integerKey) const;
+  bool Editing() const { return State == TableState::Edit || State == TableState::Insert; }
+
+  // --- Orderings and view ---
+  int OrderingSlot(int position, bool caseInsensitive, bool create);
+  SortedRecords& Built(int slot);
+  const SortedRecords& View() const { return FilteredView ? *FilteredView : *Orderings[Active]; }
+  bool Passes(const Record& record) const { return !Filtered || Filter.Passes(record); }
+  void RebuildFilteredView();
+  void ApplyOrdering(int slot, std::string indexName, std::string fieldNames);
+  const Record* InsertEverywhere(RecordPtr record);
+  void EraseEverywhere(const Record* record);
+  void FreeRecords();
+  const Record* FindByKey(std::int64_t key) const;
+
+  // --- Cursor ---
+  void GoTo(const Record* record, bool bof, bool eof);
+  void GoToRowOrLast(int row);
+  int CurrentRow() const;
+  const Record* RecordAtRow(int row) const;
+  StoredValue CurrentValue(int position) const;
+  void WriteField(int position, StoredValue value);
+
+  // --- Lookups shared by the overloads ---
+  bool LookUp(const StoredValue& given, bool nearest);
+  bool LocateValue(std::string_view fieldName, const StoredValue& given);
+
+  // --- Editing ---
+  void PostInsert();
+  void PostEdit();
+
+  Table& Owner;
+  TableDef Def;
+  SqlitePersistence* Db = nullptr;
+  TableState State = TableState::Inactive;
+
+  // Orderings[0] orders by record key, is always built and owns the records. The others are
+  // built when first used and kept up to date from then on.
+  std::vector<std::unique_ptr<SortedRecords>> Orderings;
+  std::vector<bool> IsBuilt;
+  std::vector<int> IndexSlots;  // per declared index
+  int Active = 0;
+  std::string IndexName;
+  std::string IndexFieldNames;
+
+  std::string FilterText;
+  FilterExpression Filter;
+  bool Filtered = false;
+  std::optional<SortedRecords> FilteredView;  // the view while the filter is on
+
+  // The current record; in insert state the record that was current before Insert.
+  const Record* Current = nullptr;
+  bool Eof = true;
+  bool Bof = true;
+  std::vector<StoredValue> Buffer;  // the edit buffer in edit and insert state
+  bool Modified = false;
+  int InsertRow = 0;  // the display row of the record being inserted
+
+  std::vector<TableListener*> Listeners;
+};
+
+}  // namespace store
