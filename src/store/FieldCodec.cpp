@@ -30,11 +30,10 @@ const ReverseMap& ReverseOf(text::Codepage codepage) {
   return codepage == text::Codepage::Win1255 ? *win1255 : *win1251;
 }
 
-// Decodes UTF-8 into code page bytes; nothing for malformed UTF-8 or a character the code page
+// Decodes UTF-8 into code page bytes; false for malformed UTF-8 or a character the code page
 // lacks (every character outside the BMP included).
-std::optional<std::string> DecodeUtf8(std::string_view utf8, const ReverseMap& reverse) {
-  std::string bytes;
-  bytes.reserve(utf8.size());
+bool DecodeUtf8(std::string_view utf8, const ReverseMap& reverse, std::string& bytes) {
+  bytes.clear();
   for (std::size_t i = 0; i < utf8.size();) {
     const auto lead = static_cast<unsigned char>(utf8[i]);
     char32_t character = 0;
@@ -49,20 +48,20 @@ std::optional<std::string> DecodeUtf8(std::string_view utf8, const ReverseMap& r
       character = lead & 0x0F;
       length = 3;
     } else {
-      return std::nullopt;
+      return false;
     }
-    if (i + length > utf8.size()) return std::nullopt;
+    if (i + length > utf8.size()) return false;
     for (int k = 1; k < length; ++k) {
       const auto next = static_cast<unsigned char>(utf8[i + k]);
-      if ((next & 0xC0) != 0x80) return std::nullopt;
+      if ((next & 0xC0) != 0x80) return false;
       character = (character << 6) | (next & 0x3F);
     }
     const std::int16_t byte = reverse[character];
-    if (byte < 0) return std::nullopt;
+    if (byte < 0) return false;
     bytes.push_back(static_cast<char>(byte));
     i += length;
   }
-  return bytes;
+  return true;
 }
 
 bool IsAscii(std::string_view text) {
@@ -81,9 +80,12 @@ std::string BytesToUtf8(std::string_view bytes, TextEncoding encoding) {
   return text::ToUtf8(bytes, CodepageOf(encoding));
 }
 
-std::optional<std::string> Utf8ToBytes(std::string_view utf8, TextEncoding encoding) {
-  if (IsAscii(utf8)) return std::string(utf8);
-  return DecodeUtf8(utf8, ReverseOf(CodepageOf(encoding)));
+bool Utf8ToBytes(std::string_view utf8, TextEncoding encoding, std::string& bytes) {
+  if (IsAscii(utf8)) {
+    bytes.assign(utf8);
+    return true;
+  }
+  return DecodeUtf8(utf8, ReverseOf(CodepageOf(encoding)), bytes);
 }
 
 }  // namespace store

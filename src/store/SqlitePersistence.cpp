@@ -158,9 +158,9 @@ void SqlitePersistence::ReadTable(
                      std::to_string(key) + " " + what + ".");
       };
       if (field.Type == FieldType::String) {
-        std::optional<std::string> bytes = Utf8ToBytes(utf8, field.Encoding);
-        if (!bytes) throw damaged("holds a character its code page cannot store");
-        value.Text = std::move(*bytes);
+        if (!Utf8ToBytes(utf8, field.Encoding, value.Text)) {
+          throw damaged("holds a character its code page cannot store");
+        }
       } else {
         const std::optional<std::int64_t> number = ParseInteger(utf8);
         if (!number) throw damaged("holds no integer");

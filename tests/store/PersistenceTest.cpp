@@ -109,6 +109,27 @@ TEST(Persistence, StoredTableWithoutADeclaredFieldIsReportedDamaged) {
   EXPECT_FALSE(table.Active());
 }
 
+TEST(Persistence, TextTheCodePageCannotHoldIsReportedDamaged) {
+  TempDatabase db;
+  {
+    Table table(WordsDef());
+    table.Open(db.Db());
+    AddWord(table, "a");
+  }
+  db.Close();
+  Query(db.File(), "UPDATE WORDS SET Item = 'א'");  // Hebrew in a Windows-1251 field
+  db.Reopen();
+  Table table(WordsDef());
+  try {
+    table.Open(db.Db());
+    FAIL();
+  } catch (const Error& error) {
+    EXPECT_STREQ(error.what(),
+                 "Cannot open table WORDS: Table WORDS is damaged: field 'Item' of record 1 "
+                 "holds a character its code page cannot store.");
+  }
+}
+
 TEST(Persistence, FileThatIsNoDatabaseIsRefused) {
   QTemporaryDir dir;
   const std::filesystem::path file = std::filesystem::path(dir.path().toStdString()) / "x.db";
