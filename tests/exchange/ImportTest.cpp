@@ -289,7 +289,7 @@ TEST(StarterDictionary, ImportsWholeAndExportsBackTheSameUnits) {
     const std::size_t day = document.find("<Day>");
     const std::size_t end = document.find("</Day>");
     return day == std::string::npos || end == std::string::npos ? document
-                                                                 : document.erase(day, end - day);
+                                                                : document.erase(day, end - day);
   };
   EXPECT_EQ(withoutDate(ReadBytes(dictionary.FilePath("again.xml"))),
             withoutDate(ReadBytes(starter)));

@@ -1,0 +1,196 @@
+// The main window's "Export data" and "Import data" commands, driven through the scripted dialog
+// seam, and the progress bar of long runs.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProgressDialog>
+#include <QTemporaryDir>
+
+#include "GoldenFile.h"
+#include "MainWindowFixture.h"
+#include "app/EventGuard.h"
+#include "exchange/ProgressWindow.h"
+
+namespace {
+
+const QString kQuestion = QStringLiteral("You are really going to export all words?");
+
+class ExchangeCommands : public test::MainWindowFixture {
+ protected:
+  void SetUp() override {
+    MainWindowFixture::SetUp();
+    previousFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(current.path()));
+  }
+  void TearDown() override { QDir::setCurrent(previousFolder); }
+
+  void AddWord(const QString& russian, bool marked) {
+    test::AddMeaning(workspace.Data(), {.ru = russian,
+                                        .he = QStringLiteral("\u05D1"),
+                                        .en = russian,
+                                        .part = 2,
+                                        .topic = 0,
+                                        .marked = marked});
+  }
+
+  // Runs a command as the menu does: inside the event guard, which shows what it throws.
+  void Run(void (TFormSelect::*command)()) {
+    TFormSelect& window = Window();
+    app::RunGuarded(dialogs, [&] { (window.*command)(); });
+  }
+
+  int Units(const QString& path) {
+    return static_cast<int>(QByteArray::fromStdString(exchange::ReadBytes(path)).count("</Unit>"));
+  }
+
+  std::vector<QString> Marks(store::Table& table) {
+    std::vector<QString> marks;
+    table.SetFiltered(false);
+    table.SetIndexName("");
+    table.First();
+    for (int i = 0; i < table.RecordCount(); ++i) {
+      if (i > 0) table.Next();
+      marks.push_back(test::FieldText(table, "Select"));
+    }
+    return marks;
+  }
+
+  QTemporaryDir target;   // where the user saves
+  QTemporaryDir current;  // the process's current folder during the test
+  QString previousFolder;
+};
+
+TEST_F(ExchangeCommands, ExportOfMarkedWordsAsksNothingAndClearsTheMarks) {
+  AddWord(QStringLiteral("A"), true);
+  AddWord(QStringLiteral("B"), false);
+  AddWord(QStringLiteral("C"), true);
+  const QString path = target.filePath("marked.xml");
+  dialogs.fileNames.push_back(path);
+  Run(&TFormSelect::Exportdata1Click);
+  EXPECT_TRUE(dialogs.messages.empty());
+  ASSERT_EQ(dialogs.saveRequests.size(), 1u);
+  EXPECT_EQ(dialogs.saveRequests[0].defaultExtension, "xml");
+  EXPECT_EQ(dialogs.saveRequests[0].filter, "XML|*.xml");
+  EXPECT_EQ(Units(path), 2);
+  EXPECT_EQ(exchange::ReadBytes(target.filePath("TStyle.xsl")), exchange::Golden("TStyle.xsl"));
+  EXPECT_FALSE(QFile::exists(current.filePath("TStyle.xsl")));
+  for (store::Table* table : {&RU(), &HE(), &EN()}) {
+    EXPECT_FALSE(table->Filtered());
+    EXPECT_EQ(Marks(*table), (std::vector<QString>{"", "", ""}));
+  }
+  EXPECT_EQ(RU().Filter(), "Select = '*'");
+}
+
+TEST_F(ExchangeCommands, WithoutMarksTheAnswerYesExportsEverything) {
+  AddWord(QStringLiteral("A"), false);
+  AddWord(QStringLiteral("B"), false);
+  dialogs.answers.push_back(app::Answer::Yes);
+  dialogs.fileNames.push_back(target.filePath("all.xml"));
+  Run(&TFormSelect::Exportdata1Click);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text, kQuestion);
+  EXPECT_EQ(dialogs.messages[0].buttons, app::Buttons::YesNo);
+  EXPECT_EQ(Units(target.filePath("all.xml")), 2);
+}
+
+TEST_F(ExchangeCommands, WithoutMarksTheAnswerNoWritesNoUnit) {
+  AddWord(QStringLiteral("A"), false);
+  dialogs.answers.push_back(app::Answer::No);
+  dialogs.fileNames.push_back(target.filePath("none.xml"));
+  Run(&TFormSelect::Exportdata1Click);
+  EXPECT_EQ(Units(target.filePath("none.xml")), 0);
+  EXPECT_TRUE(exchange::ReadBytes(target.filePath("none.xml")).ends_with("\r\n </Root>"));
+}
+
+TEST_F(ExchangeCommands, ACancelledSaveDialogWritesNothing) {
+  AddWord(QStringLiteral("A"), true);
+  Run(&TFormSelect::Exportdata1Click);
+  EXPECT_EQ(dialogs.saveRequests.size(), 1u);
+  EXPECT_TRUE(QDir(current.path()).isEmpty());
+  EXPECT_TRUE(dialogs.messages.empty());
+  EXPECT_FALSE(RU().Filtered());
+  EXPECT_EQ(Marks(RU()), std::vector<QString>{"*"});
+}
+
+TEST_F(ExchangeCommands, AnExportThatCannotBeWrittenIsReportedByName) {
+  AddWord(QStringLiteral("A"), true);
+  const QString path = target.filePath("no-such-folder/out.xml");
+  dialogs.fileNames.push_back(path);
+  Run(&TFormSelect::Exportdata1Click);
+  const std::vector<QString> errors = dialogs.Texts(app::BoxKind::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(path))) << errors[0].toStdString();
+  EXPECT_FALSE(RU().Filtered());
+  EXPECT_EQ(Marks(RU()), std::vector<QString>{"*"});
+}
+
+TEST_F(ExchangeCommands, ImportAddsMarkedMeanings) {
+  AddWord(QStringLiteral("A"), false);
+  const QString path = target.filePath("in.xml");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(
+      "<Unit><WordRU><Item>NEW</Item><WordEN><Item>NEW</Item></Unit>"
+      "<Unit><WordRU><Item>A</Item><WordHE><Item>\xE1</Item><WordEN><Item>A</Item></Unit>");
+  file.close();
+  dialogs.fileNames.push_back(path);
+  Run(&TFormSelect::Importdata1Click);
+  EXPECT_TRUE(dialogs.messages.empty());
+  ASSERT_EQ(dialogs.openRequests.size(), 1u);
+  EXPECT_EQ(dialogs.openRequests[0].filter, "XML|*.xml");
+  EXPECT_EQ(Marks(RU()), (std::vector<QString>{"", "*"}));
+  EXPECT_EQ(Marks(HE()), (std::vector<QString>{"", "*"}));
+  EXPECT_EQ(Marks(EN()), (std::vector<QString>{"", "*"}));
+}
+
+TEST_F(ExchangeCommands, ACancelledOpenDialogLeavesTheTablesUnfilteredAtTheirEnd) {
+  AddWord(QStringLiteral("A"), true);
+  AddWord(QStringLiteral("B"), false);
+  Window();
+  RU().SetFilter("Select = '*'");
+  RU().SetFiltered(true);
+  Run(&TFormSelect::Importdata1Click);
+  EXPECT_TRUE(dialogs.messages.empty());
+  for (store::Table* table : {&RU(), &HE(), &EN()}) {
+    EXPECT_FALSE(table->Filtered());
+    EXPECT_TRUE(table->Eof());
+    EXPECT_EQ(table->RecordCount(), 2);
+  }
+}
+
+TEST_F(ExchangeCommands, AnImportFileThatCannotBeReadIsReportedByName) {
+  const QString path = target.filePath("missing.xml");
+  dialogs.fileNames.push_back(path);
+  Run(&TFormSelect::Importdata1Click);
+  const std::vector<QString> errors = dialogs.Texts(app::BoxKind::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(path))) << errors[0].toStdString();
+}
+
+TEST(ProgressWindow, ShortRunsShowNothing) {
+  QWidget parent;
+  exchange::ProgressWindow progress(&parent, QStringLiteral("Working"));
+  const exchange::Progress callback = progress.Callback();
+  EXPECT_TRUE(callback(0, exchange::ProgressWindow::kShownFrom));
+  EXPECT_TRUE(callback(1000, exchange::ProgressWindow::kShownFrom));
+  EXPECT_EQ(parent.findChild<QProgressDialog*>(), nullptr);
+}
+
+TEST(ProgressWindow, LongRunsShowABarThatCanCancel) {
+  QWidget parent;
+  exchange::ProgressWindow progress(&parent, QStringLiteral("Working"));
+  const exchange::Progress callback = progress.Callback();
+  EXPECT_TRUE(callback(0, 5000));
+  EXPECT_TRUE(callback(256, 5000));
+  auto* dialog = parent.findChild<QProgressDialog*>(QStringLiteral("ExchangeProgress"));
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->maximum(), 5000);
+  EXPECT_EQ(dialog->value(), 256);
+  EXPECT_EQ(dialog->labelText(), "Working");
+  dialog->cancel();
+  EXPECT_FALSE(callback(512, 5000));
+}
+
+}  // namespace
