@@ -64,7 +64,9 @@ void GenerateDictionary(TDataModul& module, const DictionaryOptions& options) {
   store::BulkTransaction bulk(ru);
   for (int meaning = 0; meaning < options.Meanings; ++meaning) {
     const bool verb = maker.Chance(options.VerbShare);
-    const int part = verb ? 1 : (maker.Chance(0.5) ? 2 : maker.Pick(6));
+    // Every meaning with Part 1 is a verb with its forms; the others take any other part.
+    constexpr int kOtherParts[] = {0, 2, 2, 2, 3, 4, 5};
+    const int part = verb ? 1 : kOtherParts[maker.Pick(7)];
     const int topic = maker.Pick(15);
     const std::string mark = maker.Chance(options.MarkedShare) ? "*" : "";
 
