@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
 
@@ -118,6 +121,34 @@ TEST_F(DataModulTest, SecondOwnerOfTheFolderIsRefused) {
   first.DataModuleDestroy();
   TDataModul third(PathOf(dir));
   EXPECT_NO_THROW(third.DataModuleCreate());  // released with the first owner
+}
+
+// The folder stays refused while another process owns it and is free again once that process is
+// killed.
+TEST_F(DataModulTest, FolderOfAKilledOwnerIsFreeAgain) {
+  int pipeEnds[2];
+  ASSERT_EQ(pipe(pipeEnds), 0);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    TDataModul owner(PathOf(dir));
+    owner.DataModuleCreate();
+    const char ready = 1;
+    if (write(pipeEnds[1], &ready, 1) != 1) _exit(1);
+    for (;;) pause();
+  }
+  char ready = 0;
+  ASSERT_EQ(read(pipeEnds[0], &ready, 1), 1);
+  {
+    TDataModul second(PathOf(dir));
+    EXPECT_THROW(second.DataModuleCreate(), store::FolderInUseError);
+  }
+  kill(child, SIGKILL);
+  waitpid(child, nullptr, 0);
+  close(pipeEnds[0]);
+  close(pipeEnds[1]);
+  TDataModul third(PathOf(dir));
+  EXPECT_NO_THROW(third.DataModuleCreate());
 }
 
 TEST_F(DataModulTest, ChangedRecordInEditStateIsStoredAtTheEnd) {
