@@ -9,6 +9,7 @@
 #include "app/Dialogs.h"
 #include "app/Find.h"
 #include "app/Icons.h"
+#include "editor/Add.h"
 #include "store/DataModul.h"
 #include "store/Error.h"
 
@@ -47,7 +48,8 @@ bool Startup::Create() {
   formSelect_->AttachData();
 
   // Share: created here by the settings window
-  // FormAdd: created here by the word editor
+  // The word editor, hidden until "Add word" or "Edit word" opens it.
+  instances_.FormAdd = new TFormAdd(instances_, formSelect_.get());
 
   instances_.FormHelp = new TFormHelp(instances_, formSelect_.get());
   return true;
