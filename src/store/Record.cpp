@@ -27,14 +27,25 @@ void RecordDeleter::operator()(const Record* record) const {
   ::operator delete(const_cast<Record*>(record));
 }
 
-RecordPtr Record::Create(std::int64_t key, const std::vector<StoredValue>& values) {
-  const int count = static_cast<int>(values.size());
+std::size_t Record::PayloadSize(const std::vector<StoredValue>& values) {
   std::size_t payload = 0;
   for (const StoredValue& value : values) {
     if (value.IsNull) continue;
     payload += value.IsInteger ? IntegerWidth(value.Integer) : value.Text.size();
   }
-  if (payload > UINT16_MAX) throw Error("A record may hold at most 65535 bytes of text.");
+  return payload;
+}
+
+void Record::CheckFits(const std::vector<StoredValue>& values) {
+  if (PayloadSize(values) > UINT16_MAX) {
+    throw Error("A record may hold at most 65535 bytes of text.");
+  }
+}
+
+RecordPtr Record::Create(std::int64_t key, const std::vector<StoredValue>& values) {
+  CheckFits(values);
+  const int count = static_cast<int>(values.size());
+  const std::size_t payload = PayloadSize(values);
   const std::size_t size =
       sizeof(Record) + count * (sizeof(std::uint16_t) + sizeof(std::uint8_t)) + payload;
   void* memory = ::operator new(size);

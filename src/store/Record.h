@@ -22,7 +22,10 @@ using RecordPtr = std::unique_ptr<const Record, RecordDeleter>;
 // an edit replaces it by a new one.
 class Record {
  public:
+  // Throws Error when the values do not fit in one record (more than 65535 bytes in all).
   static RecordPtr Create(std::int64_t key, const std::vector<StoredValue>& values);
+  // Throws the error Create would throw for these values, without making a record.
+  static void CheckFits(const std::vector<StoredValue>& values);
 
   std::int64_t Key() const { return key_; }
   int FieldCount() const { return fieldCount_; }
@@ -47,6 +50,7 @@ class Record {
   const std::uint8_t* Kinds() const {
     return reinterpret_cast<const std::uint8_t*>(Ends() + fieldCount_);
   }
+  static std::size_t PayloadSize(const std::vector<StoredValue>& values);
   const char* Payload() const { return reinterpret_cast<const char*>(Kinds() + fieldCount_); }
   std::uint8_t Kind(int position) const { return Kinds()[position]; }
   std::string_view Bytes(int position) const;

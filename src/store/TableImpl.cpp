@@ -208,6 +208,7 @@ void Table::Impl::WriteField(int position, StoredValue value) {
 }
 
 void Table::Impl::PostInsert() {
+  Record::CheckFits(Buffer);
   const std::int64_t key = Db->InsertRecord(Def, Buffer);
   const int keyPosition = KeyPosition();
   if (keyPosition >= 0) Buffer[keyPosition] = IntegerValue(key);
@@ -239,6 +240,7 @@ void Table::Impl::PostInsert() {
 
 void Table::Impl::PostEdit() {
   const Record* old = Current;
+  Record::CheckFits(Buffer);
   Db->UpdateRecord(Def, old->Key(), Buffer);
   RecordPtr record = Record::Create(old->Key(), Buffer);
   const bool passes = Passes(*record);

@@ -515,6 +515,19 @@ TEST_F(TableTest, ClosedTableRefusesOperations) {
   EXPECT_EQ(table.FieldByName("Item").AsString(), "b");
 }
 
+TEST_F(TableTest, RecordTooLargeIsRefusedBeforeItIsWritten) {
+  table.Insert();
+  table.FieldByName("Item").SetAsString(std::string(70000, 'x'));
+  EXPECT_THROW(table.Post(), Error);
+  EXPECT_EQ(table.State(), TableState::Insert);
+  table.FieldByName("Item").SetAsString("fits");
+  table.Post();
+  EXPECT_EQ(table.FieldByName("Id").AsInteger(), 1);  // the refused record took no key
+  table.Close();
+  table.Open(db.Db());
+  EXPECT_EQ(table.RecordCount(), 1);
+}
+
 TEST_F(TableTest, TextIsNeverCutToAFieldSize) {
   const std::string longText(5000, 'x');
   AddWord(table, longText);
