@@ -10,6 +10,8 @@
 #include "app/Find.h"
 #include "app/Icons.h"
 #include "editor/Add.h"
+#include "speech/EspeakEngine.h"
+#include "speech/Formshare.h"
 #include "store/DataModul.h"
 #include "store/Error.h"
 
@@ -47,7 +49,8 @@ bool Startup::Create() {
   }
   formSelect_->AttachData();
 
-  // Share: created here by the settings window
+  // The settings window reads vocamir.ini, counts the Hebrew words and sets up speech.
+  instances_.Share = new TShare(instances_, speech::CreateEspeakEngines(), formSelect_.get());
   // The word editor, hidden until "Add word" or "Edit word" opens it.
   instances_.FormAdd = new TFormAdd(instances_, formSelect_.get());
 

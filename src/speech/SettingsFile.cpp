@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace speech {
 
@@ -106,7 +107,9 @@ void IniFile::Write(std::string_view section, std::string_view key, std::string_
   RequireSingleLine("section name", section);
   RequireSingleLine("key", key);
   RequireSingleLine("value", value);
-  const std::string newLine = std::string(key) + "=" + std::string(value);
+  std::string newLine(key);
+  newLine += '=';
+  newLine += value;
 
   // Where the first matching section's last non-blank line is: a new key goes after it.
   std::optional<std::size_t> insertAt;
@@ -129,7 +132,10 @@ void IniFile::Write(std::string_view section, std::string_view key, std::string_
     return;
   }
   if (!lines_.empty() && !Trim(lines_.back()).empty()) lines_.emplace_back();
-  lines_.push_back("[" + std::string(section) + "]");
+  std::string header = "[";
+  header += section;
+  header += ']';
+  lines_.push_back(std::move(header));
   lines_.push_back(newLine);
 }
 

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -12,6 +14,7 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedEngine.h"
 #include "app/DisplayOrder.h"
+#include "app/Find.h"
 #include "speech/EngineSetup.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
@@ -368,6 +371,69 @@ TEST_F(FormshareTest, VerbFormsAreShownInStoredOrderInTwoColumns) {
   EXPECT_GT(fifteenth.left(), first.left()) << "the second half stands in a second column";
   EXPECT_EQ(fifteenth.top(), first.top());
   EXPECT_EQ(list->visualItemRect(list->item(27)).left(), fifteenth.left()) << "two columns only";
+}
+
+}  // namespace
+
+namespace {
+
+// The main window's Sound switches and Settings items, over the settings window above.
+class FindSoundTest : public FormshareTest {
+ protected:
+  void CreateWindows() {
+    Create();
+    instances.Share = share.get();
+    formSelect = std::make_unique<TFormSelect>(instances);
+    instances.FormSelect = formSelect.get();
+  }
+
+  ~FindSoundTest() override { formSelect.reset(); }
+
+  std::unique_ptr<TFormSelect> formSelect;
+};
+
+TEST_F(FindSoundTest, SwitchesToggleTheirCheckMarkWhenSpeechIsAvailable) {
+  CreateWindows();
+  ASSERT_TRUE(share->SpeechAvailable());
+  for (auto [item, button] : {std::pair{formSelect->N8, formSelect->SpeedButton1},
+                              std::pair{formSelect->N10, formSelect->SpeedButton4},
+                              std::pair{formSelect->N11, formSelect->SpeedButton5}}) {
+    EXPECT_FALSE(item->isChecked()) << "all switches start off";
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+    button->click();
+    EXPECT_FALSE(item->isChecked()) << "the button calls the same handler";
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+  }
+  EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(FindSoundTest, WithoutSpeechTheButtonIsReleasedAndTheCheckMarkStaysOff) {
+  ruModes.clear();
+  CreateWindows();
+  for (auto [item, button] : {std::pair{formSelect->N8, formSelect->SpeedButton1},
+                              std::pair{formSelect->N10, formSelect->SpeedButton4},
+                              std::pair{formSelect->N11, formSelect->SpeedButton5}}) {
+    button->click();  // a toggle button goes down on click; the handler releases it
+    EXPECT_FALSE(button->isChecked()) << button->objectName().toStdString();
+    EXPECT_FALSE(item->isChecked());
+    item->trigger();
+    EXPECT_FALSE(item->isChecked());
+  }
+}
+
+TEST_F(FindSoundTest, SettingsItemsOpenTheWindowOnTheirPage) {
+  CreateWindows();
+  const std::pair<QAction*, QWidget*> items[] = {{formSelect->Verbs1, share->TabSheetGlagol},
+                                                 {formSelect->Information1, share->TabSheet1},
+                                                 {formSelect->Speech1, share->TabSheetSpeech}};
+  for (auto [item, page] : items) {
+    share->hide();
+    item->trigger();
+    EXPECT_TRUE(share->isVisible()) << item->objectName().toStdString();
+    EXPECT_EQ(share->PageControl1->currentWidget(), page);
+  }
 }
 
 }  // namespace
