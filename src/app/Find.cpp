@@ -345,6 +345,7 @@ void TFormSelect::ConnectHandlers() {
 
 void TFormSelect::FormCreate() {
   SheetRUShow();
+  EnableData(false);
   const QSignalBlocker blocker(CBTheme);
   CBTheme->setCurrentIndex(0);
 }

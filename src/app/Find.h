@@ -278,6 +278,7 @@ class TFormSelect : public QMainWindow {
   void BuildPages();
   void ConnectHandlers();
   void FormCreate();
+  void EnableData(bool on);
   // Closes the windows of the current mode before the main window closes.
   void FormClose();
 

@@ -30,6 +30,12 @@ void Offer(QMenu* menu, bool offered) { Offer(menu->menuAction(), offered); }
 
 }  // namespace
 
+// "Data" and its two items go on and off together, so that F2 and Esc reach "Save" and "Cancel"
+// only while a word is being edited.
+void TFormSelect::EnableData(bool on) {
+  for (QAction* item : {NInfo->menuAction(), N4, N5}) item->setEnabled(on);
+}
+
 void TFormSelect::SetWorkMode(int mode, bool leave) {
   const bool back = leave;
   const auto filterStrip = [this](bool shown) {
@@ -45,7 +51,7 @@ void TFormSelect::SetWorkMode(int mode, bool leave) {
   switch (mode) {
     case 1:
       setWindowTitle(back ? kLeftCaption : kEditCaption);
-      Enable(NInfo->menuAction(), !back);
+      EnableData(!back);
       Offer(NExit, back);
       for (QAction* item : {NNew, NSelect, NDel, NEdit}) Enable(item, back);
       Offer(NTich, back);

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -13,6 +12,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <algorithm>
+#include <functional>
 #include <initializer_list>
 
 #include "app/DisplayOrder.h"
@@ -21,6 +21,7 @@
 #include "app/Fonts.h"
 #include "app/Instances.h"
 #include "app/PanelStatusBar.h"
+#include "browser/GridBinding.h"
 #include "browser/GridDelegate.h"
 #include "store/DataModul.h"
 
@@ -128,32 +129,11 @@ void TFormSelect::BuildPages() {
 void TFormSelect::AttachData() {
   TDataModul& data = *instances_.DataModul;
   const auto bind = [this](QTableView* grid, store::DataSource& source,
-                           void (TFormSelect::*colEnter)()) {
+                           void (TFormSelect::*columnEntered)()) {
     source.SetColumns({{"Item", QStringLiteral("Words")}, {"Select", {}}});
-    grid->setModel(&source);
-    // The grid's current row follows the table's cursor, and the cursor follows the user.
-    connect(&source, &store::DataSource::CurrentRowChanged, grid, [grid, &source](int row) {
-      if (row < 0 || grid->currentIndex().row() == row) return;
-      const int column = std::max(0, grid->currentIndex().column());
-      grid->selectionModel()->setCurrentIndex(source.index(row, column),
-                                              QItemSelectionModel::NoUpdate);
-      grid->scrollTo(source.index(row, column));
-    });
-    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            app::Guarded(dialogs_, [this, &source, colEnter](const QModelIndex& current,
-                                                             const QModelIndex& previous) {
-              if (current.isValid() && current.row() != source.CurrentRow()) {
-                source.SetCurrentRow(current.row());
-              }
-              if (colEnter != nullptr && current.isValid() && previous.isValid() &&
-                  current.column() != previous.column()) {
-                (this->*colEnter)();
-              }
-            }));
-    if (source.CurrentRow() >= 0) {
-      grid->selectionModel()->setCurrentIndex(source.index(source.CurrentRow(), 0),
-                                              QItemSelectionModel::NoUpdate);
-    }
+    std::function<void()> entered;
+    if (columnEntered != nullptr) entered = [this, columnEntered] { (this->*columnEntered)(); };
+    new browser::GridBinding(grid, source, dialogs_, std::move(entered));
   };
   bind(DBGrid3, data.DSRU, nullptr);
   bind(DBGrid2, data.DSHE, &TFormSelect::DBGrid2ColEnter);

@@ -1,0 +1,127 @@
+// The event guard, the dialog seam's helpers, the display-order text box, the status bar and the
+// notification-area icon.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <QWidget>
+#include <stdexcept>
+
+#include "ScriptedDialogs.h"
+#include "app/DisplayOrder.h"
+#include "app/EventGuard.h"
+#include "app/PanelStatusBar.h"
+#include "app/TrayIcon.h"
+#include "store/Error.h"
+
+namespace {
+
+TEST(EventGuardTest, ShowsTheTextOfAnEscapingErrorAndGoesOn) {
+  test::ScriptedDialogs dialogs;
+  app::RunGuarded(dialogs, [] { throw store::Error("Table RUWORDS: field 'X' not found."); });
+  app::RunGuarded(dialogs, [] { throw std::runtime_error("plain"); });
+  app::RunGuarded(dialogs, [] { throw 42; });
+  app::RunGuarded(dialogs, [] {});
+  ASSERT_EQ(dialogs.messages.size(), 3u);
+  EXPECT_EQ(dialogs.messages[0].kind, app::BoxKind::Error);
+  EXPECT_EQ(dialogs.messages[0].text, "Table RUWORDS: field 'X' not found.");
+  EXPECT_EQ(dialogs.messages[1].text, "plain");
+  EXPECT_FALSE(dialogs.messages[2].text.isEmpty());
+}
+
+TEST(EventGuardTest, GuardedHandlersTakeTheSignalArgumentsTheyAccept) {
+  test::ScriptedDialogs dialogs;
+  QObject sender;
+  QSignalSpy unused(&sender, &QObject::objectNameChanged);
+  int calls = 0;
+  QString seen;
+  QObject::connect(&sender, &QObject::objectNameChanged, &sender,
+                   app::Guarded(dialogs, [&] { ++calls; }));
+  QObject::connect(&sender, &QObject::objectNameChanged, &sender,
+                   app::Guarded(dialogs, [&](const QString& name) {
+                     seen = name;
+                     throw std::runtime_error("failed on " + name.toStdString());
+                   }));
+  sender.setObjectName(QStringLiteral("N8"));
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(seen, "N8");
+  EXPECT_EQ(dialogs.Texts(app::BoxKind::Error), (std::vector<QString>{"failed on N8"}));
+}
+
+TEST(DialogsTest, FilterNotationBecomesQtNotation) {
+  EXPECT_EQ(app::ToQtFilter("XML|*.xml"), "XML (*.xml)");
+  EXPECT_EQ(app::ToQtFilter("XML|*.xml|All|*.*"), "XML (*.xml);;All (*.*)");
+  EXPECT_EQ(app::ToQtFilter("Text|*.txt;*.ini"), "Text (*.txt *.ini)");
+}
+
+TEST(DialogsTest, ConveniencesAskTheRightBoxesAndReadTheAnswers) {
+  test::ScriptedDialogs dialogs;
+  dialogs.answers = {app::Answer::Yes, app::Answer::Ok, app::Answer::No};
+  EXPECT_TRUE(dialogs.AskYesNo("delete?"));
+  EXPECT_TRUE(dialogs.AskOkCancel("go on?"));
+  EXPECT_FALSE(dialogs.AskYes("sure?"));
+  EXPECT_FALSE(dialogs.AskYesNo("unanswered"));     // closed: No
+  EXPECT_FALSE(dialogs.AskOkCancel("unanswered"));  // closed: Cancel
+  dialogs.Message("done", "Caption");
+  ASSERT_EQ(dialogs.messages.size(), 6u);
+  EXPECT_EQ(dialogs.messages[0].buttons, app::Buttons::YesNo);
+  EXPECT_EQ(dialogs.messages[1].buttons, app::Buttons::OkCancel);
+  EXPECT_EQ(dialogs.messages[2].buttons, app::Buttons::Yes);
+  EXPECT_EQ(dialogs.messages[5].caption, "Caption");
+  EXPECT_EQ(dialogs.messages[5].kind, app::BoxKind::Information);
+}
+
+TEST(DisplayOrderEditTest, KeepsTheOverrideInFrontAndTheCaretBehindIt) {
+  app::DisplayOrderEdit edit;
+  QSignalSpy changes(&edit, &app::DisplayOrderEdit::TextChanged);
+  edit.SetText(QString::fromUtf8("אב"));
+  EXPECT_EQ(edit.Text(), QString::fromUtf8("אב"));
+  EXPECT_EQ(edit.text(), app::kLeftToRightOverride + QString::fromUtf8("אב"));
+  edit.SetCursorPos(0);
+  QTest::keyClick(&edit, Qt::Key_Backspace);  // nothing left of the caret: the mark stays
+  EXPECT_EQ(edit.Text(), QString::fromUtf8("אב"));
+  QTest::keyClick(&edit, Qt::Key_Home);
+  EXPECT_EQ(edit.CursorPos(), 0);
+  EXPECT_EQ(edit.cursorPosition(), 1);
+  edit.selectAll();
+  QTest::keyClick(&edit, Qt::Key_Delete);  // deleting everything keeps the mark
+  EXPECT_EQ(edit.Text(), QString());
+  EXPECT_EQ(edit.text(), QString(app::kLeftToRightOverride));
+  edit.insert(QString(app::kLeftToRightOverride) + "x");  // a pasted mark is dropped
+  EXPECT_EQ(edit.Text(), "x");
+  EXPECT_EQ(changes.count(), 3);  // "אב", "", "x"
+  EXPECT_EQ(changes.last().at(0).toString(), "x");
+}
+
+TEST(PanelStatusBarTest, TwoHalvesShowingStoredOrder) {
+  app::PanelStatusBar bar;
+  bar.resize(301, 20);
+  bar.show();
+  bar.SetPanelText(1, QString::fromUtf8("לותח"));
+  EXPECT_EQ(bar.PanelText(1), QString::fromUtf8("לותח"));
+  EXPECT_EQ(bar.Panel(1)->text(), app::kLeftToRightOverride + QString::fromUtf8("לותח"));
+  EXPECT_EQ(bar.Panel(0)->width(), 150);
+  EXPECT_EQ(bar.Panel(1)->x(), 150);
+  EXPECT_EQ(bar.Panel(0)->alignment(), Qt::AlignCenter);
+}
+
+TEST(TrayIconTest, TipIsCutAndWithoutNotificationAreaTheWindowStays) {
+  QWidget window;
+  app::TrayIcon tray(&window);
+  tray.SetTip(QString(80, QLatin1Char('x')));
+  EXPECT_EQ(tray.Tip().size(), app::TrayIcon::kMaxTipLength);
+  window.show();
+  tray.WindowMinimised();
+  // The offscreen platform has no notification area: minimising works as usual.
+  EXPECT_EQ(tray.IsShown(), QSystemTrayIcon::isSystemTrayAvailable());
+  EXPECT_EQ(window.isVisible(), !QSystemTrayIcon::isSystemTrayAvailable());
+  tray.Restore();
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_FALSE(tray.IsShown());
+}
+
+}  // namespace

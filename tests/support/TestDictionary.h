@@ -1,0 +1,61 @@
+#pragma once
+
+// A dictionary for tests: a temporary working folder with a data folder and an open data module,
+// and meanings added to it from Unicode texts.
+//
+//   test::TestWorkspace workspace;
+//   test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("КОТ"), .en = QStringLiteral("CAT")});
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <optional>
+
+#include "store/DataModul.h"
+
+namespace test {
+
+class TestWorkspace {
+ public:
+  // Creates the folder "data" in a new temporary folder and opens the data module on it (with
+  // `open` false the module stays closed).
+  explicit TestWorkspace(bool open = true);
+  ~TestWorkspace();
+
+  TDataModul& Data() { return *data_; }
+  QString Path() const { return folder_.path(); }
+
+ private:
+  QTemporaryDir folder_;
+  std::unique_ptr<TDataModul> data_;
+};
+
+// One meaning. Hebrew texts are given in display order (as stored); the reading-order copies
+// are derived. A code left empty stays null.
+struct MeaningSpec {
+  QString ru{};
+  QString he{};
+  QString en{};
+  QString heRoot{};
+  std::optional<int> part{};
+  std::optional<int> topic{};
+  bool marked = false;
+  QString ruHint{};
+  QString heHint{};
+  QString enHint{};
+};
+
+struct MeaningIds {
+  int ru = 0;
+  int he = 0;
+  int en = 0;
+};
+
+// Inserts the three linked records of a meaning and posts them. The tables' cursors end on the
+// new records.
+MeaningIds AddMeaning(TDataModul& data, const MeaningSpec& meaning);
+
+// The current record's field of a table as Unicode ("" for null).
+QString FieldText(store::Table& table, const char* field);
+
+}  // namespace test
