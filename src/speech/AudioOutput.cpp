@@ -139,10 +139,14 @@ class DeviceOutput : public AudioOutput {
 
 std::unique_ptr<AudioOutput> MakeSilentOutput() { return std::make_unique<SilentOutput>(); }
 
+std::unique_ptr<AudioOutput> MakeDeviceOutput(const QAudioDevice& device) {
+  return std::make_unique<DeviceOutput>(device);
+}
+
 std::unique_ptr<AudioOutput> MakeDefaultOutput() {
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull()) return MakeSilentOutput();
-  return std::make_unique<DeviceOutput>(device);
+  return MakeDeviceOutput(device);
 }
 
 }  // namespace speech

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+class QAudioDevice;
+
 namespace speech {
 
 // A sink for 16-bit mono PCM. Write() is called from the synthesis worker thread, Playing() from
@@ -19,6 +21,10 @@ class AudioOutput {
   // True while some written sample has not been played yet.
   virtual bool Playing() const = 0;
 };
+
+// Plays to `device` through Qt Multimedia, on a thread of its own. A device that fails drops
+// what it was given, so Playing() never stays true for a sink that cannot play.
+std::unique_ptr<AudioOutput> MakeDeviceOutput(const QAudioDevice& device);
 
 // Plays to the system's default audio output device, or, when there is none, to a silent output
 // paced in real time (see MakeSilentOutput).

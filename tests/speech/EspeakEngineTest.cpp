@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAudioDevice>
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -243,6 +244,25 @@ TEST(CreateEspeakEnginesTest, ThreeInstancesShareTheModes) {
     EXPECT_EQ(engines.RU->ModeName(mode), engines.EN->ModeName(mode));
   }
   EXPECT_FALSE(engines.HE->Speaking());
+}
+
+TEST(CreateEspeakEnginesTest, DefaultOutputsFinishSpeaking) {
+  const speech::EngineSet engines = speech::CreateEspeakEngines();
+  if (engines.EN->ModeCount() == 0) GTEST_SKIP() << "espeak-ng is not usable here";
+  engines.EN->Speak(u"one");
+  EXPECT_TRUE(engines.EN->Speaking());
+  EXPECT_TRUE(WaitSilent(*engines.EN, 10s)) << "whatever the device, speech comes to an end";
+}
+
+TEST(DeviceOutputTest, ADeviceThatCannotPlayNeverReportsEndlessSpeech) {
+  const auto output = speech::MakeDeviceOutput(QAudioDevice());
+  const std::vector<std::int16_t> second(22050);
+  output->Write(second.data(), second.size(), 22050);
+  const auto end = std::chrono::steady_clock::now() + 5s;
+  while (output->Playing() && std::chrono::steady_clock::now() < end) {
+    std::this_thread::sleep_for(5ms);
+  }
+  EXPECT_FALSE(output->Playing());
 }
 
 TEST(SilentOutputTest, PlaysAsLongAsTheSamplesLastAndQueuesThem) {

@@ -177,6 +177,12 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFileUntouched) {
   EXPECT_EQ(Get(), "[Speech]\nRUSSIAN=Boris\n");
 }
 
+TEST_F(SettingsFileTest, WritingIntoAMissingFolderFailsAndCreatesNothing) {
+  const QString missing = folder.filePath("no/such/folder/vocamir.ini");
+  EXPECT_THROW(WriteSettings(missing, Settings{}), speech::SettingsFileError);
+  EXPECT_FALSE(QFileInfo::exists(folder.filePath("no")));
+}
+
 TEST_F(SettingsFileTest, AnUnreadableFileIsAnErrorNotTheDefaults) {
   QDir().mkpath(path);  // a folder where the file should be
   EXPECT_THROW(ReadSettings(path), speech::SettingsFileError);
