@@ -93,15 +93,6 @@ QHBoxLayout* Row(const QString& caption, std::initializer_list<QWidget*> widgets
   return row;
 }
 
-// The typed character mapped for a hint field: the active layout's letter on the key, "\" as the
-// stress mark, nothing when the field's code page cannot hold it.
-std::optional<QChar> HintKey(const editor::KeyboardLayout& layout, QChar typed,
-                             text::Codepage codepage) {
-  const QChar mapped(editor::HintCharacter(layout.Translate(typed.unicode())));
-  if (!text::UnicodeToByte(mapped.unicode(), codepage)) return std::nullopt;
-  return mapped;
-}
-
 std::optional<std::string> OptionalText(store::Table& table, const char* field) {
   store::Field value = table.FieldByName(field);
   if (value.IsNull()) return std::nullopt;
@@ -289,7 +280,10 @@ void TFormAdd::ConnectHandlers() {
     return [this, language] { InputLanguage = language; };
   };
   const auto hintKeys = [this](text::Codepage codepage) {
-    return [this, codepage](QChar typed) { return HintKey(Layout, typed, codepage); };
+    return [this, codepage](QChar typed) -> std::optional<QChar> {
+      if (const auto letter = editor::HintKey(Layout, typed.unicode(), codepage)) return *letter;
+      return std::nullopt;
+    };
   };
   const auto setLayout = [this](std::string_view name) {
     return [this, name] { Layout.Activate(name); };

@@ -112,9 +112,9 @@ void TFormAdd::ConnectVerbPage() {
   HandleKeys(
       MemoShovRU,
       [this](QChar typed) -> std::optional<QChar> {
-        const QChar mapped(editor::HintCharacter(Layout.Translate(typed.unicode())));
-        if (!text::UnicodeToByte(mapped.unicode(), text::Codepage::Win1251)) return std::nullopt;
-        return mapped;
+        const auto letter = editor::HintKey(Layout, typed.unicode(), text::Codepage::Win1251);
+        if (letter) return *letter;
+        return std::nullopt;
       },
       false, [this] { MemoShovRUEnter(); }, [this] { MemoShovRUExit(); });
 }

@@ -49,4 +49,11 @@ char16_t KeyboardLayout::Translate(char16_t typed) const {
 
 char16_t HintCharacter(char16_t typed) { return typed == u'\\' ? u'<' : typed; }
 
+std::optional<char16_t> HintKey(const KeyboardLayout& layout, char16_t typed,
+                                text::Codepage codepage) {
+  const char16_t mapped = HintCharacter(layout.Translate(typed));
+  if (!text::UnicodeToByte(mapped, codepage)) return std::nullopt;
+  return mapped;
+}
+
 }  // namespace editor

@@ -9,7 +9,10 @@
 // "я" gives "z". Characters of the active script and everything that is not on a letter key pass
 // unchanged. Before any switch no layout is active and nothing is translated.
 
+#include <optional>
 #include <string_view>
+
+#include "text/Codepage.h"
 
 namespace editor {
 
@@ -34,5 +37,10 @@ class KeyboardLayout {
 
 // The pronunciation-hint rule: "\" enters the stress mark "<"; every other character is kept.
 char16_t HintCharacter(char16_t typed);
+
+// What a key typed into a hint field enters: the active layout's character on the key, "\" as
+// the stress mark; nothing when the field's code page cannot hold the result.
+std::optional<char16_t> HintKey(const KeyboardLayout& layout, char16_t typed,
+                                text::Codepage codepage);
 
 }  // namespace editor

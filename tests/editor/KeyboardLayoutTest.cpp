@@ -45,5 +45,16 @@ TEST(KeyboardLayoutTest, BackslashBecomesStressMarkInHints) {
   EXPECT_EQ(HintCharacter(u'<'), u'<');
 }
 
+TEST(KeyboardLayoutTest, HintKeyDropsWhatTheFieldsCodePageCannotHold) {
+  KeyboardLayout layout;
+  layout.Activate(kLayoutRussian);
+  EXPECT_EQ(HintKey(layout, u'\\', text::Codepage::Win1251), u'<');
+  EXPECT_EQ(HintKey(layout, u'f', text::Codepage::Win1251), u'а');
+  EXPECT_EQ(HintKey(layout, u'f', text::Codepage::Ascii), std::nullopt);  // Cyrillic in English
+  EXPECT_EQ(HintKey(layout, u'\u05D0', text::Codepage::Win1251), std::nullopt);  // Hebrew letter
+  layout.Activate(kLayoutUsEnglish);
+  EXPECT_EQ(HintKey(layout, u'ф', text::Codepage::Ascii), u'a');
+}
+
 }  // namespace
 }  // namespace editor
