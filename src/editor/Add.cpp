@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
 
 #include "app/DisplayOrder.h"
 #include "app/EventGuard.h"
@@ -415,5 +416,11 @@ void TFormAdd::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
     app::RunGuarded(*instances_.Dialogs, [this] { FormActivate(); });
+  }
+  // Restored from the minimised state: the window is uncovered again.
+  if (event->type() == QEvent::WindowStateChange &&
+      (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) &&
+      !(windowState() & Qt::WindowMinimized)) {
+    app::RunGuarded(*instances_.Dialogs, [this] { FormPaint(); });
   }
 }

@@ -82,9 +82,10 @@ class TFormAdd : public QWidget {
   // The user picked a part of speech: the "Verb" tab shown for "VERB" only; "VERB" enables
   // CBDopHE and disables CBSexHE, "NOUN" the other way round, any other choice leaves both.
   void CBTypeHEChange();
-  // The paint rule, run when the window is shown: PConVerb back to "Cammon", and the "Verb" tab
-  // shown exactly when CBTypeHE stands on "VERB". It runs on showing only, never while the
-  // window is in use, so it never takes the user off the "Verb" page while they work on it.
+  // The paint rule, run when the window is shown or restored from the minimised state:
+  // PConVerb back to "Cammon", and the "Verb" tab shown exactly when CBTypeHE stands on "VERB".
+  // It never runs while the window is in use, so it never takes the user off the "Verb" page
+  // while they work on it.
   void FormPaint();
   // Every activation refills the verb labels.
   void FormActivate();

@@ -234,6 +234,10 @@ TEST_F(AddTest, ShowingGoesBackToCammonAndShowsVerbTabForAVerbOnly) {
   form_->PConVerb->setCurrentIndex(1);
   form_->repaint();  // painting while in use keeps the page
   EXPECT_EQ(form_->PConVerb->currentIndex(), 1);
+  form_->setWindowState(Qt::WindowMinimized);
+  form_->setWindowState(Qt::WindowNoState);  // uncovered again
+  EXPECT_EQ(form_->PConVerb->currentIndex(), 0);
+  form_->PConVerb->setCurrentIndex(1);
   form_->hide();
   form_->SetCodes({});
   ShowEditor();
