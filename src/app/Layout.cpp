@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolBar>
@@ -28,6 +29,7 @@ constexpr int kSearchTop = 6;
 constexpr int kSearchHeight = 26;
 constexpr int kGridTop = kSearchTop + kSearchHeight + 6;
 constexpr int kHebrewBoxGap = 6;
+constexpr int kMinMarkColumnWidth = 24;
 
 void PlaceInRow(QWidget* widget, int left, int width) {
   const int height = widget->sizeHint().height();
@@ -69,6 +71,10 @@ void TFormSelect::FormPaint() {
   for (QTableView* grid : {DBGrid3, DBGrid2, DBGrid1}) {
     grid->setGeometry(kPageMargin, kGridTop, layout.gridWidth, layout.gridHeight);
     grid->setColumnWidth(0, layout.wordColumnWidth);
+    const int rest = grid->width() - 2 * grid->frameWidth() -
+                     grid->verticalHeader()->sizeHint().width() -
+                     grid->verticalScrollBar()->sizeHint().width() - layout.wordColumnWidth;
+    grid->setColumnWidth(1, std::max(kMinMarkColumnWidth, rest));
   }
 
   StatusBar->setGeometry(0, clientHeight - kStatusBarHeight, width(), kStatusBarHeight);

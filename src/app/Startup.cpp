@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 #include <exception>
 #include <filesystem>
 
@@ -58,7 +59,12 @@ bool Startup::Create() {
   return true;
 }
 
+// Maximised: the window takes the screen's available area also where no window manager would
+// maximise it.
 void Startup::Show() {
+  if (const QScreen* screen = QApplication::primaryScreen()) {
+    formSelect_->setGeometry(screen->availableGeometry());
+  }
   formSelect_->showMaximized();
   instances_.FormHelp->show();
   instances_.FormHelp->raise();

@@ -1,5 +1,6 @@
 #include "browser/GridBinding.h"
 
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QTableView>
 #include <algorithm>
@@ -28,6 +29,11 @@ GridBinding::GridBinding(QTableView* grid, store::DataSource& source, app::Dialo
   connect(&source, &QAbstractItemModel::layoutChanged, this, [this] { tableChanging_ = false; });
   grid->setModel(&source);
   connect(&source, &store::DataSource::CurrentRowChanged, this, &GridBinding::FollowTable);
+  // The current row is drawn tinted and marked in the row indicator.
+  connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this, [grid] {
+    grid->viewport()->update();
+    grid->verticalHeader()->viewport()->update();
+  });
   connect(&source, &QAbstractItemModel::modelReset, this, [this] {
     tableChanging_ = false;
     FollowTable(source_.CurrentRow());

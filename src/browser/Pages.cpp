@@ -23,6 +23,7 @@
 #include "app/PanelStatusBar.h"
 #include "browser/GridBinding.h"
 #include "browser/GridDelegate.h"
+#include "browser/RowIndicator.h"
 #include "store/DataModul.h"
 
 namespace {
@@ -46,8 +47,14 @@ QTableView* MakeGrid(QWidget* page, const char* name, Qt::Alignment wordAlignmen
   grid->setLayoutDirection(Qt::LeftToRight);
   grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   grid->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+  grid->horizontalHeader()->setMinimumSectionSize(24);
+  // The word column leaves the rest of the grid to the mark column (see FormPaint), so nothing
+  // scrolls sideways.
+  grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  grid->setVerticalHeader(new browser::RowIndicator(grid));
   grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-  grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   grid->setItemDelegate(new browser::GridDelegate(wordAlignment, grid));
   return grid;
 }
