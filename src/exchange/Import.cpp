@@ -65,26 +65,26 @@ class UnitCommitter {
   // Adds the unit as a new meaning: three linked, marked word records and, when its Binyan is
   // greater than 0, its verb-form records. Every record is posted on return.
   //
-  // Each record is posted once with its own values, which gives it its key, and the links that
-  // need keys posted later are written afterwards; so a record is placed in its indexes once,
-  // rather than first as an empty record and again when filled.
+  // Each record is posted with its own values and the links to the records posted before it,
+  // which gives it its key; the Russian and the Hebrew record are posted again for the links to
+  // the records posted after them.
   void Commit(const ExchangeUnit& unit) {
-    const int hebrewId = AddHebrew(unit);
+    const int russianId = AddRussian(unit);
+    const int hebrewId = AddHebrew(unit, russianId);
     if (unit.Binyan > 0) AddForms(unit, hebrewId);
-    const int englishId = AddEnglish(unit, hebrewId);
-    const int russianId = AddRussian(unit, hebrewId, englishId);
+    const int englishId = AddEnglish(unit, russianId, hebrewId);
 
+    Data.RUTable.Edit();
+    Fields.Russian.IdHE.SetAsInteger(hebrewId);
+    Fields.Russian.IdEN.SetAsInteger(englishId);
+    Data.RUTable.Post();
     Data.HETable.Edit();
-    Fields.Hebrew.IdRU.SetAsInteger(russianId);
     Fields.Hebrew.IdEN.SetAsInteger(englishId);
     Data.HETable.Post();
-    Data.ENTable.Edit();
-    Fields.English.IdRU.SetAsInteger(russianId);
-    Data.ENTable.Post();
   }
 
  private:
-  int AddHebrew(const ExchangeUnit& unit) {
+  int AddHebrew(const ExchangeUnit& unit, int russianId) {
     HebrewFields& he = Fields.Hebrew;
     const ExchangeWord& hebrew = unit.Words[kHebrew];
     Data.HETable.Insert();
@@ -97,12 +97,13 @@ class UnitCommitter {
     SetText(he.Root, unit.Root);
     SetText(he.RootInvert, text::InvertText(unit.Root));
     he.Binyan.SetAsInteger(unit.Binyan);
+    he.IdRU.SetAsInteger(russianId);
     he.Select.SetAsString(kMark);
     Data.HETable.Post();
     return he.Id.AsInteger();
   }
 
-  int AddEnglish(const ExchangeUnit& unit, int hebrewId) {
+  int AddEnglish(const ExchangeUnit& unit, int russianId, int hebrewId) {
     EnglishFields& en = Fields.English;
     const ExchangeWord& english = unit.Words[kEnglish];
     Data.ENTable.Insert();
@@ -111,13 +112,14 @@ class UnitCommitter {
     en.Sex.SetAsInteger(english.Sex);
     en.Part.SetAsInteger(unit.Part);
     en.Topic.SetAsInteger(unit.Topic);
+    en.IdRU.SetAsInteger(russianId);
     en.IdHE.SetAsInteger(hebrewId);
     en.Select.SetAsString(kMark);
     Data.ENTable.Post();
     return en.Id.AsInteger();
   }
 
-  int AddRussian(const ExchangeUnit& unit, int hebrewId, int englishId) {
+  int AddRussian(const ExchangeUnit& unit) {
     RussianFields& ru = Fields.Russian;
     const ExchangeWord& russian = unit.Words[kRussian];
     Data.RUTable.Insert();
@@ -126,8 +128,6 @@ class UnitCommitter {
     ru.Sex.SetAsInteger(russian.Sex);
     ru.Part.SetAsInteger(unit.Part);
     ru.Topic.SetAsInteger(unit.Topic);
-    ru.IdHE.SetAsInteger(hebrewId);
-    ru.IdEN.SetAsInteger(englishId);
     ru.Select.SetAsString(kMark);
     Data.RUTable.Post();
     return ru.Id.AsInteger();
