@@ -11,11 +11,16 @@
 namespace speech {
 
 EspeakEngine::EspeakEngine(std::shared_ptr<SynthesisWorker> worker,
-                           std::unique_ptr<AudioOutput> output, Reading reading)
+                           std::unique_ptr<AudioOutput> output, Reading reading,
+                           QStringView defaultModeName)
     : worker_(std::move(worker)),
       output_(std::move(output)),
       reading_(reading),
-      speed_(espeakRATE_NORMAL) {}
+      speed_(espeakRATE_NORMAL) {
+  for (int mode = ModeCount(); mode >= 1; --mode) {
+    if (ModeName(mode).contains(defaultModeName)) defaultMode_ = mode;
+  }
+}
 
 int EspeakEngine::ModeCount() const {
   return worker_->Available() ? static_cast<int>(worker_->Modes().size()) : 0;
@@ -29,7 +34,9 @@ const VoiceMode& EspeakEngine::ModeAt(int mode) const {
   return worker_->Modes()[static_cast<std::size_t>(mode - 1)];
 }
 
-const VoiceMode& EspeakEngine::CurrentMode() const { return ModeAt(mode_ == 0 ? 1 : mode_); }
+const VoiceMode& EspeakEngine::CurrentMode() const {
+  return ModeAt(mode_ == 0 ? defaultMode_ : mode_);
+}
 
 QString EspeakEngine::ModeName(int mode) const { return ModeAt(mode).name; }
 
@@ -75,7 +82,8 @@ EngineSet CreateEspeakEngines() {
   engines.RU = std::make_unique<EspeakEngine>(worker, MakeDefaultOutput(), Reading::Natural);
   engines.HE =
       std::make_unique<EspeakEngine>(worker, MakeDefaultOutput(), Reading::Transliteration);
-  engines.EN = std::make_unique<EspeakEngine>(worker, MakeDefaultOutput(), Reading::Natural);
+  engines.EN =
+      std::make_unique<EspeakEngine>(worker, MakeDefaultOutput(), Reading::Natural, u"English");
   return engines;
 }
 

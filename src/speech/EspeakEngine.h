@@ -24,9 +24,10 @@ class EspeakEngine : public Engine {
  public:
   // `worker` is shared by every instance of the process; `output` receives this instance's PCM;
   // `reading` says how Cyrillic text is read (see speech/Reading.h). Until Select() is called the
-  // instance speaks with mode 1.
+  // instance speaks with its own default mode: the first whose name contains `defaultModeName`
+  // (mode 1 when none does).
   EspeakEngine(std::shared_ptr<SynthesisWorker> worker, std::unique_ptr<AudioOutput> output,
-               Reading reading = Reading::Natural);
+               Reading reading = Reading::Natural, QStringView defaultModeName = u"Russian");
 
   int ModeCount() const override;
   QString ModeName(int mode) const override;
@@ -53,6 +54,7 @@ class EspeakEngine : public Engine {
   std::shared_ptr<AudioOutput> output_;
   Reading reading_;
   int mode_ = 0;
+  int defaultMode_ = 1;
   int speed_;
   // Texts handed to the worker whose synthesis has not finished yet; shared with the jobs.
   std::shared_ptr<std::atomic<int>> inSynthesis_ = std::make_shared<std::atomic<int>>(0);
