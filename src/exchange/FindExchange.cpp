@@ -3,9 +3,11 @@
 
 #include <QDate>
 #include <QLocale>
+#include <string>
 
 #include "app/Find.h"
 #include "app/Instances.h"
+#include "exchange/DetachedSources.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
 #include "exchange/ProgressWindow.h"
@@ -23,6 +25,20 @@ std::string Today() {
       .value_or(today.toString(Qt::ISODate).toStdString());
 }
 
+// Runs a long export or import with the word tables' data sources unbound (DetachedSources),
+// then lays the window out again, since the grids bound anew have lost their column widths.
+template <class Work>
+void RunDetached(TFormSelect& window, TDataModul& data, const Work& work) {
+  try {
+    const exchange::DetachedSources detached(data);
+    work();
+  } catch (...) {
+    window.FormPaint();
+    throw;
+  }
+  window.FormPaint();
+}
+
 }  // namespace
 
 void TFormSelect::Exportdata1Click() {
@@ -34,8 +50,10 @@ void TFormSelect::Exportdata1Click() {
     }
     const QString path = dialogs_.SaveFileName(ExportData);
     if (!path.isEmpty()) {
-      exchange::ProgressWindow progress(this, QStringLiteral("Exporting words..."));
-      exchange::ExportDocument(data, path, count, Today(), progress.Callback());
+      RunDetached(*this, data, [&] {
+        exchange::ProgressWindow progress(this, QStringLiteral("Exporting words..."));
+        exchange::ExportDocument(data, path, count, Today(), progress.Callback());
+      });
     }
   } catch (...) {
     exchange::ReleaseWordFilters(data);
@@ -51,6 +69,8 @@ void TFormSelect::Importdata1Click() {
     exchange::EndImport(data);
     return;
   }
-  exchange::ProgressWindow progress(this, QStringLiteral("Importing words..."));
-  exchange::ImportDocument(data, path, progress.Callback());
+  RunDetached(*this, data, [&] {
+    exchange::ProgressWindow progress(this, QStringLiteral("Importing words..."));
+    exchange::ImportDocument(data, path, progress.Callback());
+  });
 }

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProgressDialog>
+#include <QTableView>
 #include <QTemporaryDir>
 
 #include "GoldenFile.h"
@@ -143,6 +144,32 @@ TEST_F(ExchangeCommands, ImportAddsMarkedMeanings) {
   EXPECT_EQ(Marks(RU()), (std::vector<QString>{"", "*"}));
   EXPECT_EQ(Marks(HE()), (std::vector<QString>{"", "*"}));
   EXPECT_EQ(Marks(EN()), (std::vector<QString>{"", "*"}));
+}
+
+TEST_F(ExchangeCommands, TheGridsShowTheImportedWordsInTheirColumnsAfterwards) {
+  AddWord(QStringLiteral("A"), false);
+  auto* grid = Find<QTableView>("DBGrid3");
+  ASSERT_NE(grid, nullptr);
+  const int width = grid->columnWidth(0);
+  const std::vector<store::DataSource::Column> columns = workspace.Data().DSRU.Columns();
+  const QString path = target.filePath("in.xml");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("<WordRU><Item>B</Item></Unit><WordRU><Item>C</Item></Unit>");
+  file.close();
+  dialogs.fileNames.push_back(path);
+  Run(&TFormSelect::Importdata1Click);
+  EXPECT_TRUE(dialogs.messages.empty());
+  store::DataSource& source = workspace.Data().DSRU;
+  EXPECT_EQ(source.DataSet(), &RU());
+  ASSERT_EQ(source.Columns().size(), columns.size());
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    EXPECT_EQ(source.Columns()[i].FieldName, columns[i].FieldName);
+    EXPECT_EQ(source.Columns()[i].Caption, columns[i].Caption);
+  }
+  EXPECT_EQ(grid->model()->rowCount(), 3);
+  EXPECT_EQ(grid->currentIndex().row(), source.CurrentRow());
+  EXPECT_EQ(grid->columnWidth(0), width);
 }
 
 TEST_F(ExchangeCommands, ACancelledOpenDialogLeavesTheTablesUnfilteredAtTheirEnd) {

@@ -1,0 +1,33 @@
+#include "exchange/DetachedSources.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "store/DataModul.h"
+
+namespace exchange {
+
+DetachedSources::DetachedSources(TDataModul& data) {
+  const std::pair<store::DataSource*, store::Table*> sources[] = {
+      {&data.DSRU, &data.RUTable}, {&data.DSHE, &data.HETable}, {&data.DSEN, &data.ENTable}};
+  for (const auto& [source, table] : sources) {
+    if (source->DataSet() != table) continue;
+    Bindings.push_back({source, table, source->Columns()});
+    source->SetDataSet(nullptr);
+  }
+}
+
+DetachedSources::~DetachedSources() {
+  for (Binding& binding : Bindings) {
+    binding.Source->SetDataSet(binding.Table);
+    try {
+      binding.Source->SetColumns(std::move(binding.Columns));
+    } catch (const std::exception& error) {
+      // The columns were read from this very table, so this cannot happen; a destructor cannot
+      // report it otherwise.
+      std::fprintf(stderr, "%s\n", error.what());
+    }
+  }
+}
+
+}  // namespace exchange

@@ -1,0 +1,33 @@
+#pragma once
+
+// Unbinds the data sources of the three word tables while it lives, so that the many cursor
+// moves and posts of a long export or import are not followed, one by one, by every grid bound
+// to them (which made a large import with the main window open many times slower). When it ends
+// each source is bound again to its table with the columns it had; the grids then show the rows
+// and current records as the run left them. Meanwhile the grids show no rows.
+
+#include <vector>
+
+#include "store/DataSource.h"
+
+class TDataModul;
+
+namespace exchange {
+
+class DetachedSources {
+ public:
+  explicit DetachedSources(TDataModul& data);
+  ~DetachedSources();
+  DetachedSources(const DetachedSources&) = delete;
+  DetachedSources& operator=(const DetachedSources&) = delete;
+
+ private:
+  struct Binding {
+    store::DataSource* Source;
+    store::Table* Table;
+    std::vector<store::DataSource::Column> Columns;
+  };
+  std::vector<Binding> Bindings;
+};
+
+}  // namespace exchange
