@@ -1,5 +1,6 @@
 // Throughput of the exchange document on 100,000 meanings: the export of a synthetic dictionary
-// (10% verbs with all their forms) and the import of that export into an empty dictionary.
+// (10% verbs with all their forms) and the import of that export into an empty dictionary. As in
+// the menu commands, the word tables' data sources are unbound while a run goes on.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <memory>
 
 #include "DictionaryGenerator.h"
+#include "exchange/DetachedSources.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
 #include "store/DataModul.h"
@@ -48,6 +50,7 @@ void BM_ExportAllMeanings(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath("export.xml");
   for (auto _ : state) {
+    const exchange::DetachedSources detached(data);
     const int count = exchange::SelectAllWords(data);
     exchange::ExportDocument(data, path, count, "01.01.2026");
     exchange::ReleaseWordFilters(data);
@@ -68,7 +71,10 @@ void BM_ImportIntoEmptyDictionary(benchmark::State& state) {
     data->DataModuleCreate();
     state.ResumeTiming();
 
-    added = exchange::ImportDocument(*data, document).Added;
+    {
+      const exchange::DetachedSources detached(*data);
+      added = exchange::ImportDocument(*data, document).Added;
+    }
 
     state.PauseTiming();
     data.reset();
