@@ -9,18 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "StringSink.h"
 #include "exchange/DocumentScanner.h"
 #include "exchange/DocumentWriter.h"
 #include "exchange/ExchangeError.h"
-#include "exchange/OutputFile.h"
 
 namespace {
-
-class StringSink final : public exchange::ByteSink {
- public:
-  void WriteText(std::string_view text) override { Bytes.append(text); }
-  std::string Bytes;
-};
 
 std::vector<exchange::ExchangeUnit> ScanAll(std::string_view bytes) {
   std::vector<exchange::ExchangeUnit> units;
@@ -42,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   std::vector<exchange::ExchangeUnit> units = ScanAll(bytes);
 
-  StringSink sink;
+  exchange::StringSink sink;
   exchange::DocumentWriter writer(sink);
   writer.WriteHeader("01.01.2000");
   for (exchange::ExchangeUnit& unit : units) {
