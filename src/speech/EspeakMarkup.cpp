@@ -110,6 +110,7 @@ void AppendPlain(std::string& out, QStringView text) {
     if (c == kStressMark) continue;
     if (c == u'[') c = u'(';
     if (c == u']') c = u')';
+    if (c == QChar::Null) c = u' ';  // espeak-ng would stop reading at a zero character
     plain += c;
   }
   out += plain.toStdString();

@@ -20,8 +20,9 @@ namespace speech {
 //   a vowel becomes phonemes, that vowel stressed, the unstressed vowels reduced as in Russian.
 // - Transliteration: every Cyrillic word becomes phonemes, each letter read as written (no
 //   reduction), the vowels before "<" stressed.
-// In both, every "<" is dropped (it is never read aloud), and "[" and "]" of the text become
-// "(" and ")" so the text can never open phoneme input of its own.
+// In both, every "<" is dropped (it is never read aloud), "[" and "]" of the text become
+// "(" and ")" so the text can never open phoneme input of its own, and a zero character becomes a
+// blank so nothing after it is lost.
 std::string EspeakMarkup(QStringView text, Reading reading);
 
 }  // namespace speech

@@ -12,6 +12,8 @@ namespace {
 
 constexpr char kVerbSection[] = "Glagols_HEBREW";
 constexpr char kSpeechSection[] = "Speech";
+// A UTF-8 byte order mark that an editor may have put at the start of the file; kept on writing.
+constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view text) {
   const auto blank = [](char c) { return c == ' ' || c == '\t'; };
@@ -68,7 +70,11 @@ IniFile IniFile::Load(const QString& path) {
                             source.errorString().toStdString());
   }
   const QByteArray bytes = source.readAll();
-  const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  if (text.starts_with(kByteOrderMark)) {
+    file.byteOrderMark_ = true;
+    text.remove_prefix(std::string_view(kByteOrderMark).size());
+  }
   if (text.empty()) return file;
   file.newline_ = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
   file.endsWithNewline_ = text.back() == '\n';
@@ -140,7 +146,7 @@ void IniFile::Write(std::string_view section, std::string_view key, std::string_
 }
 
 std::string IniFile::Text() const {
-  std::string text;
+  std::string text = byteOrderMark_ ? kByteOrderMark : "";
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     text += lines_[i];
     if (i + 1 < lines_.size() || endsWithNewline_) text += newline_;

@@ -55,6 +55,7 @@ class IniFile {
   std::vector<std::string> lines_;  // without their line ends
   std::string newline_ = "\n";
   bool endsWithNewline_ = true;
+  bool byteOrderMark_ = false;
 };
 
 // The name of the settings file in a folder.

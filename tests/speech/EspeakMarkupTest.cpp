@@ -19,6 +19,11 @@ struct Case {
 
 class EspeakMarkupCases : public testing::TestWithParam<Case> {};
 
+TEST(EspeakMarkupTest, AZeroCharacterNeverEndsTheText) {
+  const QString text = QString::fromUtf8("one\0two", 7);
+  EXPECT_EQ(EspeakMarkup(text, Reading::Natural), "one two");
+}
+
 TEST_P(EspeakMarkupCases, Converts) {
   const Case& c = GetParam();
   EXPECT_EQ(EspeakMarkup(QString::fromUtf8(c.text), c.reading), c.expected);

@@ -122,6 +122,14 @@ TEST_F(SettingsFileTest, AnExistingFileKeepsItsOtherLinesAndComments) {
             "VALUE=0001001000000110000000010001");
 }
 
+TEST_F(SettingsFileTest, AByteOrderMarkIsSkippedOnReadingAndKeptOnWriting) {
+  Put("\xEF\xBB\xBF[Speech]\nRUSSIAN=Boris\n");
+  Settings settings = ReadSettings(path);
+  EXPECT_EQ(settings.VoiceRU, "Boris");
+  WriteSettings(path, settings);
+  EXPECT_EQ(Get().rfind("\xEF\xBB\xBF[Speech]\nRUSSIAN=Boris\nHEBREW=", 0), 0u);
+}
+
 TEST_F(SettingsFileTest, AShortMaskCountsTheMissingFormsAsNotShown) {
   Put("[Glagols_HEBREW]\nVALUE=111\n");
   EXPECT_EQ(ReadSettings(path).VerbFormMask, "111" + std::string(25, '0'));
