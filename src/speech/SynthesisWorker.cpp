@@ -81,9 +81,9 @@ struct InstalledVoice {
   std::string name;  // "Russian", "English_(America)"
 };
 
-std::vector<InstalledVoice> ListVoices(const espeak_VOICE* spec) {
+std::vector<InstalledVoice> ListVoices(const espeak_VOICE* filter) {
   std::vector<InstalledVoice> found;
-  const espeak_VOICE** voices = espeak_ListVoices(const_cast<espeak_VOICE*>(spec));
+  const espeak_VOICE** voices = espeak_ListVoices(const_cast<espeak_VOICE*>(filter));
   for (; voices && *voices; ++voices) {
     const espeak_VOICE* voice = *voices;
     if (!voice->identifier || !voice->name) continue;
@@ -101,9 +101,9 @@ void InitialiseLibrary(Library& library) {
   library.sampleRate = rate;
 
   const std::vector<InstalledVoice> voices = ListVoices(nullptr);
-  espeak_VOICE variantSpec{};
-  variantSpec.languages = "variant";
-  const std::vector<InstalledVoice> variants = ListVoices(&variantSpec);
+  espeak_VOICE variantFilter{};
+  variantFilter.languages = "variant";
+  const std::vector<InstalledVoice> variants = ListVoices(&variantFilter);
   const auto findVoice = [&](std::string_view file) -> const InstalledVoice* {
     for (const InstalledVoice& v : voices) {
       if (SameText(v.file, file)) return &v;
