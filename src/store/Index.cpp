@@ -35,45 +35,117 @@ int Ordering::CompareToKey(const Record& record, const StoredValue& key) const {
   return CompareText(record.Text(Position), key.Text, CaseInsensitive);
 }
 
+template <typename Before>
+int SortedRecords::PartitionPoint(const Before& before) const {
+  const auto block = std::partition_point(blocks_.begin(), blocks_.end(),
+                                          [&](const Block& b) { return before(b.back()); });
+  if (block == blocks_.end()) return size_;
+  const auto inBlock = std::partition_point(block->begin(), block->end(), before);
+  return starts_[block - blocks_.begin()] + static_cast<int>(inBlock - block->begin());
+}
+
+std::pair<int, int> SortedRecords::Locate(int position) const {
+  const auto after = std::upper_bound(starts_.begin(), starts_.end(), position);
+  const int block = static_cast<int>(after - starts_.begin()) - 1;
+  return {block, position - starts_[block]};
+}
+
+void SortedRecords::AddToStarts(int firstBlock, int delta) {
+  for (auto it = starts_.begin() + firstBlock; it != starts_.end(); ++it) *it += delta;
+}
+
+const Record* SortedRecords::At(int position) const {
+  const auto [block, offset] = Locate(position);
+  return blocks_[block][offset];
+}
+
+std::vector<const Record*> SortedRecords::Items() const {
+  std::vector<const Record*> items;
+  items.reserve(size_);
+  for (const Block& block : blocks_) items.insert(items.end(), block.begin(), block.end());
+  return items;
+}
+
 int SortedRecords::InsertPosition(const Record* record) const {
-  const auto it = std::lower_bound(
-      items_.begin(), items_.end(), record,
-      [this](const Record* a, const Record* b) { return ordering_.Compare(*a, *b) < 0; });
-  return static_cast<int>(it - items_.begin());
+  if (size_ == 0 || ordering_.Compare(*blocks_.back().back(), *record) < 0) return size_;
+  return PartitionPoint([&](const Record* r) { return ordering_.Compare(*r, *record) < 0; });
 }
 
 int SortedRecords::Find(const Record* record) const {
   const int position = InsertPosition(record);
-  return position < Size() && items_[position] == record ? position : -1;
+  return position < size_ && At(position) == record ? position : -1;
 }
 
 int SortedRecords::LowerBound(const StoredValue& key) const {
-  const auto it = std::lower_bound(
-      items_.begin(), items_.end(), key,
-      [this](const Record* a, const StoredValue& k) { return ordering_.CompareToKey(*a, k) < 0; });
-  return static_cast<int>(it - items_.begin());
+  return PartitionPoint([&](const Record* r) { return ordering_.CompareToKey(*r, key) < 0; });
 }
 
 int SortedRecords::UpperBound(const StoredValue& key) const {
-  const auto it = std::upper_bound(
-      items_.begin(), items_.end(), key,
-      [this](const StoredValue& k, const Record* a) { return ordering_.CompareToKey(*a, k) > 0; });
-  return static_cast<int>(it - items_.begin());
+  return PartitionPoint([&](const Record* r) { return ordering_.CompareToKey(*r, key) <= 0; });
 }
 
-void SortedRecords::Insert(const Record* record) {
-  items_.insert(items_.begin() + InsertPosition(record), record);
+void SortedRecords::Insert(const Record* record) { InsertAt(InsertPosition(record), record); }
+
+void SortedRecords::InsertAt(int position, const Record* record) {
+  if (blocks_.empty()) {
+    blocks_.push_back(Block{record});
+    starts_.push_back(0);
+    size_ = 1;
+    return;
+  }
+  const auto [index, offset] = Locate(position);
+  Block& block = blocks_[index];
+  block.insert(block.begin() + offset, record);
+  ++size_;
+  AddToStarts(index + 1, 1);
+  if (block.size() > 2 * kBlockSize) {
+    Block tail(block.begin() + kBlockSize, block.end());
+    block.resize(kBlockSize);
+    block.shrink_to_fit();
+    blocks_.insert(blocks_.begin() + index + 1, std::move(tail));
+    starts_.insert(starts_.begin() + index + 1, starts_[index] + kBlockSize);
+  }
 }
 
 void SortedRecords::Erase(const Record* record) {
   const int position = Find(record);
-  if (position >= 0) items_.erase(items_.begin() + position);
+  if (position < 0) return;
+  const auto [index, offset] = Locate(position);
+  Block& block = blocks_[index];
+  block.erase(block.begin() + offset);
+  --size_;
+  AddToStarts(index + 1, -1);
+  if (block.empty()) {
+    blocks_.erase(blocks_.begin() + index);
+    starts_.erase(starts_.begin() + index);
+  }
+}
+
+void SortedRecords::ReplaceAt(int position, const Record* record) {
+  const auto [block, offset] = Locate(position);
+  blocks_[block][offset] = record;
 }
 
 void SortedRecords::Assign(std::vector<const Record*> records) {
-  items_ = std::move(records);
-  std::sort(items_.begin(), items_.end(),
+  std::sort(records.begin(), records.end(),
             [this](const Record* a, const Record* b) { return ordering_.Compare(*a, *b) < 0; });
+  AssignSorted(records);
+}
+
+void SortedRecords::AssignSorted(const std::vector<const Record*>& records) {
+  Clear();
+  size_ = static_cast<int>(records.size());
+  for (int start = 0; start < size_; start += kBlockSize) {
+    const int end = std::min(size_, start + kBlockSize);
+    blocks_.emplace_back(records.begin() + start, records.begin() + end);
+    starts_.push_back(start);
+  }
+}
+
+void SortedRecords::Clear() {
+  blocks_.clear();
+  starts_.clear();
+  size_ = 0;
 }
 
 }  // namespace store

@@ -40,7 +40,7 @@ void Table::Open(SqlitePersistence& database) {
   std::vector<const Record*> byKey;
   byKey.reserve(records.size());
   for (RecordPtr& record : records) byKey.push_back(record.release());
-  t.Orderings[0]->AssignSorted(std::move(byKey));
+  t.Orderings[0]->AssignSorted(byKey);
   std::fill(t.IsBuilt.begin() + 1, t.IsBuilt.end(), false);
   t.Db = &database;
   t.State = TableState::Browse;

@@ -105,11 +105,11 @@ void Table::Impl::RebuildFilteredView() {
   if (!Filtered) return;
   const SortedRecords& source = Built(Active);
   std::vector<const Record*> passing;
-  for (const Record* record : source.Items()) {
+  source.ForEach([&](const Record* record) {
     if (Filter.Passes(*record)) passing.push_back(record);
-  }
+  });
   FilteredView.emplace(source.Order());
-  FilteredView->AssignSorted(std::move(passing));
+  FilteredView->AssignSorted(passing);
 }
 
 void Table::Impl::ApplyOrdering(int slot, std::string indexName, std::string fieldNames) {
@@ -126,14 +126,42 @@ void Table::Impl::ApplyOrdering(int slot, std::string indexName, std::string fie
   Notify([](TableListener& l) { l.CurrentChanged(); });
 }
 
-const Record* Table::Impl::InsertEverywhere(RecordPtr record) {
+const Record* Table::Impl::InsertEverywhere(RecordPtr record, int viewPosition) {
   const Record* raw = record.get();
-  Orderings[0]->Insert(raw);
+  const SortedRecords* view = &View();
+  const auto insert = [&](SortedRecords& list) {
+    if (&list == view && viewPosition >= 0) {
+      list.InsertAt(viewPosition, raw);
+    } else {
+      list.Insert(raw);
+    }
+  };
+  insert(*Orderings[0]);
   record.release();  // owned by the record-key ordering from here on
   for (std::size_t slot = 1; slot < Orderings.size(); ++slot) {
-    if (IsBuilt[slot]) Orderings[slot]->Insert(raw);
+    if (IsBuilt[slot]) insert(*Orderings[slot]);
   }
-  if (FilteredView && Filter.Passes(*raw)) FilteredView->Insert(raw);
+  if (FilteredView && Filter.Passes(*raw)) insert(*FilteredView);
+  return raw;
+}
+
+const Record* Table::Impl::ReplaceEverywhere(const Record* old, RecordPtr record, int viewRow) {
+  const Record* raw = record.get();
+  const SortedRecords* view = &View();
+  const auto replace = [&](SortedRecords& list) {
+    if (list.Order().Compare(*old, *raw) == 0) {
+      list.ReplaceAt(&list == view ? viewRow : list.Find(old), raw);
+    } else {
+      list.Erase(old);
+      list.Insert(raw);
+    }
+  };
+  replace(*Orderings[0]);
+  record.release();  // owned by the record-key ordering from here on
+  for (std::size_t slot = 1; slot < Orderings.size(); ++slot) {
+    if (IsBuilt[slot]) replace(*Orderings[slot]);
+  }
+  if (FilteredView) replace(*FilteredView);
   return raw;
 }
 
@@ -218,7 +246,7 @@ void Table::Impl::PostInsert() {
   const int target = passes ? View().InsertPosition(record.get()) : -1;
   const Record* posted = nullptr;
   if (target == row) {
-    posted = InsertEverywhere(std::move(record));
+    posted = InsertEverywhere(std::move(record), target);
     State = TableState::Browse;
     Notify([row](TableListener& l) { l.RowChanged(row); });
   } else {
@@ -226,7 +254,7 @@ void Table::Impl::PostInsert() {
     State = TableState::Browse;
     Notify([](TableListener& l) { l.RowsRemoved(); });
     if (passes) Notify([target](TableListener& l) { l.RowsAboutToBeInserted(target, target); });
-    posted = InsertEverywhere(std::move(record));
+    posted = InsertEverywhere(std::move(record), target);
     if (passes) Notify([](TableListener& l) { l.RowsInserted(); });
   }
   Buffer.clear();
@@ -245,12 +273,18 @@ void Table::Impl::PostEdit() {
   RecordPtr record = Record::Create(old->Key(), Buffer);
   const bool passes = Passes(*record);
   const int row = View().Find(old);
-  const int position = View().InsertPosition(record.get());
-  const int target = position > row ? position - 1 : position;
+  // The row the record takes in the view; a record whose value under the active ordering did
+  // not change keeps its row with no search.
+  int target = -1;
+  if (passes && row >= 0 && View().Order().Compare(*old, *record) == 0) {
+    target = row;
+  } else if (passes) {
+    const int position = View().InsertPosition(record.get());
+    target = position > row ? position - 1 : position;
+  }
   const Record* posted = nullptr;
   if (passes && target == row) {
-    EraseEverywhere(old);
-    posted = InsertEverywhere(std::move(record));
+    posted = ReplaceEverywhere(old, std::move(record), row);
     State = TableState::Browse;
     Notify([row](TableListener& l) { l.RowChanged(row); });
   } else {
@@ -259,7 +293,7 @@ void Table::Impl::PostEdit() {
     State = TableState::Browse;
     Notify([](TableListener& l) { l.RowsRemoved(); });
     if (passes) Notify([target](TableListener& l) { l.RowsAboutToBeInserted(target, target); });
-    posted = InsertEverywhere(std::move(record));
+    posted = InsertEverywhere(std::move(record), passes ? target : -1);
     if (passes) Notify([](TableListener& l) { l.RowsInserted(); });
   }
   RecordDeleter()(old);
@@ -317,12 +351,8 @@ bool Table::Impl::LocateValue(std::string_view fieldName, const StoredValue& giv
       }
     }
   } else {
-    for (const Record* record : view.Items()) {
-      if (ValueEquals(*record, field, value)) {
-        found = record;
-        break;
-      }
-    }
+    found =
+        view.FirstWhere([&](const Record& record) { return ValueEquals(record, field, value); });
   }
   if (found == nullptr) return false;
   GoTo(found, false, false);

@@ -44,8 +44,14 @@ struct Table::Impl {
   bool Passes(const Record& record) const { return !Filtered || Filter.Passes(record); }
   void RebuildFilteredView();
   void ApplyOrdering(int slot, std::string indexName, std::string fieldNames);
-  const Record* InsertEverywhere(RecordPtr record);
+  // Adds a new record to every built ordering and, when it passes the filter, to the filtered
+  // view. `viewPosition` is its InsertPosition in the view when known, else -1.
+  const Record* InsertEverywhere(RecordPtr record, int viewPosition = -1);
   void EraseEverywhere(const Record* record);
+  // Puts the posted version of a record in the place of its old version (same record key): in
+  // place in every ordering whose value for it did not change, by erase and insert elsewhere.
+  // REQUIRES: the new version keeps the old one's row `viewRow` in the view.
+  const Record* ReplaceEverywhere(const Record* old, RecordPtr record, int viewRow);
   void FreeRecords();
   const Record* FindByKey(std::int64_t key) const;
 

@@ -403,6 +403,106 @@ TEST_F(TableTest, PostKeepsTheIndexOrdered) {
   EXPECT_TRUE(table.FindKey("E"));
 }
 
+// Posts that keep a record's place under some indexes and move it under others, with every index
+// built: each index stays ordered and finds the posted values.
+TEST_F(TableTest, PostKeepsEveryBuiltIndexOrdered) {
+  AddWords({"b", "d", "f", "a"});  // Num 0..3
+  const Strings names = {"item_index", "item_exact", "num_index", "id_index"};
+  for (const std::string& name : names) table.SetIndexName(name);
+  const auto orders = [&] {
+    std::vector<Strings> columns;
+    for (const std::string& name : names) {
+      table.SetIndexName(name);
+      columns.push_back(Column(table, "Id"));
+    }
+    return columns;
+  };
+  struct Case {
+    std::string activeIndex;
+    std::string field;
+    std::string value;
+    std::vector<Strings> expected;  // record keys under item_index, item_exact, num_index, id
+  };
+  const Case cases[] = {
+      // A field no index covers: every place stays.
+      {"item_index",
+       "Select",
+       "*",
+       {{"4", "1", "2", "3"}, {"4", "1", "2", "3"}, {"1", "2", "3", "4"}, {"1", "2", "3", "4"}}},
+      // Only case changes: the case-insensitive index keeps the place, the exact one moves it.
+      {"num_index",
+       "Item",
+       "B",
+       {{"4", "1", "2", "3"}, {"1", "4", "2", "3"}, {"1", "2", "3", "4"}, {"1", "2", "3", "4"}}},
+      // The value of the active index changes; the item indexes keep their places.
+      {"item_exact",
+       "Num",
+       "9",
+       {{"4", "1", "2", "3"}, {"1", "4", "2", "3"}, {"2", "3", "4", "1"}, {"1", "2", "3", "4"}}},
+      // Moves under both item indexes, not under the others.
+      {"id_index",
+       "Item",
+       "e",
+       {{"4", "2", "1", "3"}, {"4", "2", "1", "3"}, {"2", "3", "4", "1"}, {"1", "2", "3", "4"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.field + " = " + c.value + " under " + c.activeIndex);
+    table.SetIndexName(c.activeIndex);
+    ASSERT_TRUE(table.Locate("Id", 1));
+    table.Edit();
+    table.FieldByName(c.field).SetAsString(c.value);
+    table.Post();
+    EXPECT_EQ(table.FieldByName("Id").AsInteger(), 1);
+    EXPECT_EQ(table.FieldByName(c.field).AsString(), c.value);
+    EXPECT_EQ(orders(), c.expected);
+  }
+  table.SetIndexName("item_index");
+  EXPECT_TRUE(table.FindKey("E"));
+  EXPECT_EQ(table.FieldByName("Id").AsInteger(), 1);
+  table.SetIndexName("num_index");
+  EXPECT_TRUE(table.FindKey(9));
+  EXPECT_EQ(table.FieldByName("Id").AsInteger(), 1);
+}
+
+// Under a filter, a post that keeps the record's value keeps its row, and one that moves it
+// within the filtered view takes its new row.
+TEST_F(TableTest, PostUnderAFilterKeepsOrMovesTheRow) {
+  AddWord(table, "a", 0, "*");
+  AddWord(table, "b", 0, "");
+  AddWord(table, "c", 0, "*");
+  AddWord(table, "d", 0, "*");
+  table.SetIndexName("item_index");
+  table.SetFilter("Select = '*'");
+  table.SetFiltered(true);
+  ASSERT_TRUE(table.FindKey("c"));
+  table.Edit();
+  table.FieldByName("Num").SetAsInteger(5);
+  table.Post();
+  EXPECT_EQ(table.CurrentRow(), 1);
+  EXPECT_EQ(Column(table, "Item"), (Strings{"a", "c", "d"}));
+  ASSERT_TRUE(table.FindKey("a"));
+  table.Edit();
+  table.FieldByName("Item").SetAsString("e");
+  table.Post();
+  EXPECT_EQ(table.CurrentRow(), 2);
+  EXPECT_EQ(Column(table, "Item"), (Strings{"c", "d", "e"}));
+  table.SetFiltered(false);
+  EXPECT_EQ(Column(table, "Item"), (Strings{"b", "c", "d", "e"}));
+}
+
+// New records that sort last (the usual case of a new key) and ones that sort first or between.
+TEST_F(TableTest, InsertedRecordsTakeTheirPlaceUnderEveryIndex) {
+  table.SetIndexName("item_index");
+  for (const char* item : {"m", "z", "a", "n", "zz", "b"}) AddWord(table, item);
+  EXPECT_EQ(Column(table, "Item"), (Strings{"a", "b", "m", "n", "z", "zz"}));
+  table.SetIndexName("id_index");
+  EXPECT_EQ(Column(table, "Item"), (Strings{"m", "z", "a", "n", "zz", "b"}));
+  AddWord(table, "c");
+  EXPECT_EQ(table.CurrentRow(), 6);
+  table.SetIndexName("item_index");
+  EXPECT_EQ(Column(table, "Item"), (Strings{"a", "b", "c", "m", "n", "z", "zz"}));
+}
+
 TEST_F(TableTest, BookmarksSurviveIndexChangesButNotDeletion) {
   AddWords({"c", "a", "b"});
   table.First();
