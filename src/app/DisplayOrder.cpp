@@ -4,44 +4,51 @@
 #include <algorithm>
 
 namespace app {
+namespace {
 
-QString InStoredOrder(const QString& text) { return kLeftToRightOverride + text; }
+const int kPrefixLength = static_cast<int>(kStoredOrderPrefix.size());
+
+bool IsPrefixCharacter(QChar c) { return kStoredOrderPrefix.contains(c); }
+
+}  // namespace
+
+QString InStoredOrder(const QString& text) { return kStoredOrderPrefix + text; }
 
 DisplayOrderEdit::DisplayOrderEdit(QWidget* parent) : QLineEdit(parent) {
   setLayoutDirection(Qt::LeftToRight);
-  QLineEdit::setText(QString(kLeftToRightOverride));
-  QLineEdit::setCursorPosition(1);
+  QLineEdit::setText(kStoredOrderPrefix);
+  QLineEdit::setCursorPosition(kPrefixLength);
   connect(this, &QLineEdit::textChanged, this, &DisplayOrderEdit::Repair);
   connect(this, &QLineEdit::cursorPositionChanged, this, [this](int, int position) {
-    if (position < 1) QLineEdit::setCursorPosition(1);
+    if (position < kPrefixLength) QLineEdit::setCursorPosition(kPrefixLength);
   });
 }
 
-QString DisplayOrderEdit::Text() const { return QLineEdit::text().mid(1); }
+QString DisplayOrderEdit::Text() const { return QLineEdit::text().mid(kPrefixLength); }
 
-void DisplayOrderEdit::SetText(const QString& text) {
-  QLineEdit::setText(kLeftToRightOverride + text);
-}
+void DisplayOrderEdit::SetText(const QString& text) { QLineEdit::setText(InStoredOrder(text)); }
 
-int DisplayOrderEdit::CursorPos() const { return std::max(0, cursorPosition() - 1); }
+int DisplayOrderEdit::CursorPos() const { return std::max(0, cursorPosition() - kPrefixLength); }
 
 void DisplayOrderEdit::SetCursorPos(int position) {
-  setCursorPosition(std::clamp(position, 0, static_cast<int>(Text().size())) + 1);
+  setCursorPosition(std::clamp(position, 0, static_cast<int>(Text().size())) + kPrefixLength);
 }
 
-// Puts the mark back in front (an edit or a paste may have removed or repeated it) and reports
-// the text without it.
+// Puts the prefix back in front (an edit or a paste may have removed or repeated its
+// characters) and reports the text without it.
 void DisplayOrderEdit::Repair(const QString& raw) {
-  QString logical = raw;
-  logical.remove(kLeftToRightOverride);
-  const QString wanted = kLeftToRightOverride + logical;
+  QString logical;
+  int caret = 0;
+  for (int i = 0; i < raw.size(); ++i) {
+    if (IsPrefixCharacter(raw[i])) continue;
+    if (i < cursorPosition()) ++caret;
+    logical += raw[i];
+  }
+  const QString wanted = InStoredOrder(logical);
   if (raw != wanted) {
-    const int marksBefore =
-        static_cast<int>(raw.left(cursorPosition()).count(kLeftToRightOverride));
-    const int position = cursorPosition() - marksBefore + 1;
     const QSignalBlocker blocker(this);
     QLineEdit::setText(wanted);
-    QLineEdit::setCursorPosition(std::clamp(position, 1, static_cast<int>(wanted.size())));
+    QLineEdit::setCursorPosition(caret + kPrefixLength);
   }
   if (logical != last_) {
     last_ = logical;

@@ -2,22 +2,24 @@
 
 // Showing text exactly in stored order. Hebrew words are stored in display order (last letter
 // first), so the screen must draw every character left to right as stored: the toolkit's
-// bidirectional reordering must never reverse or mirror them. A LEFT-TO-RIGHT OVERRIDE in front of
-// the text makes every character a left-to-right one for the text engine.
+// bidirectional reordering must never reverse or mirror them. The prefix put in front of such a
+// text is a LEFT-TO-RIGHT MARK, which makes the paragraph a left-to-right one (alignment and
+// caret follow it), and a LEFT-TO-RIGHT OVERRIDE, which makes every character after it a
+// left-to-right one for the text engine.
 
 #include <QLineEdit>
 #include <QString>
 
 namespace app {
 
-inline constexpr QChar kLeftToRightOverride = QChar(0x202D);
+inline const QString kStoredOrderPrefix = QStringLiteral("\u200E\u202D");
 
-// `text` with a LEFT-TO-RIGHT OVERRIDE in front, ready for a label or a painted cell.
+// `text` with the prefix in front, ready for a label or a painted cell.
 QString InStoredOrder(const QString& text);
 
-// A one-line text box that shows its text in stored order. It keeps an override mark as the first
-// character of QLineEdit::text() and never lets the caret stand before it; Text(), SetText(),
-// CursorPos() and SetCursorPos() work on the text without the mark, and TextChanged reports it.
+// A one-line text box that shows its text in stored order. It keeps the prefix at the start of
+// QLineEdit::text() and never lets the caret stand inside it; Text(), SetText(), CursorPos() and
+// SetCursorPos() work on the text without the prefix, and TextChanged reports it.
 class DisplayOrderEdit : public QLineEdit {
   Q_OBJECT
 

@@ -16,7 +16,7 @@ std::string KeyBytes(store::Table& table, QStringView text) {
 
 void MovePartner(store::Table& self, const char* link, store::Table& partner, Lookup lookup) {
   const int key = self.FieldByName(link).AsInteger();
-  partner.SetIndexName(kIdIndex);
+  UseIndex(partner, kIdIndex);
   if (lookup == Lookup::Exact) {
     partner.FindKey(key);
   } else {
@@ -25,7 +25,7 @@ void MovePartner(store::Table& self, const char* link, store::Table& partner, Lo
 }
 
 StatusTexts Search(const Roles& roles, const char* index, const std::string& key, Lookup lookup) {
-  roles.self.SetIndexName(index);
+  UseIndex(roles.self, index);
   if (roles.self.IsEmpty()) return {kNoWord, kNoWord};
   roles.self.FindNearest(key);
   MovePartner(roles.self, roles.firstLink, roles.first, lookup);

@@ -48,10 +48,15 @@ GridBinding::GridBinding(QTableView* grid, store::DataSource& source, app::Dialo
 void GridBinding::FollowTable(int row) {
   if (row < 0 || grid_->currentIndex().row() == row) return;
   const QModelIndex index = source_.index(row, std::max(0, grid_->currentIndex().column()));
+  // A jump over a large table shows other rows anyway: the viewport is repainted once instead of
+  // first scrolling its old picture.
+  QWidget* viewport = grid_->viewport();
+  viewport->setUpdatesEnabled(false);
   followingTable_ = true;
   grid_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
   followingTable_ = false;
   grid_->scrollTo(index);
+  viewport->setUpdatesEnabled(true);
 }
 
 void GridBinding::FollowGrid(const QModelIndex& current, const QModelIndex& previous) {

@@ -24,9 +24,9 @@ StatusTexts MovePartners(const WordTables& tables, Language language) {
   const Roles roles = RolesOf(tables, language);
   const int firstKey = roles.self.FieldByName(roles.firstLink).AsInteger();
   const int secondKey = roles.self.FieldByName(roles.secondLink).AsInteger();
-  roles.first.SetIndexName(kIdIndex);
+  UseIndex(roles.first, kIdIndex);
   roles.first.FindNearest(firstKey);
-  roles.second.SetIndexName(kIdIndex);
+  UseIndex(roles.second, kIdIndex);
   roles.second.FindNearest(secondKey);
   return PartnerWords(roles);
 }

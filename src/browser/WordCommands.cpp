@@ -11,7 +11,7 @@ constexpr char kMarkedFilter[] = "Select = '*'";
 // Exact lookup of a partner by its key; an empty link finds nothing.
 bool FindPartner(store::Table& self, const char* link, store::Table& partner) {
   const store::Field value = self.FieldByName(link);
-  partner.SetIndexName(kIdIndex);
+  UseIndex(partner, kIdIndex);
   if (value.IsNull()) return false;
   return partner.FindKey(value.AsInteger());
 }

@@ -21,6 +21,10 @@ store::Table& TableOf(const WordTables& tables, Language language) {
   return RolesOf(tables, language).self;
 }
 
+void UseIndex(store::Table& table, const char* index) {
+  if (table.IndexName() != index) table.SetIndexName(index);
+}
+
 QString PanelWord(store::Table& table) {
   const store::Field item = table.FieldByName("Item");
   const std::string bytes = item.AsString();

@@ -21,6 +21,11 @@ struct WordTables {
 // Index names shared by the three tables.
 inline constexpr char kIdIndex[] = "id_index";
 
+// Makes `index` the table's active index. Setting the index that is already active changes
+// nothing (the lookups that follow store any pending edit themselves), so it is skipped: a grid
+// over a large table would otherwise be rebuilt on every keystroke.
+void UseIndex(store::Table& table, const char* index);
+
 // A word table seen from one language: its table and its two partners, each with the link field
 // of the word's record that holds the partner's key. The partners come in status-bar order.
 struct Roles {

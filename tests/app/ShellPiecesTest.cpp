@@ -80,18 +80,18 @@ TEST(DisplayOrderEditTest, KeepsTheOverrideInFrontAndTheCaretBehindIt) {
   QSignalSpy changes(&edit, &app::DisplayOrderEdit::TextChanged);
   edit.SetText(QString::fromUtf8("אב"));
   EXPECT_EQ(edit.Text(), QString::fromUtf8("אב"));
-  EXPECT_EQ(edit.text(), app::kLeftToRightOverride + QString::fromUtf8("אב"));
+  EXPECT_EQ(edit.text(), app::kStoredOrderPrefix + QString::fromUtf8("אב"));
   edit.SetCursorPos(0);
   QTest::keyClick(&edit, Qt::Key_Backspace);  // nothing left of the caret: the mark stays
   EXPECT_EQ(edit.Text(), QString::fromUtf8("אב"));
   QTest::keyClick(&edit, Qt::Key_Home);
   EXPECT_EQ(edit.CursorPos(), 0);
-  EXPECT_EQ(edit.cursorPosition(), 1);
+  EXPECT_EQ(edit.cursorPosition(), app::kStoredOrderPrefix.size());
   edit.selectAll();
   QTest::keyClick(&edit, Qt::Key_Delete);  // deleting everything keeps the mark
   EXPECT_EQ(edit.Text(), QString());
-  EXPECT_EQ(edit.text(), QString(app::kLeftToRightOverride));
-  edit.insert(QString(app::kLeftToRightOverride) + "x");  // a pasted mark is dropped
+  EXPECT_EQ(edit.text(), app::kStoredOrderPrefix);
+  edit.insert(app::kStoredOrderPrefix + "x");  // a pasted mark is dropped
   EXPECT_EQ(edit.Text(), "x");
   EXPECT_EQ(changes.count(), 3);  // "אב", "", "x"
   EXPECT_EQ(changes.last().at(0).toString(), "x");
@@ -103,7 +103,7 @@ TEST(PanelStatusBarTest, TwoHalvesShowingStoredOrder) {
   bar.show();
   bar.SetPanelText(1, QString::fromUtf8("לותח"));
   EXPECT_EQ(bar.PanelText(1), QString::fromUtf8("לותח"));
-  EXPECT_EQ(bar.Panel(1)->text(), app::kLeftToRightOverride + QString::fromUtf8("לותח"));
+  EXPECT_EQ(bar.Panel(1)->text(), app::kStoredOrderPrefix + QString::fromUtf8("לותח"));
   EXPECT_EQ(bar.Panel(0)->width(), 150);
   EXPECT_EQ(bar.Panel(1)->x(), 150);
   EXPECT_EQ(bar.Panel(0)->alignment(), Qt::AlignCenter);

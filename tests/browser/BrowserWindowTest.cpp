@@ -65,7 +65,7 @@ TEST_F(BrowserWindowTest, RussianSearchMovesGridAndShowsPartners) {
   EXPECT_EQ(Panel(0), He(QString::fromUtf8("חתול")));
   EXPECT_EQ(Panel(1), "CAT");
   // The status bar shows the Hebrew word in stored order, never reordered.
-  EXPECT_TRUE(window->StatusBar->Panel(0)->text().startsWith(app::kLeftToRightOverride));
+  EXPECT_TRUE(window->StatusBar->Panel(0)->text().startsWith(app::kStoredOrderPrefix));
 
   window->Edit3->clear();  // emptying the box goes to the first word
   EXPECT_EQ(Word(RU()), QString::fromUtf8("БОЛЬШОЙ"));
@@ -99,7 +99,7 @@ TEST_F(BrowserWindowTest, HebrewBoxBuildsDisplayOrderAndSearchesReadingOrder) {
   TypeKeys(window->Memo1, QStringLiteral("tcv"));
   // א, ב, ה typed one after another stand as ה ב א from left to right.
   EXPECT_EQ(window->Memo1->Text(), QString::fromUtf8("הבא"));
-  EXPECT_TRUE(window->Memo1->text().startsWith(app::kLeftToRightOverride));
+  EXPECT_TRUE(window->Memo1->text().startsWith(app::kStoredOrderPrefix));
   window->Memo1->SetText(QString());
   TypeKeys(window->Memo1, QString::fromUtf8("kf"));  // ל then כ: reading "לכ"
   EXPECT_EQ(window->Memo1->Text(), He(QString::fromUtf8("לכ")));
