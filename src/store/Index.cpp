@@ -72,6 +72,7 @@ int SortedRecords::InsertPosition(const Record* record) const {
 }
 
 int SortedRecords::Find(const Record* record) const {
+  if (size_ > 0 && blocks_.back().back() == record) return size_ - 1;
   const int position = InsertPosition(record);
   return position < size_ && At(position) == record ? position : -1;
 }

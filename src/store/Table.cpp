@@ -148,7 +148,7 @@ void Table::Insert() {
   Impl& t = *impl_;
   t.CheckActive();
   StorePendingEdit();
-  const int row = t.Current ? t.View().Find(t.Current) : 0;
+  const int row = t.Current ? t.ViewRowOfCurrent() : 0;
   t.Notify([row](TableListener& l) { l.RowsAboutToBeInserted(row, row); });
   t.InsertRow = row;
   t.State = TableState::Insert;
@@ -216,7 +216,7 @@ void Table::Delete() {
   }
   const Record* old = t.Current;
   t.Db->DeleteRecord(t.Def, old->Key());
-  const int row = t.View().Find(old);
+  const int row = t.ViewRowOfCurrent();
   t.Notify([row](TableListener& l) { l.RowsAboutToBeRemoved(row, row); });
   t.EraseEverywhere(old);
   t.State = TableState::Browse;
@@ -244,7 +244,7 @@ void Table::First() {
   t.CheckActive();
   StorePendingEdit();
   const SortedRecords& view = t.View();
-  t.GoTo(view.Size() ? view.At(0) : nullptr, true, view.Size() == 0);
+  t.GoTo(view.Size() ? view.At(0) : nullptr, true, view.Size() == 0, 0);
 }
 
 void Table::Next() {
@@ -252,9 +252,9 @@ void Table::Next() {
   t.CheckActive();
   StorePendingEdit();
   const SortedRecords& view = t.View();
-  const int row = t.Current ? view.Find(t.Current) : -1;
+  const int row = t.ViewRowOfCurrent();
   if (row >= 0 && row + 1 < view.Size()) {
-    t.GoTo(view.At(row + 1), false, false);
+    t.GoTo(view.At(row + 1), false, false, row + 1);
   } else {
     t.Eof = true;
   }
@@ -265,9 +265,9 @@ void Table::Prior() {
   t.CheckActive();
   StorePendingEdit();
   const SortedRecords& view = t.View();
-  const int row = t.Current ? view.Find(t.Current) : -1;
+  const int row = t.ViewRowOfCurrent();
   if (row > 0) {
-    t.GoTo(view.At(row - 1), false, false);
+    t.GoTo(view.At(row - 1), false, false, row - 1);
   } else {
     t.Bof = true;
   }
@@ -278,7 +278,7 @@ void Table::Last() {
   t.CheckActive();
   StorePendingEdit();
   const SortedRecords& view = t.View();
-  t.GoTo(view.Size() ? view.At(view.Size() - 1) : nullptr, view.Size() == 0, true);
+  t.GoTo(view.Size() ? view.At(view.Size() - 1) : nullptr, view.Size() == 0, true, view.Size() - 1);
 }
 
 bool Table::Eof() const { return impl_->Eof; }
@@ -325,7 +325,7 @@ void Table::Refresh() {
   t.Notify([](TableListener& l) { l.AboutToReset(); });
   t.RebuildFilteredView();
   t.Notify([](TableListener& l) { l.ResetDone(); });
-  if (t.Current && t.View().Find(t.Current) >= 0) {
+  if (t.ViewRowOfCurrent() >= 0) {
     t.GoTo(t.Current, false, false);
   } else {
     First();

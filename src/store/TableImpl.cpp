@@ -186,8 +186,9 @@ const Record* Table::Impl::FindByKey(std::int64_t key) const {
   return nullptr;
 }
 
-void Table::Impl::GoTo(const Record* record, bool bof, bool eof) {
+void Table::Impl::GoTo(const Record* record, bool bof, bool eof, int row) {
   Current = record;
+  CurrentRowHint = row;
   Bof = bof;
   Eof = eof;
   Notify([](TableListener& l) { l.CurrentChanged(); });
@@ -199,14 +200,24 @@ void Table::Impl::GoToRowOrLast(int row) {
   if (view.Size() == 0) {
     GoTo(nullptr, true, true);
   } else {
-    GoTo(view.At(std::min(row, view.Size() - 1)), false, false);
+    const int last = std::min(row, view.Size() - 1);
+    GoTo(view.At(last), false, false, last);
   }
 }
 
 int Table::Impl::CurrentRow() const {
   if (State == TableState::Inactive) return -1;
   if (State == TableState::Insert) return InsertRow;
-  return Current ? View().Find(Current) : -1;
+  return ViewRowOfCurrent();
+}
+
+int Table::Impl::ViewRowOfCurrent() const {
+  if (Current == nullptr) return -1;
+  const SortedRecords& view = View();
+  if (CurrentRowHint < 0 || CurrentRowHint >= view.Size() || view.At(CurrentRowHint) != Current) {
+    CurrentRowHint = view.Find(Current);
+  }
+  return CurrentRowHint;
 }
 
 // The record shown in a display row; nullptr for the record being inserted.
@@ -260,7 +271,7 @@ void Table::Impl::PostInsert() {
   Buffer.clear();
   Modified = false;
   if (passes) {
-    GoTo(posted, false, false);
+    GoTo(posted, false, false, target);
   } else {
     GoToRowOrLast(row);
   }
@@ -272,7 +283,7 @@ void Table::Impl::PostEdit() {
   Db->UpdateRecord(Def, old->Key(), Buffer);
   RecordPtr record = Record::Create(old->Key(), Buffer);
   const bool passes = Passes(*record);
-  const int row = View().Find(old);
+  const int row = ViewRowOfCurrent();
   // The row the record takes in the view; a record whose value under the active ordering did
   // not change keeps its row with no search.
   int target = -1;
@@ -301,7 +312,7 @@ void Table::Impl::PostEdit() {
   Buffer.clear();
   Modified = false;
   if (passes) {
-    GoTo(posted, false, false);
+    GoTo(posted, false, false, target);
   } else {
     GoToRowOrLast(row);
   }
@@ -319,10 +330,10 @@ bool Table::Impl::LookUp(const StoredValue& given, bool nearest) {
   if (position < view.Size()) {
     const bool equal = order.CompareToKey(*view.At(position), key) == 0;
     if (!nearest && !equal) return false;
-    GoTo(view.At(position), false, false);
+    GoTo(view.At(position), false, false, position);
     return true;
   }
-  if (nearest && view.Size() > 0) GoTo(view.At(view.Size() - 1), false, true);
+  if (nearest && view.Size() > 0) GoTo(view.At(view.Size() - 1), false, true, view.Size() - 1);
   return false;
 }
 

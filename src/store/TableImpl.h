@@ -56,9 +56,12 @@ struct Table::Impl {
   const Record* FindByKey(std::int64_t key) const;
 
   // --- Cursor ---
-  void GoTo(const Record* record, bool bof, bool eof);
+  // `row`, when known, is the record's row in the view; it saves the search for it later.
+  void GoTo(const Record* record, bool bof, bool eof, int row = -1);
   void GoToRowOrLast(int row);
   int CurrentRow() const;
+  // The row of the current record in the view, or -1 when there is none.
+  int ViewRowOfCurrent() const;
   const Record* RecordAtRow(int row) const;
   StoredValue CurrentValue(int position) const;
   void WriteField(int position, StoredValue value);
@@ -92,6 +95,9 @@ struct Table::Impl {
 
   // The current record; in insert state the record that was current before Insert.
   const Record* Current = nullptr;
+  // Where the current record last stood in the view; used only after checking that it still
+  // stands there.
+  mutable int CurrentRowHint = -1;
   bool Eof = true;
   bool Bof = true;
   std::vector<StoredValue> Buffer;  // the edit buffer in edit and insert state

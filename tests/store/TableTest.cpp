@@ -254,6 +254,33 @@ TEST_F(TableTest, IndexOrdersTheViewAndKeepsTheCurrentRecord) {
   EXPECT_THROW(table.SetIndexName("nope"), Error);
 }
 
+// The cursor's row is remembered between operations; whatever moved the record since, every
+// step starts from where the record now stands.
+TEST_F(TableTest, CursorStepsFromWhereItsRecordNowStands) {
+  AddWords({"c", "a", "b"});
+  table.Last();  // "b", row 2 in record-key order
+  table.SetIndexName("item_index");
+  EXPECT_EQ(table.CurrentRow(), 1);
+  table.Next();
+  EXPECT_EQ(table.FieldByName("Item").AsString(), "c");
+  AddWord(table, "0");  // sorts first: every row moves down
+  table.Locate("Item", "b");
+  table.SetIndexName("");
+  EXPECT_EQ(table.CurrentRow(), 2);
+  table.Prior();
+  EXPECT_EQ(table.FieldByName("Item").AsString(), "a");
+  table.SetIndexName("item_index");
+  table.Insert();  // a record inserted before the cursor's row...
+  table.FieldByName("Item").SetAsString("00");
+  table.Post();
+  table.Next();  // ...moves the rows after it
+  EXPECT_EQ(table.FieldByName("Item").AsString(), "a");
+  EXPECT_EQ(table.CurrentRow(), 2);
+  table.Delete();
+  EXPECT_EQ(table.FieldByName("Item").AsString(), "b");
+  EXPECT_EQ(table.CurrentRow(), 2);
+}
+
 TEST_F(TableTest, IndexByFieldNameClearsTheIndexName) {
   AddWords({"b", "a"});
   table.SetIndexName("item_index");
