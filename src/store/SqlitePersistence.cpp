@@ -61,6 +61,8 @@ SqlitePersistence::SqlitePersistence(const std::filesystem::path& file) : file_(
 
 SqlitePersistence::~SqlitePersistence() {
   statements_.clear();
+  savepoint_.reset();
+  release_.reset();
   if (db_) sqlite3_close(db_);
 }
 
@@ -75,6 +77,15 @@ void SqlitePersistence::Execute(const std::string& sql) {
     sqlite3_free(message);
     throw Error("The database " + file_.string() + " refused a change: " + text + ".");
   }
+}
+
+void SqlitePersistence::ExecutePrepared(sqlite3_stmt* statement) {
+  if (sqlite3_step(statement) != SQLITE_DONE) {
+    const std::string message = sqlite3_errmsg(db_);
+    sqlite3_reset(statement);
+    throw Error("The database " + file_.string() + " refused a change: " + message + ".");
+  }
+  sqlite3_reset(statement);
 }
 
 SqlitePersistence::Statement SqlitePersistence::Prepare(const std::string& sql) {
@@ -228,14 +239,18 @@ void SqlitePersistence::RunWrite(const TableDef& table, const Write& write) {
     if (!write()) Fail("Cannot write table " + table.Name);
     return;
   }
-  Execute("SAVEPOINT one_write");
+  if (!savepoint_) {
+    savepoint_ = Prepare("SAVEPOINT one_write");
+    release_ = Prepare("RELEASE one_write");
+  }
+  ExecutePrepared(savepoint_.get());
   if (!write()) {
     const std::string message = sqlite3_errmsg(db_);
     Execute("ROLLBACK TO one_write");
     Execute("RELEASE one_write");
     throw Error("Cannot write table " + table.Name + ": " + message + " (" + file_.string() + ").");
   }
-  Execute("RELEASE one_write");
+  ExecutePrepared(release_.get());
 }
 
 std::int64_t SqlitePersistence::InsertRecord(const TableDef& table,

@@ -77,6 +77,8 @@ class SqlitePersistence {
   };
 
   void Execute(const std::string& sql);
+  // Runs a prepared statement that returns no rows; throws Error as Execute does.
+  void ExecutePrepared(sqlite3_stmt* statement);
   Statement Prepare(const std::string& sql);
   TableStatements& StatementsOf(const TableDef& table);
   void BindValues(sqlite3_stmt* statement, const TableDef& table,
@@ -90,6 +92,9 @@ class SqlitePersistence {
   sqlite3* db_ = nullptr;
   int bulkDepth_ = 0;
   std::map<std::string, TableStatements> statements_;
+  // The savepoint around each write of a bulk transaction, prepared on first use.
+  Statement savepoint_;
+  Statement release_;
 };
 
 }  // namespace store

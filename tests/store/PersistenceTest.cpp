@@ -153,6 +153,36 @@ TEST(Persistence, BulkTransactionCommitsEveryPostAtOnce) {
   EXPECT_EQ(Query(db.File(), "SELECT count(*) FROM WORDS"), Strings{"100"});
 }
 
+// Inside a bulk transaction a refused write undoes only itself: the posts around it, before and
+// after, are committed.
+TEST(Persistence, WriteRefusedInsideABulkTransactionUndoesOnlyItself) {
+  TempDatabase db;
+  Table words(WordsDef());
+  TableDef otherDef = WordsDef();
+  otherDef.Name = "OTHER";
+  Table other(otherDef);
+  words.Open(db.Db());
+  other.Open(db.Db());
+  AddWord(other, "x");
+  sqlite3* connection = nullptr;
+  sqlite3_open(db.File().c_str(), &connection);
+  ASSERT_EQ(sqlite3_exec(connection, "DROP TABLE OTHER", nullptr, nullptr, nullptr), SQLITE_OK);
+  sqlite3_close(connection);
+  {
+    BulkTransaction bulk(words);
+    AddWord(words, "a");
+    for (int attempt = 0; attempt < 2; ++attempt) {
+      other.Insert();
+      other.FieldByName("Item").SetAsString("y");
+      EXPECT_THROW(other.Post(), Error);
+      other.Cancel();
+      AddWord(words, "b" + std::to_string(attempt));
+    }
+    bulk.Commit();
+  }
+  EXPECT_EQ(Query(db.File(), "SELECT Item FROM WORDS ORDER BY Id"), (Strings{"a", "b0", "b1"}));
+}
+
 // A child process posts records one by one and is killed; every record it reported as posted
 // must be in the database, which must open.
 TEST(Persistence, KilledProcessLosesNoPostedRecord) {
