@@ -196,7 +196,9 @@ TEST_F(MainWindowTest, ToolButtonsSitOnTheirBarsWithCaptionsAndHints) {
     EXPECT_EQ(button->parent()->objectName(), row.bar) << row.name;
     EXPECT_EQ(button->text(), row.caption) << row.name;
     EXPECT_EQ(button->toolTip(), row.hint) << row.name;
-    if (*row.caption == '\0') EXPECT_FALSE(button->icon().isNull()) << row.name;
+    if (*row.caption == '\0') {
+      EXPECT_FALSE(button->icon().isNull()) << row.name;
+    }
   }
   for (const char* off : {"SPSoundRU", "SPSoundHE", "SPSoundEN"}) {
     EXPECT_FALSE(Find<QToolButton>(off)->isEnabled()) << off;
@@ -284,7 +286,9 @@ TEST_F(MainWindowTest, LeavingLessonAndGameReappliesTheFilterLeavingEditingDoesN
     window->SetWorkMode(mode, false);
     window->SetWorkMode(mode, true);
     EXPECT_EQ(RU().Filtered(), mode != 1);
-    if (mode != 1) EXPECT_EQ(RU().Filter(), "Part  = '2'");
+    if (mode != 1) {
+      EXPECT_EQ(RU().Filter(), "Part  = '2'");
+    }
   }
 }
 
