@@ -30,6 +30,40 @@ const ReverseMap& ReverseOf(text::Codepage codepage) {
   return codepage == text::Codepage::Win1255 ? *win1255 : *win1251;
 }
 
+// The UTF-8 sequence of every byte of one code page, so that encoding costs one lookup per byte.
+struct ForwardMap {
+  std::array<std::array<char, 3>, 256> Sequences;
+  std::array<std::uint8_t, 256> Lengths;
+};
+
+std::unique_ptr<ForwardMap> MakeForwardMap(text::Codepage codepage) {
+  auto map = std::make_unique<ForwardMap>();
+  for (int byte = 0; byte < 256; ++byte) {
+    const char16_t c = text::ByteToUnicode(static_cast<unsigned char>(byte), codepage);
+    std::array<char, 3>& out = map->Sequences[byte];
+    if (c < 0x80) {
+      out[0] = static_cast<char>(c);
+      map->Lengths[byte] = 1;
+    } else if (c < 0x800) {
+      out[0] = static_cast<char>(0xC0 | (c >> 6));
+      out[1] = static_cast<char>(0x80 | (c & 0x3F));
+      map->Lengths[byte] = 2;
+    } else {
+      out[0] = static_cast<char>(0xE0 | (c >> 12));
+      out[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out[2] = static_cast<char>(0x80 | (c & 0x3F));
+      map->Lengths[byte] = 3;
+    }
+  }
+  return map;
+}
+
+const ForwardMap& ForwardOf(text::Codepage codepage) {
+  static const std::unique_ptr<ForwardMap> win1251 = MakeForwardMap(text::Codepage::Win1251);
+  static const std::unique_ptr<ForwardMap> win1255 = MakeForwardMap(text::Codepage::Win1255);
+  return codepage == text::Codepage::Win1255 ? *win1255 : *win1251;
+}
+
 // Decodes UTF-8 into code page bytes; false for malformed UTF-8 or a character the code page
 // lacks (every character outside the BMP included).
 bool DecodeUtf8(std::string_view utf8, const ReverseMap& reverse, std::string& bytes) {
@@ -75,9 +109,17 @@ text::Codepage CodepageOf(TextEncoding encoding) {
   return encoding == TextEncoding::Cp1255 ? text::Codepage::Win1255 : text::Codepage::Win1251;
 }
 
-std::string BytesToUtf8(std::string_view bytes, TextEncoding encoding) {
-  if (IsAscii(bytes)) return std::string(bytes);
-  return text::ToUtf8(bytes, CodepageOf(encoding));
+void BytesToUtf8(std::string_view bytes, TextEncoding encoding, std::string& utf8) {
+  if (IsAscii(bytes)) {
+    utf8.assign(bytes);
+    return;
+  }
+  const ForwardMap& map = ForwardOf(CodepageOf(encoding));
+  utf8.clear();
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    utf8.append(map.Sequences[byte].data(), map.Lengths[byte]);
+  }
 }
 
 bool Utf8ToBytes(std::string_view utf8, TextEncoding encoding, std::string& bytes) {

@@ -12,8 +12,9 @@ namespace store {
 // Windows-1251, its superset, so that no byte is ever lost.
 text::Codepage CodepageOf(TextEncoding encoding);
 
-// A field's bytes as UTF-8. Pure ASCII passes through unchanged.
-std::string BytesToUtf8(std::string_view bytes, TextEncoding encoding);
+// A field's bytes as UTF-8, into `utf8` (its storage is reused). Pure ASCII passes through
+// unchanged.
+void BytesToUtf8(std::string_view bytes, TextEncoding encoding, std::string& utf8);
 // UTF-8 back to a field's bytes, into `bytes` (its storage is reused). False when the text is
 // malformed or holds a character the code page cannot store; `bytes` is then unspecified.
 bool Utf8ToBytes(std::string_view utf8, TextEncoding encoding, std::string& bytes);

@@ -225,8 +225,8 @@ void SqlitePersistence::BindValues(sqlite3_stmt* statement, const TableDef& tabl
     } else if (value.IsInteger) {
       sqlite3_bind_int64(statement, parameter, value.Integer);
     } else {
-      const std::string utf8 = BytesToUtf8(value.Text, field.Encoding);
-      sqlite3_bind_text(statement, parameter, utf8.data(), static_cast<int>(utf8.size()),
+      BytesToUtf8(value.Text, field.Encoding, utf8_);
+      sqlite3_bind_text(statement, parameter, utf8_.data(), static_cast<int>(utf8_.size()),
                         SQLITE_TRANSIENT);
     }
     ++parameter;

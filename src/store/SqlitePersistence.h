@@ -92,6 +92,7 @@ class SqlitePersistence {
   sqlite3* db_ = nullptr;
   int bulkDepth_ = 0;
   std::map<std::string, TableStatements> statements_;
+  std::string utf8_;  // reused for the text bound to a write
   // The savepoint around each write of a bulk transaction, prepared on first use.
   Statement savepoint_;
   Statement release_;
