@@ -34,6 +34,8 @@ void DisplayOrderEdit::SetCursorPos(int position) {
   setCursorPosition(std::clamp(position, 0, static_cast<int>(Text().size())) + kPrefixLength);
 }
 
+void DisplayOrderEdit::SetMaxTextLength(int length) { setMaxLength(length + kPrefixLength); }
+
 // Puts the prefix back in front (an edit or a paste may have removed or repeated its
 // characters) and reports the text without it.
 void DisplayOrderEdit::Repair(const QString& raw) {

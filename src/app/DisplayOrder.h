@@ -30,6 +30,8 @@ class DisplayOrderEdit : public QLineEdit {
   void SetText(const QString& text);
   int CursorPos() const;
   void SetCursorPos(int position);
+  // Limits Text() to `length` characters; the prefix does not count.
+  void SetMaxTextLength(int length);
 
  signals:
   void TextChanged(const QString& text);

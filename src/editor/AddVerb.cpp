@@ -76,7 +76,7 @@ QWidget* TFormAdd::BuildVerbPage() {
     memo->setReadOnly(true);
     SetVerbMemoColour(memo, false);
   }
-  MemoShov->setMaxLength(41);  // 40 characters and the display-order mark
+  MemoShov->SetMaxTextLength(40);
   MemoShovRU->setMaxLength(40);
   Button1 = new QPushButton(QStringLiteral("Speack"), TabSheet2);
   Button1->setObjectName(QStringLiteral("Button1"));

@@ -17,8 +17,11 @@ FieldBinding::FieldBinding(app::Dialogs& dialogs, store::DataSource& source, std
       edit_(edit),
       ordered_(qobject_cast<app::DisplayOrderEdit*>(edit)),
       edited_(std::move(edited)) {
-  // A display-order edit keeps its override mark as one extra character.
-  edit_->setMaxLength(ordered_ ? maxLength + 1 : maxLength);
+  if (ordered_) {
+    ordered_->SetMaxTextLength(maxLength);
+  } else {
+    edit_->setMaxLength(maxLength);
+  }
   if (ordered_) {
     connect(ordered_, &app::DisplayOrderEdit::TextChanged, this,
             app::Guarded(dialogs_, [this](const QString& text) { Written(text); }));
