@@ -252,7 +252,9 @@ std::string DescribeFailure(char32_t character, Codepage codepage) {
   std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(character));
   std::string message = "The character ";
   if (character >= 0x20 && !QChar::isSurrogate(character)) {
-    message += "\"" + QString::fromUcs4(&character, 1).toStdString() + "\" ";
+    message += '"';
+    message += QString::fromUcs4(&character, 1).toStdString();
+    message += "\" ";
   }
   message += std::string("(") + code + ") cannot be stored in the " + CodepageName(codepage) +
              " code page.";
