@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QSignalBlocker>
+#include <QSize>
 #include <QVBoxLayout>
 #include <array>
 #include <utility>
@@ -108,6 +109,8 @@ void TShare::BuildWindow() {
   setWindowTitle(QStringLiteral("Settings"));
 
   PageControl1 = Named(new QTabWidget(this), "PageControl1");
+  // The window is as wide as the three page tabs, so none of them is cut off.
+  PageControl1->setUsesScrollButtons(false);
   BtOk = Named(new QPushButton(QStringLiteral("Ok"), this), "BtOk");
   BtCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "BtCancel");
   auto* buttons = new QVBoxLayout;
@@ -168,19 +171,20 @@ void TShare::BuildWindow() {
   CheckListBoxHE->setFlow(QListView::TopToBottom);
   CheckListBoxHE->setWrapping(true);
   CheckListBoxHE->setResizeMode(QListView::Adjust);
-  CheckListBoxHE->setUniformItemSizes(true);
   CheckListBoxHE->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (const QString& form : kVerbFormItems) {
     auto* item = new QListWidgetItem(app::InStoredOrder(form), CheckListBoxHE);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
   }
-  // Two columns: room for half of the items under each other.
+  // Two columns: room for half of the items under each other, each cell as wide as the widest
+  // item so that no form name is cut short.
   const int rowHeight = CheckListBoxHE->sizeHintForRow(0);
+  const int cellWidth = CheckListBoxHE->sizeHintForColumn(0) + rowHeight;
+  CheckListBoxHE->setGridSize(QSize(cellWidth, rowHeight));
   CheckListBoxHE->setFixedHeight(rowHeight * (speech::kVerbFormCount / 2) +
                                  2 * CheckListBoxHE->frameWidth() + rowHeight / 2);
-  CheckListBoxHE->setMinimumWidth(2 * CheckListBoxHE->sizeHintForColumn(0) +
-                                  2 * CheckListBoxHE->frameWidth());
+  CheckListBoxHE->setMinimumWidth(2 * cellWidth + 2 * CheckListBoxHE->frameWidth());
   auto* verbPage = new QVBoxLayout(TabSheetGlagol);
   verbPage->addWidget(Label1);
   verbPage->addWidget(CheckListBoxHE);
