@@ -16,6 +16,8 @@ QString InStoredOrder(const QString& text) { return kStoredOrderPrefix + text; }
 
 DisplayOrderEdit::DisplayOrderEdit(QWidget* parent) : QLineEdit(parent) {
   setLayoutDirection(Qt::LeftToRight);
+  // The text is drawn left to right as stored, so the arrow keys move the caret the way they point.
+  setCursorMoveStyle(Qt::VisualMoveStyle);
   QLineEdit::setText(kStoredOrderPrefix);
   QLineEdit::setCursorPosition(kPrefixLength);
   connect(this, &QLineEdit::textChanged, this, &DisplayOrderEdit::Repair);

@@ -204,10 +204,6 @@ QWidget* TFormAdd::BuildCommonPage() {
   DBMemo5 = Named(new app::DisplayOrderEdit(TabSheet1), "DBMemo5");
   DBMemo5->setToolTip(QStringLiteral("Input Root of Hebrew Verb"));
   DBMemo5->setAlignment(Qt::AlignCenter);
-  // The text is drawn left to right as stored, so the arrow keys move the caret the way they point.
-  for (QLineEdit* hebrew : {static_cast<QLineEdit*>(DBMemo1), static_cast<QLineEdit*>(DBMemo5)}) {
-    hebrew->setCursorMoveStyle(Qt::VisualMoveStyle);
-  }
   DBMemo2 = Named(new QLineEdit(TabSheet1), "DBMemo2");
   DBMemo2->setToolTip(kHebrewSpeechHint);
   DBEditInvert = Named(new QLineEdit(TabSheet1), "DBEditInvert");

@@ -65,7 +65,6 @@ QWidget* TFormAdd::BuildVerbPage() {
   Label7->setObjectName(QStringLiteral("Label7"));
   MemoShov = new app::DisplayOrderEdit(TabSheet2);
   MemoShov->setObjectName(QStringLiteral("MemoShov"));
-  MemoShov->setCursorMoveStyle(Qt::VisualMoveStyle);
   Label8 = new QLabel(QStringLiteral("Pronunciation"), TabSheet2);
   Label8->setObjectName(QStringLiteral("Label8"));
   MemoShovRU = new QLineEdit(TabSheet2);

@@ -97,6 +97,22 @@ TEST(DisplayOrderEditTest, KeepsTheOverrideInFrontAndTheCaretBehindIt) {
   EXPECT_EQ(changes.last().at(0).toString(), "x");
 }
 
+TEST(DisplayOrderEditTest, ArrowKeysMoveTheCaretTheWayTheyPoint) {
+  app::DisplayOrderEdit edit;
+  edit.resize(200, 24);
+  edit.show();
+  edit.SetText(QString::fromUtf8("הבא"));  // stored order: ה is drawn leftmost
+  edit.SetCursorPos(3);
+  QTest::keyClick(&edit, Qt::Key_Left);
+  EXPECT_EQ(edit.CursorPos(), 2);
+  QTest::keyClick(&edit, Qt::Key_Left);
+  QTest::keyClick(&edit, Qt::Key_Left);
+  QTest::keyClick(&edit, Qt::Key_Left);  // never into the prefix
+  EXPECT_EQ(edit.CursorPos(), 0);
+  QTest::keyClick(&edit, Qt::Key_Right);
+  EXPECT_EQ(edit.CursorPos(), 1);
+}
+
 TEST(PanelStatusBarTest, TwoHalvesShowingStoredOrder) {
   app::PanelStatusBar bar;
   bar.resize(301, 20);
