@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "TestDictionary.h"
 #include "datatool/Commands.h"
 #include "store/DataModul.h"
 
@@ -44,38 +45,30 @@ class DataToolTest : public ::testing::Test {
   fs::path root_;
 };
 
-// Adds one meaning with linked records; `hebrewPart` goes into every record's Part.
-void AddMeaning(TDataModul& data, const std::string& ru, const std::string& he,
-                const std::string& en, int part) {
-  store::Table* tables[] = {&data.RUTable, &data.HETable, &data.ENTable};
-  const std::string words[] = {ru, he, en};
-  int ids[3];
-  for (int i = 0; i < 3; ++i) {
-    tables[i]->Insert();
-    tables[i]->FieldByName("Item").SetAsString(words[i]);
-    tables[i]->FieldByName("Part").SetAsInteger(part);
-    tables[i]->Post();
-    ids[i] = tables[i]->FieldByName("id").AsInteger();
-  }
-  const char* links[3][2] = {{"IdHE", "IdEN"}, {"idRU", "idEN"}, {"idRU", "idHE"}};
-  const int targets[3][2] = {{ids[1], ids[2]}, {ids[0], ids[2]}, {ids[0], ids[1]}};
-  for (int i = 0; i < 3; ++i) {
-    ASSERT_TRUE(tables[i]->Locate("id", ids[i]));
-    tables[i]->Edit();
-    tables[i]->FieldByName(links[i][0]).SetAsInteger(targets[i][0]);
-    tables[i]->FieldByName(links[i][1]).SetAsInteger(targets[i][1]);
-    tables[i]->Post();
-  }
+// Adds one meaning to the dictionary of `folder`, which no program may be using.
+void AddMeaning(const fs::path& folder, const test::MeaningSpec& meaning) {
+  TDataModul data(folder);
+  data.DataModuleCreate();
+  test::AddMeaning(data, meaning);
 }
+
+const test::MeaningSpec kHouse{.ru = QStringLiteral("ДОМ"),
+                               .he = QString::fromUtf8("תיב"),
+                               .en = QStringLiteral("HOUSE"),
+                               .part = 2};
+const test::MeaningSpec kBig{.ru = QStringLiteral("БОЛЬШОЙ"),
+                             .he = QString::fromUtf8("לודג"),
+                             .en = QStringLiteral("BIG"),
+                             .part = 3};
+const test::MeaningSpec kGo{.ru = QStringLiteral("ИДТИ"),
+                            .he = QString::fromUtf8("תכלל"),
+                            .en = QStringLiteral("TO GO"),
+                            .part = 1};
 
 TEST_F(DataToolTest, CreateMakesAnEmptyDictionaryAndNeverOverwritesOne) {
   fs::path folder = MakeDictionary();
   EXPECT_TRUE(fs::exists(folder / "data" / "vocamir.db"));
-  {
-    TDataModul data(folder);
-    data.DataModuleCreate();
-    AddMeaning(data, "DOM", "\xFA\xE9\xE1", "HOUSE", 2);
-  }
+  AddMeaning(folder, kHouse);
   Outcome again = Run({"create", "w"}, root_);
   EXPECT_EQ(again.Status, datatool::kFailed);
   EXPECT_NE(again.Err.find("already exists"), std::string::npos);
@@ -129,12 +122,8 @@ TEST_F(DataToolTest, UsageErrorsPrintTheUsage) {
 
 TEST_F(DataToolTest, ExportThenImportIntoAnotherDictionaryKeepsEveryMeaning) {
   fs::path source = MakeDictionary("source");
-  {
-    TDataModul data(source);
-    data.DataModuleCreate();
-    AddMeaning(data, "DOM", "\xFA\xE9\xE1", "HOUSE", 2);
-    AddMeaning(data, "BOLSHOJ", "\xEC\xE5\xE3\xE2", "BIG", 3);
-  }
+  AddMeaning(source, kHouse);
+  AddMeaning(source, kBig);
   Outcome exported = Run({"export", "all.xml"}, source);
   ASSERT_EQ(exported.Status, datatool::kOk) << exported.Err;
   EXPECT_NE(exported.Out.find("Exported 2 meanings"), std::string::npos) << exported.Out;
@@ -162,11 +151,11 @@ TEST_F(DataToolTest, ExportThenImportIntoAnotherDictionaryKeepsEveryMeaning) {
 
 TEST_F(DataToolTest, CheckReportsBrokenLinksAndVerbsWithoutForms) {
   fs::path folder = MakeDictionary();
+  AddMeaning(folder, kHouse);
+  AddMeaning(folder, kGo);  // a verb without forms
   {
     TDataModul data(folder);
     data.DataModuleCreate();
-    AddMeaning(data, "DOM", "\xFA\xE9\xE1", "HOUSE", 2);
-    AddMeaning(data, "IDTI", "\xFA\xEB\xEC\xEC", "GO", 1);  // a verb without forms
     // The house's English record now names a Russian word that does not exist.
     data.ENTable.SetIndexName("id_index");
     ASSERT_TRUE(data.ENTable.Locate("Item", std::string_view("HOUSE")));
