@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev libespeak-ng-dev espeak-ng espeak-ng-data
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xauth xvfb
+  dpkg-dev file
 )
 
 missing=()

@@ -3,12 +3,14 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
+#include <algorithm>
 #include <exception>
 #include <ostream>
 #include <system_error>
 
 #include "browser/WordCommands.h"
 #include "datatool/DictionaryCheck.h"
+#include "datatool/Usage.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
 #include "speech/PartCounts.h"
@@ -120,23 +122,25 @@ int Deselect(const fs::path& workingDirectory, std::ostream& out) {
 
 }  // namespace
 
-std::string UsageText() {
-  return "Usage: vocamir-data COMMAND\n"
-         "Works on the dictionary in ./data unless the command says otherwise.\n"
-         "  create DIR             make DIR/data with an empty dictionary\n"
-         "  import FILE            import an exchange document; new words are marked\n"
-         "  export FILE [--marked] export all words, or only the marked ones (their marks are "
-         "cleared)\n"
-         "  check                  report broken links between the words of a meaning and verbs "
-         "without forms\n"
-         "  stats                  count the meanings by part of speech\n"
-         "  deselect               clear the lesson marks, as the program's \"Deselect\" does\n";
-}
-
 int RunCommand(const std::vector<std::string>& arguments, const fs::path& workingDirectory,
                std::ostream& out, std::ostream& err) {
   const std::string command = arguments.empty() ? std::string() : arguments[0];
   const std::size_t count = arguments.size();
+  if (command == "--help" || command == "-h") {
+    out << UsageText();
+    return kOk;
+  }
+  if (command == "--version") {
+    out << VersionText();
+    return kOk;
+  }
+  if (const auto help = CommandHelp(command);
+      help && std::find_if(arguments.begin() + 1, arguments.end(), [](const std::string& a) {
+                return a == "--help" || a == "-h";
+              }) != arguments.end()) {
+    out << *help;
+    return kOk;
+  }
   try {
     if (command == "create" && count == 2) return Create(workingDirectory / arguments[1], out, err);
     if (command == "import" && count == 2) return Import(workingDirectory, arguments[1], out);

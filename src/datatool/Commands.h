@@ -22,7 +22,4 @@ inline constexpr int kUsage = 2;   // the command line is not understood
 int RunCommand(const std::vector<std::string>& arguments,
                const std::filesystem::path& workingDirectory, std::ostream& out, std::ostream& err);
 
-// The usage text.
-std::string UsageText();
-
 }  // namespace datatool

@@ -120,6 +120,34 @@ TEST_F(DataToolTest, UsageErrorsPrintTheUsage) {
   }
 }
 
+// Help and version go to standard output with success; every command has its own help, which
+// runs nothing.
+TEST_F(DataToolTest, HelpAndVersionPrintToStandardOutput) {
+  struct Case {
+    std::vector<std::string> Command;
+    std::string Expected;
+  };
+  const Case cases[] = {{{"--help"}, "Usage: vocamir-data COMMAND"},
+                        {{"-h"}, "Usage: vocamir-data COMMAND"},
+                        {{"--version"}, "vocamir-data 3."},
+                        {{"create", "--help"}, "Usage: vocamir-data create DIR\n"},
+                        {{"export", "x.xml", "-h"}, "Usage: vocamir-data export FILE [--marked]"},
+                        {{"check", "--help"}, "Usage: vocamir-data check\n"}};
+  for (const Case& c : cases) {
+    Outcome outcome = Run(c.Command, root_);
+    EXPECT_EQ(outcome.Status, datatool::kOk) << c.Command[0];
+    EXPECT_EQ(outcome.Out.find(c.Expected), 0u) << outcome.Out;
+    EXPECT_EQ(outcome.Err, "");
+  }
+  EXPECT_FALSE(fs::exists(root_ / "x.xml"));
+  // Every command of the usage has a help of its own.
+  const std::string usage = Run({"--help"}, root_).Out;
+  for (const char* command : {"create", "import", "export", "check", "stats", "deselect"}) {
+    EXPECT_NE(usage.find(std::string("  ") + command + " "), std::string::npos) << command;
+    EXPECT_EQ(Run({command, "--help"}, root_).Status, datatool::kOk) << command;
+  }
+}
+
 TEST_F(DataToolTest, ExportThenImportIntoAnotherDictionaryKeepsEveryMeaning) {
   fs::path source = MakeDictionary("source");
   AddMeaning(source, kHouse);

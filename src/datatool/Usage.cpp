@@ -1,0 +1,75 @@
+#include "datatool/Usage.h"
+
+#include <algorithm>
+#include <cctype>
+#include <string_view>
+
+namespace datatool {
+namespace {
+
+struct CommandText {
+  std::string_view Name;
+  std::string_view Synopsis;  // the command line, after "vocamir-data"
+  std::string_view Summary;   // one line for the usage
+  std::string_view Details;   // the rest of the command's help; may be empty
+};
+
+constexpr CommandText kCommands[] = {
+    {"create", "create DIR", "make DIR/data with an empty dictionary",
+     "DIR/data must not exist yet: a dictionary is never overwritten.\n"},
+    {"import", "import FILE", "import an exchange document; new words are marked",
+     "Meanings whose three words are in the dictionary already are skipped. A document that\n"
+     "ends early keeps the complete meanings read before the end and exits with 1.\n"},
+    {"export", "export FILE [--marked]", "export all words, or only the marked ones",
+     "Writes the exchange document and the stylesheet TStyle.xsl beside it. With --marked only\n"
+     "the marked meanings are written, and their marks are cleared.\n"},
+    {"check", "check", "report broken links between the words of a meaning and verbs without forms",
+     "Exits with 1 when it finds a problem.\n"},
+    {"stats", "stats", "count the meanings by part of speech", ""},
+    {"deselect", "deselect", "clear the lesson marks, as the program's \"Deselect\" does", ""},
+};
+
+constexpr std::string_view kCommonText =
+    "Works on the dictionary in ./data of the folder it is started in; a dictionary that a\n"
+    "running Vocamir has open is refused.\n";
+
+const CommandText* Find(const std::string& name) {
+  for (const CommandText& command : kCommands) {
+    if (command.Name == name) return &command;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+std::string UsageText() {
+  std::string text = "Usage: vocamir-data COMMAND [ARGUMENTS]\n";
+  text += kCommonText;
+  text += "Commands:\n";
+  for (const CommandText& command : kCommands) {
+    std::string line = "  " + std::string(command.Synopsis);
+    line.resize(std::max<std::size_t>(line.size() + 1, 26), ' ');
+    text += line + std::string(command.Summary) + "\n";
+  }
+  text +=
+      "Options:\n"
+      "  -h, --help             print this text; COMMAND --help prints the command's help\n"
+      "      --version          print the version\n";
+  return text;
+}
+
+std::optional<std::string> CommandHelp(const std::string& name) {
+  const CommandText* command = Find(name);
+  if (command == nullptr) return std::nullopt;
+  std::string text = "Usage: vocamir-data " + std::string(command->Synopsis) + "\n";
+  std::string summary(command->Summary);
+  summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
+  text += summary + ".\n";
+  text += std::string(command->Details);
+  text += kCommonText;
+  return text;
+}
+
+std::string VersionText() { return "vocamir-data " VOCAMIR_VERSION "\n"; }
+
+}  // namespace datatool
