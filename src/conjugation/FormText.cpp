@@ -16,8 +16,11 @@ struct Letter {
   int Position = -1;  // of a root letter
 };
 
-bool IsVowelLetter(const Letter& letter) {
-  return letter.Type != Kind::RootLetter && (letter.Char == u'ו' || letter.Char == u'י');
+// Whether `letter` is a vowel letter that keeps a neighbouring consonantal `consonant` single: a
+// vav for either, a yod for a yod.
+bool KeepsSingle(const Letter& letter, QChar consonant) {
+  if (letter.Type == Kind::RootLetter) return false;
+  return letter.Char == u'ו' || (consonant == u'י' && letter.Char == u'י');
 }
 
 // Full spelling of a vav or yod of the root standing between two letters.
@@ -32,7 +35,9 @@ void WriteConsonantalVavYod(std::vector<Letter>& letters) {
       --i;
       if (i == 0) continue;
     }
-    if (IsVowelLetter(letters[i - 1]) || IsVowelLetter(letters[i + 1])) continue;
+    if (KeepsSingle(letters[i - 1], current.Char) || KeepsSingle(letters[i + 1], current.Char)) {
+      continue;
+    }
     letters.insert(letters.begin() + static_cast<std::ptrdiff_t>(i), {current.Char, Kind::Literal});
     ++i;
   }
@@ -70,12 +75,11 @@ bool IsMergingLast(const Root& root, QChar letter) {
 }
 
 // A yod sound and the vowel after it are written as one letter: я, ю; and at the start of the
-// word е, и.
+// word е.
 QString JoinYod(QString hint) {
   hint.replace(QStringLiteral("йа"), QStringLiteral("я"));
   hint.replace(QStringLiteral("йу"), QStringLiteral("ю"));
   if (hint.startsWith(QStringLiteral("йэ"))) hint.replace(0, 2, QStringLiteral("е"));
-  if (hint.startsWith(QStringLiteral("йи"))) hint.replace(0, 2, QStringLiteral("и"));
   return hint;
 }
 

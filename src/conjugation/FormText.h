@@ -18,8 +18,9 @@
 namespace conjugation {
 
 // The spelling in the stored form: full spelling, final letters at the end, Windows-1255, display
-// order. A consonantal vav or yod of the root inside the word is written double unless a vowel
-// letter stands next to it, and the "i" yod before a doubled yod is left out.
+// order. A consonantal vav of the root inside the word is written double unless a vav stands next
+// to it, a consonantal yod unless a vav or yod stands next to it; the "i" yod before a
+// consonantal yod is left out.
 std::string SpellForm(const Root& root, const QString& spellingTemplate);
 
 // The pronunciation hint in Windows-1251.

@@ -25,9 +25,10 @@ struct TableVerb {
 
 // Kinds of root: PAAL regular, final guttural, first het, first ayin, middle guttural, final
 // alef, first yod, first nun, middle vav, middle yod, final he, final he after a first guttural;
-// PIEL regular, final he, final guttural, middle yod; HIFIL regular, first nun, first yod,
-// middle vav, first het, first ayin, final guttural; NIFAL regular, final guttural, middle
-// guttural; PUAL; HUFAL; HITPAEL regular, with a first tsadi and a first zayin, final guttural.
+// PIEL regular, final he, final guttural, middle yod, first yod, middle vav with final he; HIFIL
+// regular, first nun, first yod, middle vav, first het, first ayin, final guttural; NIFAL regular,
+// final guttural, middle guttural; PUAL; HUFAL; HITPAEL regular, with a first tsadi and a first
+// zayin, final guttural, first yod.
 const TableVerb kTable[] = {
     {"שבר", Pattern::Paal,
      "שובר שוברת שוברים שוברות שברתי שברת שברת שבר שברה שברנו שברתם שברתן שברו שברו אשבור תשבור "
@@ -233,6 +234,25 @@ const TableVerb kTable[] = {
      "хитпатха< хитпата<хну хитпатахтэ<м хитпатахтэ<н хитпатху< хитпатху< этпатэ<ах титпатэ<ах "
      "титпатхи< итпатэ<ах титпатэ<ах нитпатэ<ах титпатху< титпатху< итпатху< итпатху< хитпатэ<ах "
      "хитпатхи< хитпатху< хитпатху<т"},
+    {"יצג", Pattern::Piel,
+     "מייצג מייצגת מייצגים מייצגות ייצגתי ייצגת ייצגת ייצג ייצגה ייצגנו ייצגתם ייצגתן ייצגו ייצגו "
+     "אייצג תייצג תייצגי ייצג תייצג נייצג תייצגו תייצגו ייצגו ייצגו יצג יצגי יצגו ייצוג",
+     "мэяцэ<г мэяцэ<гэт мэяцги<м мэяцго<т йица<гти йица<гта йица<гт йицэ<г йицга< йица<гну "
+     "йицагтэ<м йицагтэ<н йицгу< йицгу< аяцэ<г тэяцэ<г тэяцги< еяцэ<г тэяцэ<г нэяцэ<г тэяцгу< "
+     "тэяцгу< еяцгу< еяцгу< яцэ<г яцги< яцгу< йицу<г"},
+    {"צוה", Pattern::Piel,
+     "מצווה מצווה מצווים מצוות ציוויתי ציווית ציווית ציווה ציוותה ציווינו ציוויתם ציוויתן ציוו "
+     "ציוו אצווה תצווה תצווי יצווה תצווה נצווה תצוו תצוו יצוו יצוו צווה צווי צוו ציווי",
+     "мэцавэ< мэцава< мэцави<м мэцаво<т циви<ти циви<та циви<т цива< цивта< циви<ну цивитэ<м "
+     "цивитэ<н циву< циву< ацавэ< тэцавэ< тэцави< ецавэ< тэцавэ< нэцавэ< тэцаву< тэцаву< ецаву< "
+     "ецаву< цавэ< цави< цаву< циву<й"},
+    {"יחס", Pattern::Hitpael,
+     "מתייחס מתייחסת מתייחסים מתייחסות התייחסתי התייחסת התייחסת התייחס התייחסה התייחסנו התייחסתם "
+     "התייחסתן התייחסו התייחסו אתייחס תתייחס תתייחסי יתייחס תתייחס נתייחס תתייחסו תתייחסו יתייחסו "
+     "יתייחסו התייחס התייחסי התייחסו התייחסות",
+     "митяхэ<с митяхэ<сэт митяхси<м митяхсо<т хитяха<сти хитяха<ста хитяха<ст хитяхэ<с хитяхса< "
+     "хитяха<сну хитяхастэ<м хитяхастэ<н хитяхсу< хитяхсу< этяхэ<с титяхэ<с титяхси< итяхэ<с "
+     "титяхэ<с нитяхэ<с титяхсу< титяхсу< итяхсу< итяхсу< хитяхэ<с хитяхси< хитяхсу< хитяхсу<т"},
 };
 
 QStringList Words(const char* items) { return QString::fromUtf8(items).split(u' '); }
