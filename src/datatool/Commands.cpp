@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "browser/WordCommands.h"
+#include "datatool/Conjugation.h"
 #include "datatool/DictionaryCheck.h"
 #include "datatool/Usage.h"
 #include "exchange/Export.h"
@@ -150,6 +151,9 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
     if (command == "check" && count == 1) return Check(workingDirectory, out);
     if (command == "stats" && count == 1) return Stats(workingDirectory, out);
     if (command == "deselect" && count == 1) return Deselect(workingDirectory, out);
+    if (command == "conjugate" && count == 3) {
+      return PrintConjugation(arguments[1], arguments[2], out, err);
+    }
   } catch (const std::exception& error) {
     err << "vocamir-data: " << error.what() << "\n";
     return kFailed;

@@ -9,9 +9,10 @@ namespace {
 
 struct CommandText {
   std::string_view Name;
-  std::string_view Synopsis;  // the command line, after "vocamir-data"
-  std::string_view Summary;   // one line for the usage
-  std::string_view Details;   // the rest of the command's help; may be empty
+  std::string_view Synopsis;   // the command line, after "vocamir-data"
+  std::string_view Summary;    // one line for the usage
+  std::string_view Details;    // the rest of the command's help; may be empty
+  bool UsesDictionary = true;  // works on the dictionary of the working folder
 };
 
 constexpr CommandText kCommands[] = {
@@ -27,6 +28,13 @@ constexpr CommandText kCommands[] = {
      "Exits with 1 when it finds a problem.\n"},
     {"stats", "stats", "count the meanings by part of speech", ""},
     {"deselect", "deselect", "clear the lesson marks, as the program's \"Deselect\" does", ""},
+    {"conjugate", "conjugate ROOT PATTERN", "print the 28 forms of a Hebrew verb",
+     "ROOT is the root's letters in reading order; a shin with the sin point (U+05C2) is read\n"
+     "\"s\". PATTERN is PAAL, PIEL, HIFIL, NIFAL, PUAL, HUFAL or HITPAEL. One line per form, in\n"
+     "the order of the verb tables: the form's field name, the spelling and the pronunciation\n"
+     "hint, separated by tabs. A root the engine does not cover is refused with the reason and\n"
+     "exits with 1. Needs no dictionary.\n",
+     false},
 };
 
 constexpr std::string_view kCommonText =
@@ -66,7 +74,7 @@ std::optional<std::string> CommandHelp(const std::string& name) {
   summary[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(summary[0])));
   text += summary + ".\n";
   text += std::string(command->Details);
-  text += kCommonText;
+  if (command->UsesDictionary) text += kCommonText;
   return text;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -142,9 +143,35 @@ TEST_F(DataToolTest, HelpAndVersionPrintToStandardOutput) {
   EXPECT_FALSE(fs::exists(root_ / "x.xml"));
   // Every command of the usage has a help of its own.
   const std::string usage = Run({"--help"}, root_).Out;
-  for (const char* command : {"create", "import", "export", "check", "stats", "deselect"}) {
+  for (const char* command :
+       {"create", "import", "export", "check", "stats", "deselect", "conjugate"}) {
     EXPECT_NE(usage.find(std::string("  ") + command + " "), std::string::npos) << command;
     EXPECT_EQ(Run({command, "--help"}, root_).Status, datatool::kOk) << command;
+  }
+}
+
+// "conjugate" needs no dictionary: it prints the forms, or refuses with the reason.
+TEST_F(DataToolTest, ConjugatePrintsTheFormsOrTheReason) {
+  const Outcome forms = Run({"conjugate", "כתב", "paal"}, root_);
+  ASSERT_EQ(forms.Status, datatool::kOk) << forms.Err;
+  EXPECT_EQ(std::count(forms.Out.begin(), forms.Out.end(), '\n'), 28);
+  EXPECT_EQ(forms.Out.find("Nast1\tכותב\tкотэ<в\n"), 0u) << forms.Out;
+  EXPECT_NE(forms.Out.find("\nProcess\tכתיבה\tктива<\n"), std::string::npos) << forms.Out;
+  EXPECT_NE(Run({"conjugate", "סדר", "PUAL"}, root_).Out.find("\nPov1\t\t\n"), std::string::npos);
+
+  struct Case {
+    std::vector<std::string> Command;
+    std::string Reason;
+  };
+  const Case refusals[] = {{{"conjugate", "כתב", "EXCEPTION"}, "unknown pattern EXCEPTION"},
+                           {{"conjugate", "ktb", "PAAL"}, "only Hebrew letters"},
+                           {{"conjugate", "€€€", "PAAL"}, "only Hebrew letters"},
+                           {{"conjugate", "הלך", "PAAL"}, "irregular"}};
+  for (const Case& c : refusals) {
+    const Outcome outcome = Run(c.Command, root_);
+    EXPECT_EQ(outcome.Status, datatool::kFailed) << c.Command[1];
+    EXPECT_NE(outcome.Err.find(c.Reason), std::string::npos) << outcome.Err;
+    EXPECT_EQ(outcome.Out, "");
   }
 }
 
