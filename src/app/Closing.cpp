@@ -10,6 +10,7 @@
 #include "app/Instances.h"
 #include "app/TrayIcon.h"
 #include "editor/Add.h"
+#include "game/Game.h"
 #include "speech/Formshare.h"
 
 void TFormSelect::NExitClick() { close(); }
@@ -21,10 +22,12 @@ void TFormSelect::N3Click() {
 }
 
 // The mode is judged by the menus: "Learn words" and "Game" are both hidden only while a word
-// is being edited.
+// is being edited; "Learn words" alone is hidden in the game.
 void TFormSelect::FormClose() {
   const bool editing = !NTich->menuAction()->isVisible() && !NGame->menuAction()->isVisible();
+  const bool playing = !NTich->menuAction()->isVisible() && NGame->menuAction()->isVisible();
   if (editing && instances_.FormAdd != nullptr) instances_.FormAdd->hide();
+  if (playing && instances_.FormGame != nullptr) instances_.FormGame->hide();
   if (instances_.Share != nullptr) instances_.Share->hide();
 }
 

@@ -341,6 +341,7 @@ void TFormSelect::ConnectHandlers() {
   // Choosing an item changes the edit text too, so this one signal covers choosing and typing.
   connect(CBTheme, &QComboBox::editTextChanged, this,
           app::Guarded(dialogs_, [this] { CBThemeChange(); }));
+  ConnectGameHandlers();
 }
 
 void TFormSelect::FormCreate() {

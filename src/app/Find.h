@@ -45,6 +45,10 @@ struct StatusTexts;
 struct WordTables;
 }  // namespace browser
 
+namespace game {
+enum class Direction;
+}
+
 namespace speech {
 enum class Language;
 }
@@ -264,6 +268,24 @@ class TFormSelect : public QMainWindow {
   void Exportdata1Click();
   void Importdata1Click();
 
+  // ==== src/game/FindGame.cpp: the game ====
+
+  // "Begin": an empty lesson list is refused with a message; otherwise the game mode, a fresh
+  // start of the game window in the direction last chosen, and a second new pass.
+  void NGameBeginClick();
+  void NGameCloseClick();  // "End"
+  // The six directions of "Mode": check mark, direction and a new pass.
+  void NRUHEClick();
+  void NHERUClick();
+  void NRUENClick();
+  void NENRUClick();
+  void NENHEClick();
+  void NHEENClick();
+  // Speak the current game entry in one language (menu, tool bar, Delete/End/Page Down).
+  void NSoundHEClick();
+  void NSoundRUClick();
+  void NSoundENClick();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -306,4 +328,8 @@ class TFormSelect : public QMainWindow {
   void ClearGridSelections();
 
   bool replacingKey_ = false;  // a mapped key event is on its way to a search box
+
+  // ==== src/game ====
+  void ConnectGameHandlers();
+  void ChooseGameDirection(QAction* item, game::Direction direction);
 };

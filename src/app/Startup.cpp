@@ -11,6 +11,7 @@
 #include "app/Find.h"
 #include "app/Icons.h"
 #include "editor/Add.h"
+#include "game/Game.h"
 #include "speech/EspeakEngine.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
@@ -52,6 +53,8 @@ bool Startup::Create() {
 
   // The settings window reads vocamir.ini, counts the Hebrew words and sets up speech.
   instances_.Share = new TShare(instances_, speech::CreateEspeakEngines(), formSelect_.get());
+  // The game window, in the client area under the pages until "Begin" shows it.
+  instances_.FormGame = new TFormGame(instances_, formSelect_->ClientArea);
   // The word editor, hidden until "Add word" or "Edit word" opens it.
   instances_.FormAdd = new TFormAdd(instances_, formSelect_.get());
 

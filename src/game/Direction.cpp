@@ -1,0 +1,30 @@
+#include "game/Direction.h"
+
+#include <array>
+
+namespace game {
+namespace {
+
+using speech::Language;
+using text::Codepage;
+
+constexpr const char* kRU = "ItemRU";
+constexpr const char* kHE = "ItemHE";
+constexpr const char* kEN = "ItemEN";
+
+const std::array<DirectionInfo, 6> kDirections{{
+    {kRU, Codepage::Win1251, kHE, Codepage::Win1255, Layout::Hebrew, Language::Hebrew, false},
+    {kHE, Codepage::Win1255, kRU, Codepage::Win1251, Layout::Russian, Language::Russian, true},
+    {kRU, Codepage::Win1251, kEN, Codepage::Ascii, Layout::English, Language::English, false},
+    {kEN, Codepage::Ascii, kRU, Codepage::Win1251, Layout::Russian, Language::Russian, false},
+    {kEN, Codepage::Ascii, kHE, Codepage::Win1255, Layout::Hebrew, Language::Hebrew, false},
+    {kHE, Codepage::Win1255, kEN, Codepage::Ascii, Layout::English, Language::English, false},
+}};
+
+}  // namespace
+
+const DirectionInfo& Describe(Direction direction) {
+  return kDirections[static_cast<std::size_t>(direction)];
+}
+
+}  // namespace game

@@ -1,0 +1,139 @@
+#include "game/TypingGame.h"
+
+#include <optional>
+#include <utility>
+
+#include "speech/SpeechText.h"
+#include "store/Error.h"
+#include "store/Table.h"
+
+namespace game {
+namespace {
+
+constexpr std::string_view kFirstIndex = "And_index";
+constexpr std::string_view kSecondIndex = "And_two_index";
+
+std::optional<std::string> ValueOf(store::Table& table, const char* field) {
+  const store::Field value = table.FieldByName(field);
+  if (value.IsNull()) return std::nullopt;
+  return value.AsString();
+}
+
+}  // namespace
+
+std::string ResultText(int result) {
+  return "Ваш результат -" + std::to_string(result) + "(%) из 100(%).";
+}
+
+TypingGame::TypingGame(store::Table& list, GameSink& sink) : list_(list), sink_(sink) {}
+
+void TypingGame::Start() {
+  lastResult_ = 0;
+  listSize_ = list_.RecordCount();
+  layout_ = Describe(direction_).layout;
+  NewPass();
+}
+
+void TypingGame::NewPass() {
+  list_.SetIndexName(list_.IndexName() == kFirstIndex ? kSecondIndex : kFirstIndex);
+  list_.First();
+  rightPresses_ = 0;
+  wrongPresses_ = 0;
+  wordsDone_ = 0;
+  if (!list_.IsEmpty()) {
+    LoadWord();
+  } else {
+    ClearEntry();
+  }
+}
+
+void TypingGame::SetDirection(Direction direction) {
+  direction_ = direction;
+  layout_ = Describe(direction).layout;
+  NewPass();
+}
+
+// Both fields are read before anything changes, so an entry that cannot be read leaves no half
+// of it behind: the game then holds an empty entry that the next press moves past.
+void TypingGame::LoadWord() {
+  const DirectionInfo& info = Describe(direction_);
+  wordMisses_ = 0;
+  try {
+    std::string shown = list_.FieldByName(info.shownField).AsString();
+    std::string answer = list_.FieldByName(info.answerField).AsString();
+    shown_ = std::move(shown);
+    answer_ = HiddenAnswer(std::move(answer), info.layout);
+    entryRead_ = true;
+  } catch (const store::Error&) {
+    ClearEntry();
+    sink_.EntryUnreadable();
+  }
+}
+
+void TypingGame::ClearEntry() {
+  shown_.clear();
+  answer_ = HiddenAnswer();
+  entryRead_ = false;
+}
+
+void TypingGame::PressKey(int key) {
+  if (list_.IsEmpty()) return;
+  if (answer_.Finished()) {
+    MoveOn();
+    return;
+  }
+  const std::optional<char> letter = KeyLetter(layout_, key);
+  if (!letter) return;
+  if (!answer_.Uncover(*letter)) {
+    ++wrongPresses_;
+    ++wordMisses_;
+    return;
+  }
+  ++rightPresses_;
+  if (answer_.Finished()) SpeakEntry(Describe(direction_).answerLanguage);
+}
+
+void TypingGame::MoveOn() {
+  ++wordsDone_;
+  if (wordMisses_ == 0 && entryRead_) RaiseCounter();
+  if (wordsDone_ < listSize_) {
+    list_.Next();
+    if (!list_.IsEmpty()) LoadWord();
+    return;
+  }
+  const int presses = rightPresses_ + wrongPresses_;
+  lastResult_ = presses == 0 ? 0 : 100 * rightPresses_ / presses;
+  sink_.PassFinished(lastResult_);
+  NewPass();
+}
+
+// The counter of the other index: raising it never moves the entry in the active order.
+void TypingGame::RaiseCounter() {
+  const char* counter = list_.IndexName() == kFirstIndex ? "AndestandTwo" : "IndexAndestand";
+  list_.Edit();
+  store::Field field = list_.FieldByName(counter);
+  const int value = field.IsNull() ? 0 : field.AsInteger();
+  field.SetAsInteger(value + 1);
+  list_.Post();
+}
+
+void TypingGame::SpeakEntry(speech::Language language) {
+  if (list_.IsEmpty()) return;
+  std::string text;
+  switch (language) {
+    case speech::Language::Russian:
+      text =
+          speech::SpeechText(language, ValueOf(list_, "RussianSpeech"), ValueOf(list_, "ItemRU"));
+      break;
+    case speech::Language::Hebrew:
+      text = speech::SpeechText(language, ValueOf(list_, "HebrSpeech"), ValueOf(list_, "ItemHE"));
+      break;
+    case speech::Language::English:
+      text =
+          speech::SpeechText(language, ValueOf(list_, "EnglishSpeech"), ValueOf(list_, "ItemEN"));
+      break;
+  }
+  sink_.Speak(language, std::move(text));
+}
+
+}  // namespace game

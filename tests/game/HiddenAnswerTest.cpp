@@ -1,0 +1,152 @@
+// The hidden answer of one entry and the keyboard it is typed on.
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "GameTestData.h"
+#include "game/HiddenAnswer.h"
+#include "game/Keyboard.h"
+
+namespace {
+
+using game::HiddenAnswer;
+using game::Layout;
+using text::Codepage;
+
+Codepage CodepageOf(Layout layout) {
+  switch (layout) {
+    case Layout::Russian:
+      return Codepage::Win1251;
+    case Layout::Hebrew:
+      return Codepage::Win1255;
+    case Layout::English:
+      return Codepage::Ascii;
+  }
+  return Codepage::Ascii;
+}
+
+QString MaskText(const HiddenAnswer& answer, Layout layout) {
+  return text::ToUnicode(answer.Mask(), CodepageOf(layout));
+}
+
+struct LoadCase {
+  const char* name;
+  Layout layout;
+  QString answer;
+  QString mask;  // right after load
+  int revealed;
+};
+
+class LoadTest : public ::testing::TestWithParam<LoadCase> {};
+
+TEST_P(LoadTest, UncoversWhatIsNotToBeTyped) {
+  const LoadCase& c = GetParam();
+  const HiddenAnswer answer(gametest::Bytes(c.answer, CodepageOf(c.layout)), c.layout);
+  EXPECT_EQ(MaskText(answer, c.layout), c.mask);
+  EXPECT_EQ(answer.Revealed(), c.revealed);
+  EXPECT_EQ(answer.Length(), c.answer.size());
+  EXPECT_EQ(answer.Finished(), c.revealed == c.answer.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, LoadTest,
+    ::testing::Values(LoadCase{"BlanksHyphensParentheses", Layout::Russian,
+                               QStringLiteral("ЧАЙ-ДОМ (Я)"), QStringLiteral("------- (-)"), 4},
+                      LoadCase{"NothingToUncover", Layout::English, QStringLiteral("CAT"),
+                               QStringLiteral("---"), 0},
+                      LoadCase{"Empty", Layout::Russian, QString(), QString(), 0},
+                      LoadCase{"SmallLettersDigitsYoComma", Layout::Russian, QStringLiteral("Ёж,1"),
+                               QStringLiteral("Ёж,1"), 4},
+                      LoadCase{"YoAmongCapitals", Layout::Russian, QStringLiteral("ЁЛКА"),
+                               QStringLiteral("Ё---"), 1},
+                      LoadCase{"EnglishSmallLettersAndApostrophe", Layout::English,
+                               QStringLiteral("Don't"), QStringLiteral("-on't"), 4},
+                      LoadCase{"HebrewApostropheIsTyped", Layout::Hebrew, QStringLiteral("'ג"),
+                               QStringLiteral("--"), 0},
+                      LoadCase{"HebrewVowelPoint", Layout::Hebrew, QStringLiteral("ב\u05B7ת"),
+                               QStringLiteral("-\u05B7-"), 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct UncoverCase {
+  const char* name;
+  Layout layout;
+  QString answer;
+  QString letters;  // pressed in order
+  QString mask;     // afterwards
+  int right;        // presses that uncovered a letter
+};
+
+class UncoverTest : public ::testing::TestWithParam<UncoverCase> {};
+
+TEST_P(UncoverTest, UncoversOneOccurrencePerPress) {
+  const UncoverCase& c = GetParam();
+  const Codepage codepage = CodepageOf(c.layout);
+  HiddenAnswer answer(gametest::Bytes(c.answer, codepage), c.layout);
+  int right = 0;
+  for (const char letter : gametest::Bytes(c.letters, codepage)) right += answer.Uncover(letter);
+  EXPECT_EQ(MaskText(answer, c.layout), c.mask);
+  EXPECT_EQ(right, c.right);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Presses, UncoverTest,
+    ::testing::Values(
+        UncoverCase{"RussianFromTheLeft", Layout::Russian, QStringLiteral("МАМА"),
+                    QStringLiteral("А"), QStringLiteral("-А--"), 1},
+        UncoverCase{"RussianEachOccurrence", Layout::Russian, QStringLiteral("МАМА"),
+                    QStringLiteral("ААА"), QStringLiteral("-А-А"), 2},
+        UncoverCase{"EnglishFromTheLeft", Layout::English, QStringLiteral("ABBA"),
+                    QStringLiteral("AB"), QStringLiteral("AB--"), 2},
+        UncoverCase{"HebrewFromTheEndOfTheStoredText", Layout::Hebrew, QStringLiteral("אבא"),
+                    QStringLiteral("א"), QStringLiteral("--א"), 1},
+        UncoverCase{"HebrewSecondOccurrence", Layout::Hebrew, QStringLiteral("אבא"),
+                    QStringLiteral("אא"), QStringLiteral("א-א"), 2},
+        UncoverCase{"NoCaseFolding", Layout::English, QStringLiteral("Cat"), QStringLiteral("C"),
+                    QStringLiteral("Cat"), 1},
+        UncoverCase{"SpaceAndHyphenAfterLoadMiss", Layout::Russian, QStringLiteral("А Б-В"),
+                    QStringLiteral(" -"), QStringLiteral("- ---"), 0},
+        UncoverCase{"LongAnswer", Layout::English, QString(60, QLatin1Char('Z')),
+                    QString(60, QLatin1Char('Z')), QString(60, QLatin1Char('Z')), 60}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(KeyboardTest, ComputerKeysPressTheKeysOfTheSamePlace) {
+  struct Case {
+    char legend;
+    unsigned keycode;
+    int key;
+  };
+  for (const Case c : {Case{'Q', 24, 1}, Case{'[', 34, 11}, Case{'A', 38, 12}, Case{';', 47, 21},
+                       Case{'\'', 48, 22}, Case{'Z', 52, 23}, Case{',', 59, 30}, Case{'.', 60, 31},
+                       Case{']', 35, 32}, Case{'-', 20, 33}, Case{' ', 65, 35}}) {
+    EXPECT_EQ(game::KeyOfLegend(c.legend), c.key) << c.legend;
+    EXPECT_EQ(game::KeyOfKeycode(c.keycode), c.key) << c.legend;
+  }
+  EXPECT_EQ(game::KeyOfLegend('1'), std::nullopt);
+  EXPECT_EQ(game::KeyOfKeycode(10), std::nullopt);
+}
+
+TEST(KeyboardTest, ReleasedKeyIsFoundByPlaceBeforeLegend) {
+  constexpr int kCyrillicHa = 0x0425;  // the legend a Russian system layout reports for "["
+  EXPECT_EQ(game::KeyOfRelease(34, kCyrillicHa), 11);
+  EXPECT_EQ(game::KeyOfRelease(0, kCyrillicHa), std::nullopt);
+  EXPECT_EQ(game::KeyOfRelease(0, '['), 11);
+  EXPECT_EQ(game::KeyOfRelease(9, 'Q'), 1);  // a key code of no key: the legend decides
+}
+
+TEST(KeyboardTest, KeysWithoutALetterTypeNothing) {
+  for (const int key : {1, 11, 22, 32})
+    EXPECT_EQ(game::KeyLetter(Layout::Hebrew, key), std::nullopt);
+  for (const int key : {11, 21, 22, 30, 31, 32}) {
+    EXPECT_EQ(game::KeyLetter(Layout::English, key), std::nullopt);
+  }
+  EXPECT_EQ(game::KeyLetter(Layout::Russian, 34), std::nullopt);
+  for (const Layout layout : {Layout::Russian, Layout::Hebrew, Layout::English}) {
+    EXPECT_EQ(game::KeyLetter(layout, 33), '-');
+    EXPECT_EQ(game::KeyLetter(layout, game::kSpaceBar), ' ');
+  }
+}
+
+}  // namespace

@@ -1,0 +1,282 @@
+// The game on a real lesson list, without a window: loading, presses, passes, counters, results.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "GameTestData.h"
+#include "TestDictionary.h"
+#include "game/TypingGame.h"
+#include "store/SqlitePersistence.h"
+
+namespace {
+
+using game::Direction;
+using game::TypingGame;
+using gametest::Entry;
+using speech::Language;
+
+// Records what the game asks of its window.
+struct RecordingSink : game::GameSink {
+  void Speak(Language language, std::string text) override {
+    spoken.emplace_back(language, std::move(text));
+  }
+  void PassFinished(int result) override { results.push_back(result); }
+  void EntryUnreadable() override { ++unreadable; }
+
+  std::vector<std::pair<Language, std::string>> spoken;
+  std::vector<int> results;
+  int unreadable = 0;
+};
+
+// English keys by letter: the English layout types the legend of the key.
+int EnglishKey(char letter) { return *game::KeyOfLegend(letter); }
+
+class TypingGameTest : public ::testing::Test {
+ protected:
+  store::Table& List() { return workspace.Data().SelWordTable; }
+
+  // Fills the list and starts the game in `direction`; the first pass runs on "And_index".
+  void Play(const std::vector<Entry>& entries, Direction direction = Direction::RussianEnglish) {
+    for (const Entry& entry : entries) gametest::AddEntry(List(), entry);
+    game.SetDirection(direction);
+    List().SetIndexName("And_two_index");
+    game.Start();
+  }
+
+  // Types `letters` on the English layout, then one press more that moves on.
+  void TypeAndMoveOn(const std::string& letters) {
+    for (const char letter : letters) game.PressKey(EnglishKey(letter));
+    game.PressKey(EnglishKey('Q'));
+  }
+
+  int Counter(const char* field) { return List().FieldByName(field).AsInteger(); }
+
+  test::TestWorkspace workspace;
+  RecordingSink sink;
+  TypingGame game{workspace.Data().SelWordTable, sink};
+};
+
+TEST_F(TypingGameTest, StartShowsTheFirstEntryOfTheDirection) {
+  Play({{.ru = QStringLiteral("КОТ"), .he = QStringLiteral("לותח"), .en = QStringLiteral("CAT")}});
+  EXPECT_EQ(game.ListSize(), 1);
+  EXPECT_EQ(game.Shown(), gametest::Bytes(QStringLiteral("КОТ"), text::Codepage::Win1251));
+  EXPECT_EQ(game.Mask(), "---");
+  EXPECT_EQ(game.ActiveLayout(), game::Layout::English);
+}
+
+TEST_F(TypingGameTest, DirectionDecidesFieldsLayoutAndStaysOverStart) {
+  Play({{.ru = QStringLiteral("КОТ"), .he = QStringLiteral("לותח"), .en = QStringLiteral("CAT")}},
+       Direction::EnglishHebrew);
+  EXPECT_EQ(game.Shown(), "CAT");
+  EXPECT_EQ(game.AnswerLength(), 4);
+  EXPECT_EQ(game.ActiveLayout(), game::Layout::Hebrew);
+  game.SetDirection(Direction::HebrewRussian);
+  game.Start();
+  EXPECT_EQ(game.CurrentDirection(), Direction::HebrewRussian);
+  EXPECT_EQ(game.ActiveLayout(), game::Layout::Russian);
+  EXPECT_EQ(game.Shown(), gametest::Bytes(QStringLiteral("לותח"), text::Codepage::Win1255));
+}
+
+TEST_F(TypingGameTest, TwelveRightAndFourWrongGiveSeventyFive) {
+  Play({{.en = QStringLiteral("CAT")},
+        {.en = QStringLiteral("DOG")},
+        {.en = QStringLiteral("SUN")},
+        {.en = QStringLiteral("SEA")}});
+  TypeAndMoveOn("CAT");
+  TypeAndMoveOn("XDOG");
+  TypeAndMoveOn("XSXUN");
+  EXPECT_EQ(game.RightPresses(), 9);
+  EXPECT_EQ(game.WrongPresses(), 3);
+  EXPECT_TRUE(sink.results.empty());
+  TypeAndMoveOn("SEXA");
+  ASSERT_EQ(sink.results, std::vector<int>{75});
+  EXPECT_EQ(game::ResultText(75), "Ваш результат -75(%) из 100(%).");
+  EXPECT_EQ(game.LastResult(), 75);
+  EXPECT_EQ(game.WordsDone(), 0);
+  EXPECT_EQ(game.RightPresses() + game.WrongPresses(), 0);
+}
+
+TEST_F(TypingGameTest, PressAfterTheLastLetterOnlyMovesOn) {
+  Play({{.en = QStringLiteral("AB")}, {.en = QStringLiteral("CD")}});
+  game.PressKey(EnglishKey('A'));
+  game.PressKey(EnglishKey('B'));
+  EXPECT_EQ(game.Revealed(), 2);
+  game.PressKey(EnglishKey('Z'));
+  EXPECT_EQ(game.RightPresses(), 2);
+  EXPECT_EQ(game.WrongPresses(), 0);
+  EXPECT_EQ(game.WordsDone(), 1);
+  EXPECT_EQ(game.Mask(), "--");
+}
+
+TEST_F(TypingGameTest, FinishedAnswerIsSpokenInItsLanguage) {
+  Play({{.ru = QStringLiteral("ДА"),
+         .he = QStringLiteral("ןכ"),
+         .en = QStringLiteral("YES"),
+         .heHint = QStringLiteral("к<эн")}},
+       Direction::RussianHebrew);
+  game.PressKey(28);  // Hebrew "מ" is no letter of the answer
+  EXPECT_TRUE(sink.spoken.empty());
+  game.PressKey(15);  // "כ"
+  EXPECT_TRUE(sink.spoken.empty());
+  game.PressKey(8);  // "ן"
+  const std::vector<std::pair<Language, std::string>> expected{
+      {Language::Hebrew, gametest::Bytes(QStringLiteral("к<эн"), text::Codepage::Win1251)}};
+  EXPECT_EQ(sink.spoken, expected);
+}
+
+TEST_F(TypingGameTest, SpeakItemsUseHintOrWrittenWord) {
+  Play({{.ru = QStringLiteral("ДА"),
+         .en = QStringLiteral("YES"),
+         .enHint = QStringLiteral("yess")}});
+  game.SpeakEntry(Language::Russian);
+  game.SpeakEntry(Language::English);
+  game.SpeakEntry(Language::Hebrew);
+  const std::vector<std::pair<Language, std::string>> expected{
+      {Language::Russian, gametest::Bytes(QStringLiteral("ДА"), text::Codepage::Win1251)},
+      {Language::English, "yess"},
+      {Language::Hebrew, " "}};
+  EXPECT_EQ(sink.spoken, expected);
+}
+
+TEST_F(TypingGameTest, EmptyAnswerIsFinishedAtOnceAndNotSpoken) {
+  Play({{.en = QString()}, {.en = QStringLiteral("GO")}});
+  EXPECT_EQ(game.AnswerLength(), 0);
+  game.PressKey(EnglishKey('G'));
+  EXPECT_EQ(game.WordsDone(), 1);
+  EXPECT_EQ(game.RightPresses(), 0);
+  EXPECT_EQ(game.Mask(), "--");
+  EXPECT_TRUE(sink.spoken.empty());
+}
+
+TEST_F(TypingGameTest, AnswerOfCharactersNoKeyTypesCanBeFinished) {
+  Play({{.ru = QStringLiteral("ёлка 1")}, {.ru = QStringLiteral("ДОМ")}},
+       Direction::EnglishRussian);
+  EXPECT_EQ(game.Revealed(), game.AnswerLength());
+  game.PressKey(1);
+  EXPECT_EQ(game.WordsDone(), 1);
+}
+
+TEST_F(TypingGameTest, BlankAndHyphenAfterLoadAreMisses) {
+  Play({{.en = QStringLiteral("UP-TO DATE")}});
+  EXPECT_EQ(game.Revealed(), 2);
+  game.PressKey(game::kSpaceBar);
+  game.PressKey(33);
+  EXPECT_EQ(game.WrongPresses(), 2);
+  EXPECT_EQ(game.Revealed(), 2);
+}
+
+TEST_F(TypingGameTest, KeyWithoutLetterDoesNothing) {
+  Play({{.ru = QStringLiteral("ДА"), .he = QStringLiteral("ןכ")}}, Direction::RussianHebrew);
+  for (const int key : {1, 11, 22, 32}) game.PressKey(key);
+  EXPECT_EQ(game.RightPresses() + game.WrongPresses(), 0);
+  EXPECT_EQ(game.Revealed(), 0);
+  EXPECT_EQ(game.WordsDone(), 0);
+}
+
+TEST_F(TypingGameTest, MissFreeEntryRaisesTheCounterOfTheOtherIndex) {
+  Play({{.en = QStringLiteral("A")}, {.en = QStringLiteral("B")}});
+  ASSERT_EQ(List().IndexName(), "And_index");
+  game.PressKey(EnglishKey('A'));
+  game.PressKey(EnglishKey('A'));  // moves on
+  List().Prior();
+  EXPECT_EQ(Counter("AndestandTwo"), 1);
+  EXPECT_EQ(Counter("IndexAndestand"), 0);
+}
+
+TEST_F(TypingGameTest, EntryWithAMissRaisesNoCounter) {
+  Play({{.en = QStringLiteral("A")}, {.en = QStringLiteral("B")}});
+  game.PressKey(EnglishKey('Z'));
+  game.PressKey(EnglishKey('A'));
+  game.PressKey(EnglishKey('A'));
+  List().Prior();
+  EXPECT_EQ(Counter("AndestandTwo"), 0);
+  EXPECT_EQ(Counter("IndexAndestand"), 0);
+}
+
+TEST_F(TypingGameTest, IndexAlternatesBetweenPassesAndSecondPassRaisesTheOtherCounter) {
+  Play({{.en = QStringLiteral("A")}});
+  EXPECT_EQ(List().IndexName(), "And_index");
+  TypeAndMoveOn("A");
+  EXPECT_EQ(List().IndexName(), "And_two_index");
+  EXPECT_EQ(Counter("AndestandTwo"), 1);
+  TypeAndMoveOn("A");
+  EXPECT_EQ(List().IndexName(), "And_index");
+  EXPECT_EQ(Counter("IndexAndestand"), 1);
+  EXPECT_EQ(sink.results, (std::vector<int>{100, 100}));
+}
+
+TEST_F(TypingGameTest, NullCounterIsRaisedFromZero) {
+  Play({{.en = QStringLiteral("A")}});
+  List().Edit();
+  List().FieldByName("AndestandTwo").Clear();
+  List().Post();
+  TypeAndMoveOn("A");
+  EXPECT_EQ(Counter("AndestandTwo"), 1);
+}
+
+TEST_F(TypingGameTest, PassWithoutCountedPressesShowsZero) {
+  Play({{.en = QString()}, {.en = QStringLiteral("123")}});
+  game.PressKey(EnglishKey('A'));
+  game.PressKey(EnglishKey('A'));
+  EXPECT_EQ(sink.results, std::vector<int>{0});
+  EXPECT_EQ(game.LastResult(), 0);
+}
+
+TEST_F(TypingGameTest, NullFieldsReadAsEmptyText) {
+  List().Insert();
+  List().FieldByName("ItemRU").SetAsString(
+      gametest::Bytes(QStringLiteral("ДА"), text::Codepage::Win1251));
+  List().Post();
+  game.SetDirection(Direction::EnglishRussian);
+  game.Start();
+  EXPECT_EQ(game.Shown(), "");
+  EXPECT_EQ(game.AnswerLength(), 2);
+  EXPECT_EQ(sink.unreadable, 0);
+}
+
+TEST_F(TypingGameTest, EmptyListIgnoresPresses) {
+  game.Start();
+  game.PressKey(EnglishKey('A'));
+  EXPECT_EQ(game.WordsDone(), 0);
+  EXPECT_TRUE(List().IsEmpty());
+  EXPECT_TRUE(sink.results.empty());
+}
+
+// A lesson list lacking the Hebrew word: the entry cannot be read at all in a Hebrew direction.
+TEST(TypingGameFailureTest, UnreadableEntryIsReportedAndPassedOver) {
+  QTemporaryDir folder;
+  store::SqlitePersistence database(folder.filePath(QStringLiteral("t.db")).toStdString());
+  using store::FieldType;
+  using store::TextEncoding;
+  store::Table list(
+      {"SELEWORDS",
+       {{"ItemRU", FieldType::String, TextEncoding::Cp1251},
+        {"ItemEN", FieldType::String, TextEncoding::Ascii},
+        {"IndexAndestand", FieldType::Integer, TextEncoding::Ascii},
+        {"AndestandTwo", FieldType::Integer, TextEncoding::Ascii}},
+       {{"And_index", "IndexAndestand", false}, {"And_two_index", "AndestandTwo", false}},
+       "AndestandTwo"});
+  list.Open(database);
+  for (const char* word : {"A", "B"}) {
+    list.Insert();
+    list.FieldByName("ItemEN").SetAsString(word);
+    list.Post();
+  }
+  RecordingSink sink;
+  TypingGame game(list, sink);
+  game.SetDirection(Direction::EnglishHebrew);
+  EXPECT_EQ(sink.unreadable, 1);
+  EXPECT_EQ(game.Shown(), "");
+  EXPECT_EQ(game.AnswerLength(), 0);
+  game.Start();
+  game.PressKey(3);
+  EXPECT_EQ(game.WordsDone(), 1);
+  list.Prior();
+  EXPECT_TRUE(list.FieldByName("AndestandTwo").IsNull());
+}
+
+}  // namespace
