@@ -1,0 +1,98 @@
+#include "lesson/LessonAssembly.h"
+
+#include <string>
+
+#include "browser/Filters.h"
+#include "browser/MeaningRecords.h"
+
+namespace lesson {
+namespace {
+
+constexpr char kMarkedFilter[] = "Select = '*'";
+constexpr int kVerbPart = 1;
+
+void CopyField(store::Table& from, const char* fromField, store::Table& to, const char* toField) {
+  const store::Field source = from.FieldByName(fromField);
+  store::Field target = to.FieldByName(toField);
+  if (source.IsNull()) {
+    target.Clear();
+  } else {
+    target.SetAsString(source.AsString());
+  }
+}
+
+bool IsVerb(store::Table& hebrew) {
+  const store::Field part = hebrew.FieldByName("Part");
+  return !part.IsNull() && part.AsInteger() == kVerbPart;
+}
+
+// Appends and posts the lesson record of the meaning whose found records are current.
+void AppendLessonRecord(const browser::WordTables& tables, const browser::MeaningRecords& meaning,
+                        store::Table& lessons) {
+  lessons.Insert();
+  if (meaning.Found(Language::Russian)) {
+    CopyField(tables.ru, "Item", lessons, "ItemRU");
+    CopyField(tables.ru, "RussianSpeech", lessons, "RussianSpeech");
+  }
+  if (meaning.Found(Language::Hebrew)) {
+    CopyField(tables.he, "Item", lessons, "ItemHE");
+    CopyField(tables.he, "Part", lessons, "Part");
+    CopyField(tables.he, "HebrSpeech", lessons, "HebrSpeech");
+    if (IsVerb(tables.he)) CopyField(tables.he, "id", lessons, "idHE");
+  }
+  if (meaning.Found(Language::English)) {
+    CopyField(tables.en, "Item", lessons, "ItemEN");
+    CopyField(tables.en, "EnglishSpeech", lessons, "EnglishSpeech");
+  }
+  lessons.FieldByName("Select").SetAsString("*");
+  lessons.FieldByName("IndexAndestand").SetAsInteger(0);
+  lessons.FieldByName("AndestandTwo").SetAsInteger(0);
+  lessons.Post();
+}
+
+}  // namespace
+
+int AddMarkedMeanings(const browser::WordTables& tables, store::Table& lessons) {
+  store::BulkTransaction transaction(lessons);
+  tables.ru.SetFilter(kMarkedFilter);
+  tables.ru.SetFiltered(true);
+  tables.ru.Refresh();
+  tables.ru.First();
+  const int count = tables.ru.RecordCount();
+  // Clearing a mark takes the record out of the filtered view; the next one then stands first.
+  int added = 0;
+  for (; added < count && !tables.ru.IsEmpty(); ++added) {
+    browser::MeaningRecords meaning(tables, Language::Russian);
+    meaning.LocatePartners();
+    AppendLessonRecord(tables, meaning, lessons);
+    meaning.SetMark("", {Language::Russian, Language::English, Language::Hebrew});
+  }
+  transaction.Commit();
+  return added;
+}
+
+int AddSelectedMeanings(const browser::WordTables& tables, Language language,
+                        const std::vector<store::Bookmark>& rows, store::Table& lessons) {
+  store::BulkTransaction transaction(lessons);
+  store::Table& source = browser::TableOf(tables, language);
+  for (const store::Bookmark& row : rows) {
+    source.GotoBookmark(row);
+    browser::MeaningRecords meaning(tables, language);
+    meaning.LocatePartners();
+    AppendLessonRecord(tables, meaning, lessons);
+  }
+  transaction.Commit();
+  return static_cast<int>(rows.size());
+}
+
+int AssembleLesson(const browser::WordTables& tables, Language language,
+                   const std::vector<store::Bookmark>& selectedRows, store::Table& lessons) {
+  browser::SwitchFilters(tables, false);
+  const int added = selectedRows.size() < 2
+                        ? AddMarkedMeanings(tables, lessons)
+                        : AddSelectedMeanings(tables, language, selectedRows, lessons);
+  browser::SwitchFilters(tables, false);
+  return added;
+}
+
+}  // namespace lesson

@@ -1,0 +1,427 @@
+#include "lesson/LessonPlayer.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <initializer_list>
+#include <optional>
+
+#include "speech/SpeechText.h"
+#include "store/Schema.h"
+
+namespace lesson {
+
+const std::array<const char*, kModeCount> kModeCaptions = {
+    "Russian - Hebrew - English", "Hebrew - Russian - English",
+    "Hebrew - English - Russian", "English - Hebrew - Russian",
+    "Inversion - Russian",        "Inversion - Hebrew",
+    "Inversion - English",        "Verbs"};
+
+namespace {
+
+constexpr int kVerbPart = 1;
+constexpr int kFormCount = store::schema::kVerbFormCount;
+
+// The languages of modes 0 to 3, in the order in which each record plays them.
+std::array<Language, 3> ModeOrder(int mode) {
+  switch (mode) {
+    case 1:
+      return {Language::Hebrew, Language::Russian, Language::English};
+    case 2:
+      return {Language::Hebrew, Language::English, Language::Russian};
+    case 3:
+      return {Language::English, Language::Hebrew, Language::Russian};
+    default:
+      return {Language::Russian, Language::Hebrew, Language::English};
+  }
+}
+
+// Inversion modes 4 to 6: the language shown and the two spoken, in order.
+struct Inversion {
+  Language shown;
+  Language first;
+  Language second;
+};
+
+Inversion InversionOf(int mode) {
+  switch (mode) {
+    case 5:
+      return {Language::Hebrew, Language::English, Language::Russian};
+    case 6:
+      return {Language::English, Language::Hebrew, Language::Russian};
+    default:
+      return {Language::Russian, Language::English, Language::Hebrew};
+  }
+}
+
+const char* WordField(Language language) {
+  switch (language) {
+    case Language::Russian:
+      return "ItemRU";
+    case Language::Hebrew:
+      return "ItemHE";
+    case Language::English:
+      break;
+  }
+  return "ItemEN";
+}
+
+const char* HintField(Language language) {
+  switch (language) {
+    case Language::Russian:
+      return "RussianSpeech";
+    case Language::Hebrew:
+      return "HebrSpeech";
+    case Language::English:
+      break;
+  }
+  return "EnglishSpeech";
+}
+
+std::optional<std::string> Value(store::Table& table, const char* field) {
+  const store::Field value = table.FieldByName(field);
+  if (value.IsNull()) return std::nullopt;
+  return value.AsString();
+}
+
+std::optional<int> IntegerValue(store::Table& table, const char* field) {
+  const store::Field value = table.FieldByName(field);
+  if (value.IsNull()) return std::nullopt;
+  return value.AsInteger();
+}
+
+// Exact key lookup on `index`; false when the key is missing or not found.
+bool FindByKey(store::Table& table, const char* index, std::optional<int> key) {
+  if (table.IndexName() != index) table.SetIndexName(index);
+  return key && table.FindKey(*key);
+}
+
+}  // namespace
+
+std::optional<int> ParseCount(const std::string& text) {
+  const auto notBlank = [](unsigned char c) { return !std::isspace(c); };
+  const auto begin = std::find_if(text.begin(), text.end(), notBlank);
+  const auto end = std::find_if(text.rbegin(), text.rend(), notBlank).base();
+  if (begin >= end) return std::nullopt;
+  std::string digits(begin, end);
+  if (digits.front() == '+') digits.erase(0, 1);
+  int value = 0;
+  const auto [last, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (error != std::errc() || last != digits.data() + digits.size()) return std::nullopt;
+  return value;
+}
+
+LessonPlayer::LessonPlayer(LessonTables tables, LessonDisplay& display, LessonSpeech& speech)
+    : tables_(tables), display_(display), speech_(speech) {}
+
+bool& LessonPlayer::Due(Language language) {
+  return language == Language::Russian ? DueRU : language == Language::Hebrew ? DueHE : DueEN;
+}
+
+int& LessonPlayer::Repeat(Language language) {
+  return language == Language::Russian  ? RepeatRU
+         : language == Language::Hebrew ? RepeatHE
+                                        : RepeatEN;
+}
+
+bool& LessonPlayer::Shown(Language language) {
+  return language == Language::Russian ? ShownRU : language == Language::Hebrew ? ShownHE : ShownEN;
+}
+
+int LessonPlayer::CountFromBox(CountBox box) const {
+  return ParseCount(display_.CountText(box)).value_or(1);
+}
+
+void LessonPlayer::ReadRepeats() {
+  RepeatRU = CountFromBox(CountBox::RU);
+  RepeatHE = CountFromBox(CountBox::HE);
+  RepeatEN = CountFromBox(CountBox::EN);
+}
+
+void LessonPlayer::SetDueFromBoxes() {
+  for (Language language : {Language::Russian, Language::Hebrew, Language::English}) {
+    Due(language) = On(language);
+  }
+}
+
+void LessonPlayer::Start(std::string verbFormMask) {
+  verbFormMask_ = std::move(verbFormMask);
+  const std::optional<int> counts[] = {
+      ParseCount(display_.CountText(CountBox::RU)), ParseCount(display_.CountText(CountBox::HE)),
+      ParseCount(display_.CountText(CountBox::EN)), ParseCount(display_.CountText(CountBox::ALL))};
+  if (std::all_of(std::begin(counts), std::end(counts),
+                  [](const auto& c) { return c.has_value(); })) {
+    RepeatRU = *counts[0];
+    RepeatHE = *counts[1];
+    RepeatEN = *counts[2];
+    RepeatAll = *counts[3];
+  } else {
+    RepeatRU = RepeatHE = RepeatEN = RepeatAll = 1;
+    display_.ResetCountTexts();
+  }
+  VerbStep = 0;
+  HoldLast = false;
+  StartPending = true;
+}
+
+void LessonPlayer::Activate(int recordCount) {
+  RecordsLeft = recordCount;
+  StartPending = true;
+  LessonMode = 0;
+}
+
+void LessonPlayer::Finish() {
+  display_.SetWordVisible(false);
+  DueRU = DueHE = DueEN = false;
+  ShownRU = ShownHE = ShownEN = false;
+  VerbStep = 0;
+  HoldLast = false;
+  display_.LessonFinished();
+}
+
+std::string LessonPlayer::WrittenWord(Language language) {
+  return tables_.lessons.FieldByName(WordField(language)).AsString();
+}
+
+// ---- the speaking lesson ----
+
+void LessonPlayer::ShowWord(Language language) {
+  if (!On(language) || Busy()) return;
+  display_.SetWordVisible(true);
+  display_.SetWordText(language, WrittenWord(language));
+}
+
+void LessonPlayer::SpeakWord(Language language) {
+  if (!On(language) || !Due(language) || Busy()) return;
+  store::Table& lessons = tables_.lessons;
+  speech_.Speak(language, speech::SpeechText(language, Value(lessons, HintField(language)),
+                                             Value(lessons, WordField(language))));
+  if (--Repeat(language) < 1) Due(language) = false;
+}
+
+void LessonPlayer::ModeStep() {
+  if (LessonMode >= 0 && LessonMode <= 3) {
+    for (Language language : ModeOrder(LessonMode)) {
+      if (!On(language)) continue;
+      ShowWord(language);
+      SpeakWord(language);
+    }
+  } else if (LessonMode < kVerbsMode) {
+    const Inversion inversion = InversionOf(LessonMode);
+    for (Language spoken : {inversion.first, inversion.second}) {
+      if (!On(spoken)) continue;
+      ShowWord(inversion.shown);
+      SpeakWord(spoken);
+    }
+    Due(inversion.shown) = false;
+  } else {
+    VerbStepTick();
+  }
+}
+
+void LessonPlayer::SpeakingTick() {
+  store::Table& lessons = tables_.lessons;
+  silentHold_ = false;
+  if (StartPending) {
+    lessons.First();
+    StartPending = false;
+    RepeatAll = CountFromBox(CountBox::ALL);
+    ReadRepeats();
+    RecordsLeft = lessons.RecordCount();
+    SetDueFromBoxes();
+  }
+  // Records deleted during play shorten the pass; an empty list ends the lesson.
+  if (lessons.IsEmpty()) {
+    Finish();
+    return;
+  }
+  RecordsLeft = std::min(RecordsLeft, lessons.RecordCount() - lessons.CurrentRow());
+
+  ModeStep();
+
+  if (RecordsLeft > 1 && !AnyDue() && !Busy() && VerbStep == 0) {
+    --RecordsLeft;
+    lessons.Next();
+    ReadRepeats();
+    SetDueFromBoxes();
+  }
+  if (AnyDue() || Busy() || VerbStep != 0) return;
+
+  if (RepeatAll <= 1) {
+    Finish();
+    return;
+  }
+  --RepeatAll;
+  lessons.First();
+  StartPending = false;
+  ReadRepeats();
+  RecordsLeft = lessons.RecordCount();
+  SetDueFromBoxes();
+}
+
+// ---- the Verbs mode ----
+
+bool LessonPlayer::IsVerb() { return IntegerValue(tables_.lessons, "Part") == kVerbPart; }
+
+void LessonPlayer::FindVerbForms() {
+  for (store::Table* table : {&tables_.gl, &tables_.he, &tables_.nekudot}) {
+    table->SetFiltered(false);
+  }
+  const std::optional<int> hebrewId = IntegerValue(tables_.lessons, "idHE");
+  const bool hebrewFound = FindByKey(tables_.he, "id_index", hebrewId);
+  const std::optional<int> verbId = hebrewFound ? IntegerValue(tables_.he, "id") : hebrewId;
+  formsFound_ = FindByKey(tables_.gl, "index_idHE", verbId) &&
+                FindByKey(tables_.nekudot, "index_id", IntegerValue(tables_.gl, "IdNekudot"));
+}
+
+bool LessonPlayer::FormChosen(int form) const {
+  return formsFound_ && form >= 1 && form <= static_cast<int>(verbFormMask_.size()) &&
+         verbFormMask_[static_cast<std::size_t>(form - 1)] == '1';
+}
+
+int LessonPlayer::NextChosenForm(int form) const {
+  for (; form <= kFormCount; ++form) {
+    if (FormChosen(form)) return form;
+  }
+  return 0;
+}
+
+void LessonPlayer::NextForm() {
+  if (VerbStep >= kFormCount) {
+    DueRU = DueHE = DueEN = false;
+    VerbStep = 0;
+  } else {
+    ++VerbStep;
+  }
+}
+
+void LessonPlayer::VerbStepTick() {
+  store::Table& lessons = tables_.lessons;
+  if (!IsVerb()) {
+    DueRU = DueHE = DueEN = false;
+    return;
+  }
+  // A verb whose work is done waits here, unstarted, until the record changes.
+  if (VerbStep == 0 && !AnyDue()) return;
+  const bool hebrewOn = On(Language::Hebrew);
+  if (VerbStep == 0) {
+    display_.SetWordText(Language::Hebrew, WrittenWord(Language::Hebrew));
+    // With Hebrew off the verb is shown without being spoken.
+    if (!Busy()) display_.SetWordVisible(true);
+    // A Hebrew count below 1 speaks the infinitive and every form once.
+    RepeatHE = std::max(RepeatHE, 1);
+    SavedRepeatHE = RepeatHE;
+    if (hebrewOn && DueHE && !Busy()) {
+      speech_.Speak(Language::Hebrew,
+                    speech::SpeechText(Language::Hebrew, Value(lessons, "HebrSpeech"), {}));
+    } else {
+      silentHold_ = true;
+    }
+    FindVerbForms();
+    VerbStep = 1;
+    return;
+  }
+  if (!FormChosen(VerbStep)) {
+    NextForm();
+    return;
+  }
+  if (Busy()) return;
+  display_.SetWordVisible(true);
+  display_.SetWordText(Language::Hebrew, tables_.gl.Fields(VerbStep).AsString());
+  if (!hebrewOn || !DueHE) {
+    // Shown without speaking: the form stays for this tick.
+    silentHold_ = true;
+    NextForm();
+    return;
+  }
+  speech_.Speak(Language::Hebrew, tables_.nekudot.Fields(VerbStep).AsString());
+  if (--RepeatHE < 1) {
+    RepeatHE = SavedRepeatHE;
+    NextForm();
+  }
+}
+
+// ---- the silent lesson ----
+
+void LessonPlayer::SilentWalk() {
+  if (LessonMode >= 0 && LessonMode <= 3) {
+    // One word per tick; languages that are off, after it as before it, count as shown.
+    bool shownThisTick = false;
+    for (Language language : ModeOrder(LessonMode)) {
+      if (!On(language)) {
+        Shown(language) = true;
+        continue;
+      }
+      if (Shown(language)) continue;
+      if (shownThisTick) return;
+      display_.SetWordVisible(true);
+      display_.SetWordText(language, WrittenWord(language));
+      Shown(language) = true;
+      shownThisTick = true;
+    }
+  } else if (LessonMode < kVerbsMode) {
+    const Language shown = InversionOf(LessonMode).shown;
+    if (On(shown)) {
+      display_.SetWordVisible(true);
+      display_.SetWordText(shown, WrittenWord(shown));
+    }
+    ShownRU = ShownHE = ShownEN = true;
+  } else {
+    SilentVerbStep();
+  }
+}
+
+// Each tick shows the infinitive or one chosen form; records that are no verbs are passed over.
+void LessonPlayer::SilentVerbStep() {
+  store::Table& lessons = tables_.lessons;
+  if (VerbStep == 0) {
+    while (!IsVerb() && RecordsLeft > 1) {
+      --RecordsLeft;
+      lessons.Next();
+    }
+    if (!IsVerb()) {
+      ShownRU = ShownHE = ShownEN = true;
+      return;
+    }
+    display_.SetWordVisible(true);
+    display_.SetWordText(Language::Hebrew, WrittenWord(Language::Hebrew));
+    FindVerbForms();
+    VerbStep = NextChosenForm(1);
+  } else {
+    display_.SetWordVisible(true);
+    display_.SetWordText(Language::Hebrew, tables_.gl.Fields(VerbStep).AsString());
+    VerbStep = VerbStep < kFormCount ? NextChosenForm(VerbStep + 1) : 0;
+  }
+  if (VerbStep == 0) ShownRU = ShownHE = ShownEN = true;
+}
+
+void LessonPlayer::SilentTick() {
+  store::Table& lessons = tables_.lessons;
+  if (StartPending) {
+    lessons.First();
+    StartPending = false;
+    RecordsLeft = lessons.RecordCount();
+    ShownRU = ShownHE = ShownEN = false;
+  }
+  if (lessons.IsEmpty()) {
+    Finish();
+    return;
+  }
+  RecordsLeft = std::min(RecordsLeft, lessons.RecordCount() - lessons.CurrentRow());
+
+  if (!AllShown()) SilentWalk();
+
+  if (RecordsLeft > 1 && AllShown() && !HoldLast) {
+    --RecordsLeft;
+    lessons.Next();
+    ShownRU = ShownHE = ShownEN = false;
+  }
+  if (!AllShown()) return;
+  if (!HoldLast) {
+    HoldLast = true;
+  } else {
+    Finish();
+  }
+}
+
+}  // namespace lesson

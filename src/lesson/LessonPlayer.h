@@ -1,0 +1,118 @@
+#pragma once
+
+// Lesson playback, driven by ticks: the speaking lesson (one tick every 100 ms, speaking through
+// LessonSpeech and waiting, tick by tick, until nothing speaks) and the silent lesson (one tick
+// every 1.3 s, each tick showing one word). The caller owns the timers and calls SpeakingTick or
+// SilentTick on each of their ticks; the player tells it through LessonDisplay::LessonFinished
+// when to stop.
+//
+// The lesson list is the view of SELEWORDS in its current order; its cursor is the record being
+// played. Lesson modes (LessonMode):
+//   0 Russian - Hebrew - English, 1 Hebrew - Russian - English, 2 Hebrew - English - Russian,
+//   3 English - Hebrew - Russian: each record shown and spoken in these languages in this order;
+//   4, 5, 6 Inversion - Russian, Hebrew, English: that language's word is shown while the other
+//   two are spoken;
+//   7 Verbs: for each verb, its Hebrew infinitive and then the verb forms chosen by the mask.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "lesson/LessonPorts.h"
+#include "store/Table.h"
+
+namespace lesson {
+
+struct LessonTables {
+  store::Table& lessons;  // SELEWORDS
+  store::Table& he;       // Hewords
+  store::Table& gl;       // GLTABLE
+  store::Table& nekudot;  // NEKUDOT
+};
+
+inline constexpr int kModeCount = 8;
+inline constexpr int kVerbsMode = 7;
+
+// The captions of the eight modes, in mode order.
+extern const std::array<const char*, kModeCount> kModeCaptions;
+
+// A box's text as a whole number (an optional sign and decimal digits, blanks around them
+// allowed), or nothing.
+std::optional<int> ParseCount(const std::string& text);
+
+class LessonPlayer {
+ public:
+  // The tables and ports must outlive the player.
+  LessonPlayer(LessonTables tables, LessonDisplay& display, LessonSpeech& speech);
+
+  // --- lesson state ---
+  int LessonMode = 0;        // 0 to 7
+  bool StartPending = true;  // the next tick starts from the first record
+  int RecordsLeft = 0;       // records still to play in this pass, the current one included
+  int RepeatRU = 1;          // times the current record's word is still to be spoken
+  int RepeatHE = 1;
+  int RepeatEN = 1;
+  int RepeatAll = 1;   // passes still to play, the current one included
+  bool DueRU = false;  // the language still has work in the current record
+  bool DueHE = false;
+  bool DueEN = false;
+  int VerbStep = 0;       // position in the current verb's forms; 0: not started
+  int SavedRepeatHE = 1;  // the Hebrew count restored after each verb form
+  bool ShownRU = false;   // silent lesson: the word of that language has been shown
+  bool ShownHE = false;
+  bool ShownEN = false;
+  bool HoldLast = false;  // silent lesson: the last word is held for one more tick
+
+  // Prepares a (re)start from the first record: reads the four boxes as whole numbers into the
+  // counts; when any is not a whole number, every count becomes 1 and the boxes show "1".
+  // `verbFormMask` (28 characters "0"/"1", one per verb form) says which forms mode 7 plays.
+  void Start(std::string verbFormMask);
+  // The window was activated: the next tick starts from the first record, in mode 0.
+  void Activate(int recordCount);
+
+  // One tick of the speaking lesson. At most one word is spoken per tick.
+  void SpeakingTick();
+  // One tick of the silent lesson: shows one word; plays the list once and holds the last word
+  // one extra tick.
+  void SilentTick();
+
+ private:
+  bool& Due(Language language);
+  int& Repeat(Language language);
+  bool& Shown(Language language);
+  bool AnyDue() const { return DueRU || DueHE || DueEN; }
+  bool AllShown() const { return ShownRU && ShownHE && ShownEN; }
+  bool On(Language language) const { return display_.LanguageOn(language); }
+  // Something is being spoken, or a verb form shown without speech holds this tick.
+  bool Busy() const { return silentHold_ || speech_.Speaking(); }
+  // Reads a box during play: anything that is not a whole number counts as 1.
+  int CountFromBox(CountBox box) const;
+  void ReadRepeats();
+  void SetDueFromBoxes();
+  void Finish();
+  std::string WrittenWord(Language language);
+
+  void ShowWord(Language language);
+  void SpeakWord(Language language);
+  void ModeStep();
+  void VerbStepTick();
+  // Finds the verb's forms: its Hebrew record, GLTABLE and NEKUDOT records, by exact key.
+  void FindVerbForms();
+  bool FormChosen(int form) const;
+  void NextForm();
+
+  void SilentWalk();
+  void SilentVerbStep();
+  bool IsVerb();
+  // The first chosen form from `form` on, or 0 when there is none.
+  int NextChosenForm(int form) const;
+
+  LessonTables tables_;
+  LessonDisplay& display_;
+  LessonSpeech& speech_;
+  std::string verbFormMask_;
+  bool formsFound_ = false;
+  bool silentHold_ = false;
+};
+
+}  // namespace lesson
