@@ -10,6 +10,7 @@
 #include "app/Dialogs.h"
 #include "app/Find.h"
 #include "app/Icons.h"
+#include "app/StartupProbe.h"
 #include "editor/Add.h"
 #include "game/Game.h"
 #include "speech/EspeakEngine.h"
@@ -81,6 +82,7 @@ int RunVocamir(QApplication& application, Dialogs& dialogs) {
     Startup startup(dialogs);
     if (!startup.Create()) return 1;
     startup.Show();
+    ArmStartupProbe(*startup.Created().FormSelect);
     return application.exec();
   } catch (const std::exception&) {
   } catch (...) {

@@ -1,0 +1,83 @@
+#!/usr/bin/env python3
+"""Start-up of the whole program on large dictionaries.
+
+For each size, makes (once) a working folder with a generated dictionary of that many meanings,
+starts the real `vocamir` binary there offscreen with VOCAMIR_STARTUP_PROBE set, and measures
+from process start until the main window has painted its first rows, the first and second
+keystroke into the Russian search box (handled in-process), the time until the program was
+ready after those keys, and the peak resident memory. Prints the median of the runs.
+
+Usage:
+  startup_bench.py --build BUILD_DIR [--work DIR] [--sizes 10000,100000,300000] [--runs 5]
+BUILD_DIR must hold src/app/vocamir and bench/vocamir_gen_dictionary (configure it with
+-DCMAKE_BUILD_TYPE=Release -DVOCAMIR_BENCH=ON).
+"""
+
+import argparse
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+from pathlib import Path
+
+SOURCE = Path(__file__).resolve().parents[2]
+
+
+def prepare(work: Path, generator: Path, meanings: int) -> Path:
+    folder = work / f"dict-{meanings}"
+    if not (folder / "data" / "vocamir.db").exists():
+        if folder.exists():
+            shutil.rmtree(folder)
+        folder.mkdir(parents=True)
+        print(f"generating {meanings} meanings in {folder} ...", file=sys.stderr)
+        subprocess.run([str(generator), str(folder), str(meanings)], check=True)
+    shutil.copy(SOURCE / "share" / "icons" / "mine.ico", folder / "mine.ico")
+    return folder
+
+
+def run_once(program: Path, folder: Path) -> dict:
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", VOCAMIR_STARTUP_PROBE="1")
+    start = time.time()
+    process = subprocess.Popen([str(program)], cwd=folder, env=env, stdout=subprocess.PIPE,
+                               stderr=subprocess.DEVNULL, text=True)
+    output = process.stdout.read()
+    _, status, usage = os.wait4(process.pid, 0)
+    values = dict(line.split("=", 1) for line in output.split() if "=" in line)
+    if status != 0 or "shown_us" not in values:
+        raise RuntimeError(f"the program failed (status {status}): {output!r}")
+    return {
+        "shown_s": int(values["shown_us"]) / 1e6 - start,
+        "first_key_ms": int(values["first_key_us"]) / 1e3,
+        "second_key_ms": int(values["second_key_us"]) / 1e3,
+        "ready_s": int(values["ready_us"]) / 1e6 - start,
+        "rss_mib": usage.ru_maxrss / 1024,
+    }
+
+
+def main() -> int:
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build", required=True, type=Path)
+    parser.add_argument("--work", type=Path, default=Path("/tmp/vocamir-startup-bench"))
+    parser.add_argument("--sizes", default="10000,100000,300000")
+    parser.add_argument("--runs", type=int, default=5)
+    args = parser.parse_args()
+    program = args.build / "src" / "app" / "vocamir"
+    generator = args.build / "bench" / "vocamir_gen_dictionary"
+    header = ("meanings", "shown s", "first key ms", "second key ms", "ready s", "peak RSS MiB")
+    print("| " + " | ".join(header) + " |")
+    print("|" + "---|" * len(header))
+    for meanings in (int(size) for size in args.sizes.split(",")):
+        folder = prepare(args.work, generator, meanings)
+        runs = [run_once(program, folder) for _ in range(args.runs)]
+        median = {key: statistics.median(run[key] for run in runs) for key in runs[0]}
+        print(f"| {meanings} | {median['shown_s']:.3f} | {median['first_key_ms']:.1f} | "
+              f"{median['second_key_ms']:.2f} | {median['ready_s']:.3f} | "
+              f"{median['rss_mib']:.0f} |", flush=True)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
