@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,8 @@ struct LoadCase {
   QString mask;  // right after load
   int revealed;
 };
+
+void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.name; }
 
 class LoadTest : public ::testing::TestWithParam<LoadCase> {};
 
@@ -78,6 +81,8 @@ struct UncoverCase {
   QString mask;     // afterwards
   int right;        // presses that uncovered a letter
 };
+
+void PrintTo(const UncoverCase& c, std::ostream* out) { *out << c.name; }
 
 class UncoverTest : public ::testing::TestWithParam<UncoverCase> {};
 
