@@ -13,12 +13,12 @@ constexpr const char* kHE = "ItemHE";
 constexpr const char* kEN = "ItemEN";
 
 const std::array<DirectionInfo, 6> kDirections{{
-    {kRU, Codepage::Win1251, kHE, Codepage::Win1255, Layout::Hebrew, Language::Hebrew, false},
-    {kHE, Codepage::Win1255, kRU, Codepage::Win1251, Layout::Russian, Language::Russian, true},
-    {kRU, Codepage::Win1251, kEN, Codepage::Ascii, Layout::English, Language::English, false},
-    {kEN, Codepage::Ascii, kRU, Codepage::Win1251, Layout::Russian, Language::Russian, false},
-    {kEN, Codepage::Ascii, kHE, Codepage::Win1255, Layout::Hebrew, Language::Hebrew, false},
-    {kHE, Codepage::Win1255, kEN, Codepage::Ascii, Layout::English, Language::English, false},
+    {kRU, Codepage::Win1251, kHE, Layout::Hebrew, Language::Hebrew, false},
+    {kHE, Codepage::Win1255, kRU, Layout::Russian, Language::Russian, true},
+    {kRU, Codepage::Win1251, kEN, Layout::English, Language::English, false},
+    {kEN, Codepage::Ascii, kRU, Layout::Russian, Language::Russian, false},
+    {kEN, Codepage::Ascii, kHE, Layout::Hebrew, Language::Hebrew, false},
+    {kHE, Codepage::Win1255, kEN, Layout::English, Language::English, false},
 }};
 
 }  // namespace

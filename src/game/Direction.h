@@ -23,9 +23,8 @@ enum class Direction {
 struct DirectionInfo {
   const char* shownField;  // field of SELEWORDS shown as the word to translate
   text::Codepage shownCodepage;
-  const char* answerField;  // field of SELEWORDS typed as the answer
-  text::Codepage answerCodepage;
-  Layout layout;                    // the keyboard layout of the answer
+  const char* answerField;          // field of SELEWORDS typed as the answer
+  Layout layout;                    // the keyboard layout of the answer, and its code page
   speech::Language answerLanguage;  // the language in which the finished answer is spoken
   bool fixedPitchAnswer;  // the answer is shown in a fixed-pitch font instead of the word font
 };

@@ -34,18 +34,6 @@ constexpr int kKeyHeight = 70;
 constexpr std::array<int, 11> kKeyLefts{8, 75, 142, 210, 279, 349, 419, 490, 560, 631, 700};
 constexpr std::array<int, 3> kRowTops{8, 93, 176};
 
-text::Codepage CodepageOf(game::Layout layout) {
-  switch (layout) {
-    case game::Layout::Russian:
-      return text::Codepage::Win1251;
-    case game::Layout::Hebrew:
-      return text::Codepage::Win1255;
-    case game::Layout::English:
-      return text::Codepage::Ascii;
-  }
-  return text::Codepage::Ascii;
-}
-
 template <class T>
 T* Named(T* widget, const QString& name) {
   widget->setObjectName(name);
@@ -214,7 +202,7 @@ void TFormGame::ShowLayout(game::Layout layout) {
   SpButtonEN->setChecked(layout == game::Layout::English);
   for (int i = 0; i < game::kLetterKeys; ++i) {
     const auto letter = game::KeyLetter(layout, i + 1);
-    BT[i]->setText(letter ? text::ToUnicode(std::string(1, *letter), CodepageOf(layout))
+    BT[i]->setText(letter ? text::ToUnicode(std::string(1, *letter), game::LayoutCodepage(layout))
                           : QString());
   }
 }
@@ -223,7 +211,7 @@ void TFormGame::Redraw() {
   const game::DirectionInfo& info = game::Describe(game_.CurrentDirection());
   MemoTest->SetText(text::ToUnicode(game_.Shown(), info.shownCodepage));
   MemoKey->setFont(info.fixedPitchAnswer ? FixedPitchFont(35) : BoldWordFont(35));
-  MemoKey->SetText(text::ToUnicode(game_.Mask(), info.answerCodepage));
+  MemoKey->SetText(text::ToUnicode(game_.Mask(), game::LayoutCodepage(info.layout)));
   Indi->setValue(game_.LastResult());
   // A gauge of range 0 to 0 would show a busy bar instead of an empty one.
   IndiErr->setRange(0, std::max(1, game_.ListSize()));

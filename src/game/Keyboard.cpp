@@ -44,6 +44,18 @@ int KeyNumber(std::size_t index) {
 
 }  // namespace
 
+text::Codepage LayoutCodepage(Layout layout) {
+  switch (layout) {
+    case Layout::Russian:
+      return text::Codepage::Win1251;
+    case Layout::Hebrew:
+      return text::Codepage::Win1255;
+    case Layout::English:
+      break;
+  }
+  return text::Codepage::Ascii;
+}
+
 std::optional<char> KeyLetter(Layout layout, int key) {
   const KeyRow* row = RowOf(key);
   if (row == nullptr) return std::nullopt;

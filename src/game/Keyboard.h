@@ -9,9 +9,14 @@
 
 #include <optional>
 
+#include "text/Codepage.h"
+
 namespace game {
 
 enum class Layout { Russian, Hebrew, English };
+
+// The code page of a layout's letters: Windows-1251, Windows-1255 or ASCII.
+text::Codepage LayoutCodepage(Layout layout);
 
 inline constexpr int kLetterKeys = 33;
 inline constexpr int kSpaceBar = 35;

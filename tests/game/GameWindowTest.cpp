@@ -191,6 +191,12 @@ TEST_F(GameWindowTest, BeginShowsTheGameAndEndReturnsToTheDictionary) {
   EXPECT_TRUE(window->NGameBegin->isEnabled());
 }
 
+TEST_F(GameWindowTest, ClosingTheMainWindowDuringTheGameClosesTheGame) {
+  Begin({{.ru = QStringLiteral("КОТ"), .he = QStringLiteral("לותח")}});
+  window->close();
+  EXPECT_TRUE(Game().isHidden());
+}
+
 TEST_F(GameWindowTest, FinishedAnswerIsQueuedForSpeechAndThePassReportsItsResult) {
   Begin(
       {{.ru = QStringLiteral("ДА"), .he = QStringLiteral("ןכ"), .heHint = QStringLiteral("кэн")}});

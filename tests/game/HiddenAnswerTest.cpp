@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,20 +17,8 @@ using game::HiddenAnswer;
 using game::Layout;
 using text::Codepage;
 
-Codepage CodepageOf(Layout layout) {
-  switch (layout) {
-    case Layout::Russian:
-      return Codepage::Win1251;
-    case Layout::Hebrew:
-      return Codepage::Win1255;
-    case Layout::English:
-      return Codepage::Ascii;
-  }
-  return Codepage::Ascii;
-}
-
 QString MaskText(const HiddenAnswer& answer, Layout layout) {
-  return text::ToUnicode(answer.Mask(), CodepageOf(layout));
+  return text::ToUnicode(answer.Mask(), game::LayoutCodepage(layout));
 }
 
 struct LoadCase {
@@ -40,11 +29,13 @@ struct LoadCase {
   int revealed;
 };
 
+void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.name; }
+
 class LoadTest : public ::testing::TestWithParam<LoadCase> {};
 
 TEST_P(LoadTest, UncoversWhatIsNotToBeTyped) {
   const LoadCase& c = GetParam();
-  const HiddenAnswer answer(gametest::Bytes(c.answer, CodepageOf(c.layout)), c.layout);
+  const HiddenAnswer answer(gametest::Bytes(c.answer, game::LayoutCodepage(c.layout)), c.layout);
   EXPECT_EQ(MaskText(answer, c.layout), c.mask);
   EXPECT_EQ(answer.Revealed(), c.revealed);
   EXPECT_EQ(answer.Length(), c.answer.size());
@@ -79,11 +70,13 @@ struct UncoverCase {
   int right;        // presses that uncovered a letter
 };
 
+void PrintTo(const UncoverCase& c, std::ostream* out) { *out << c.name; }
+
 class UncoverTest : public ::testing::TestWithParam<UncoverCase> {};
 
 TEST_P(UncoverTest, UncoversOneOccurrencePerPress) {
   const UncoverCase& c = GetParam();
-  const Codepage codepage = CodepageOf(c.layout);
+  const Codepage codepage = game::LayoutCodepage(c.layout);
   HiddenAnswer answer(gametest::Bytes(c.answer, codepage), c.layout);
   int right = 0;
   for (const char letter : gametest::Bytes(c.letters, codepage)) right += answer.Uncover(letter);
@@ -134,19 +127,6 @@ TEST(KeyboardTest, ReleasedKeyIsFoundByPlaceBeforeLegend) {
   EXPECT_EQ(game::KeyOfRelease(0, kCyrillicHa), std::nullopt);
   EXPECT_EQ(game::KeyOfRelease(0, '['), 11);
   EXPECT_EQ(game::KeyOfRelease(9, 'Q'), 1);  // a key code of no key: the legend decides
-}
-
-TEST(KeyboardTest, KeysWithoutALetterTypeNothing) {
-  for (const int key : {1, 11, 22, 32})
-    EXPECT_EQ(game::KeyLetter(Layout::Hebrew, key), std::nullopt);
-  for (const int key : {11, 21, 22, 30, 31, 32}) {
-    EXPECT_EQ(game::KeyLetter(Layout::English, key), std::nullopt);
-  }
-  EXPECT_EQ(game::KeyLetter(Layout::Russian, 34), std::nullopt);
-  for (const Layout layout : {Layout::Russian, Layout::Hebrew, Layout::English}) {
-    EXPECT_EQ(game::KeyLetter(layout, 33), '-');
-    EXPECT_EQ(game::KeyLetter(layout, game::kSpaceBar), ' ');
-  }
 }
 
 }  // namespace

@@ -60,14 +60,6 @@ class TypingGameTest : public ::testing::Test {
   TypingGame game{workspace.Data().SelWordTable, sink};
 };
 
-TEST_F(TypingGameTest, StartShowsTheFirstEntryOfTheDirection) {
-  Play({{.ru = QStringLiteral("КОТ"), .he = QStringLiteral("לותח"), .en = QStringLiteral("CAT")}});
-  EXPECT_EQ(game.ListSize(), 1);
-  EXPECT_EQ(game.Shown(), gametest::Bytes(QStringLiteral("КОТ"), text::Codepage::Win1251));
-  EXPECT_EQ(game.Mask(), "---");
-  EXPECT_EQ(game.ActiveLayout(), game::Layout::English);
-}
-
 TEST_F(TypingGameTest, DirectionDecidesFieldsLayoutAndStaysOverStart) {
   Play({{.ru = QStringLiteral("КОТ"), .he = QStringLiteral("לותח"), .en = QStringLiteral("CAT")}},
        Direction::EnglishHebrew);
