@@ -32,6 +32,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QShortcut;
 class QTabWidget;
 class QTableWidget;
 struct Instances;
@@ -106,6 +107,11 @@ class TFormAdd : public QWidget {
   void MemoShovRUEnter();
   void MemoShovRUExit();
   void Button1Click();  // "Speack" of the selected form
+  // "Conjugate" (AddConjugate.cpp): fills the forms from the root box and the pattern list. Empty
+  // forms are filled; forms already there are replaced only when the user says yes. A missing
+  // root or pattern, or a root the engine refuses, is told to the user and changes nothing.
+  // Nothing is stored: the forms are edited like typed ones until "Save".
+  void BtnConjugateClick();
 
   // Runs the leave handler of a verb memo that still has the focus, so that what was typed there
   // reaches VerbSpelling / VerbPronunciation before "Save" reads them.
@@ -161,7 +167,9 @@ class TFormAdd : public QWidget {
   app::DisplayOrderEdit* MemoShov;
   QLabel* Label8;  // "Pronunciation"
   QLineEdit* MemoShovRU;
-  QPushButton* Button1;  // "Speack"
+  QPushButton* Button1;          // "Speack"
+  QPushButton* BtnConjugate;     // "Conjugate"
+  QShortcut* ConjugateShortcut;  // Ctrl+J: "Conjugate" while the "Verb" tab is offered
 
   // English panel.
   QFrame* Panel6;
@@ -190,6 +198,8 @@ class TFormAdd : public QWidget {
   QWidget* BuildCommonGroup();
   void ConnectHandlers();
   void ConnectVerbPage();
+  // Adds "Conjugate" to the verb page with its shortcut.
+  void BuildConjugateCommand();
   // Installs the key handling of one box (see editor/KeyFilter.h).
   void HandleKeys(QLineEdit* edit, std::function<std::optional<QChar>(QChar)> map, bool stepBack,
                   std::function<void()> entered, std::function<void()> left = {});

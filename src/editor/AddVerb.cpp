@@ -116,6 +116,7 @@ void TFormAdd::ConnectVerbPage() {
         return std::nullopt;
       },
       false, [this] { MemoShovRUEnter(); }, [this] { MemoShovRUExit(); });
+  BuildConjugateCommand();
 }
 
 bool TFormAdd::VerbPageShowing() const { return PConVerb->currentWidget() == TabSheet2; }
