@@ -64,8 +64,8 @@ def main() -> int:
     parser.add_argument("--sizes", default="10000,100000,300000")
     parser.add_argument("--runs", type=int, default=5)
     args = parser.parse_args()
-    program = args.build / "src" / "app" / "vocamir"
-    generator = args.build / "bench" / "vocamir_gen_dictionary"
+    program = (args.build / "src" / "app" / "vocamir").resolve()
+    generator = (args.build / "bench" / "vocamir_gen_dictionary").resolve()
     header = ("meanings", "shown s", "first key ms", "second key ms", "ready s", "peak RSS MiB")
     print("| " + " | ".join(header) + " |")
     print("|" + "---|" * len(header))

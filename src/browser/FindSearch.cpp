@@ -1,12 +1,14 @@
 // The main window's search boxes and grid keys: typing, searching, the caret step-back.
 
 #include <QLineEdit>
+#include <QTableView>
 
 #include "app/DisplayOrder.h"
 #include "app/Find.h"
 #include "app/Instances.h"
 #include "app/PanelStatusBar.h"
 #include "browser/DictionarySearch.h"
+#include "browser/GridBinding.h"
 #include "store/DataModul.h"
 #include "text/CaretStepBack.h"
 #include "text/KeyBox.h"
@@ -23,16 +25,37 @@ void TFormSelect::ShowStatus(const browser::StatusTexts& texts) {
 
 void TFormSelect::BlankStatus() { ShowStatus({browser::kBlankPanel, browser::kBlankPanel}); }
 
-void TFormSelect::Edit3Change() { ShowStatus(browser::SearchRussian(Tables(), Edit3->text())); }
+namespace {
 
-void TFormSelect::Edit1Change() { ShowStatus(browser::SearchEnglish(Tables(), Edit1->text())); }
+// An incremental search shows the found word at the top of its grid, with the words after it.
+void ShowFoundAtTop(QTableView* grid) {
+  if (browser::GridBinding* binding = browser::GridBinding::Of(grid)) binding->ShowCurrentAtTop();
+}
+
+}  // namespace
+
+void TFormSelect::Edit3Change() {
+  ShowStatus(browser::SearchRussian(Tables(), Edit3->text()));
+  ShowFoundAtTop(DBGrid3);
+}
+
+void TFormSelect::Edit1Change() {
+  ShowStatus(browser::SearchEnglish(Tables(), Edit1->text()));
+  ShowFoundAtTop(DBGrid1);
+}
 
 void TFormSelect::Memo1Change() {
-  if (const auto texts = browser::SearchHebrewWord(Tables(), Memo1->Text())) ShowStatus(*texts);
+  if (const auto texts = browser::SearchHebrewWord(Tables(), Memo1->Text())) {
+    ShowStatus(*texts);
+    ShowFoundAtTop(DBGrid2);
+  }
 }
 
 void TFormSelect::Memo2Change() {
-  if (const auto texts = browser::SearchHebrewRoot(Tables(), Memo2->Text())) ShowStatus(*texts);
+  if (const auto texts = browser::SearchHebrewRoot(Tables(), Memo2->Text())) {
+    ShowStatus(*texts);
+    ShowFoundAtTop(DBGrid2);
+  }
 }
 
 void TFormSelect::MapKey(text::KeyBox box, QChar& key) const {

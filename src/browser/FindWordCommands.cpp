@@ -5,7 +5,9 @@
 #include <QTableView>
 
 #include "app/Find.h"
+#include "app/Instances.h"
 #include "browser/WordCommands.h"
+#include "exchange/DetachedSources.h"
 
 namespace {
 const QString kDeleteQuestion = QStringLiteral("You really want to remove this word ?");
@@ -39,6 +41,15 @@ void TFormSelect::ClearGridSelections() {
 
 void TFormSelect::BitBtn1Click() {
   BlankStatus();
-  browser::ClearAllMarks(Tables());
+  // The walk over every marked meaning runs with the grids unbound; bound anew they have lost
+  // their column widths, so the window is laid out again.
+  try {
+    const exchange::DetachedSources detached(*instances_.DataModul);
+    browser::ClearAllMarks(Tables());
+  } catch (...) {
+    FormPaint();
+    throw;
+  }
+  FormPaint();
   ClearGridSelections();
 }

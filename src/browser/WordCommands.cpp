@@ -2,6 +2,7 @@
 
 #include "browser/Filters.h"
 #include "browser/MeaningRecords.h"
+#include "store/Table.h"
 
 namespace browser {
 namespace {
@@ -74,11 +75,16 @@ int ClearAllMarks(const WordTables& tables) {
   tables.ru.Refresh();
   tables.ru.First();
   const int count = tables.ru.RecordCount();
-  // Each post takes the record out of the marked view; the cursor then stands on the next one.
-  for (int i = 0; i < count && !tables.ru.IsEmpty(); ++i) {
-    MeaningRecords meaning(tables, Language::Russian);
-    meaning.LocatePartners();
-    meaning.SetMark("", {Language::Russian, Language::English, Language::Hebrew});
+  {
+    // One transaction for the whole walk instead of one per post.
+    store::BulkTransaction bulk(tables.ru);
+    // Each post takes the record out of the marked view; the cursor then stands on the next one.
+    for (int i = 0; i < count && !tables.ru.IsEmpty(); ++i) {
+      MeaningRecords meaning(tables, Language::Russian);
+      meaning.LocatePartners();
+      meaning.SetMark("", {Language::Russian, Language::English, Language::Hebrew});
+    }
+    bulk.Commit();
   }
   SwitchFilters(tables, false);
   return count;

@@ -27,8 +27,9 @@ void DeleteMeaning(const WordTables& tables, const DeletePlan& plan);
 // Clears the marks of every meaning whose Russian record is marked: the three filters off, the
 // Russian table filtered on "Select = '*'", and for each of its records the mark cleared in it and
 // in its partners located by key (a partner that cannot be located is left alone); the three
-// filters off again, the Russian filter text staying set. Returns the number of meanings
-// unmarked.
+// filters off again, the Russian filter text staying set. Every write goes to the database in
+// one transaction. Returns the number of meanings unmarked. Grids bound to the tables follow
+// each step: a caller with grids unbinds them for the walk (TFormSelect::RunDetached).
 int ClearAllMarks(const WordTables& tables);
 
 }  // namespace browser

@@ -14,8 +14,8 @@
 #include "datatool/Usage.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
-#include "speech/PartCounts.h"
 #include "store/DataModul.h"
+#include "store/PartCounts.h"
 
 namespace datatool {
 namespace {
@@ -97,10 +97,10 @@ int Check(const fs::path& workingDirectory, std::ostream& out) {
 }
 
 int Stats(const fs::path& workingDirectory, std::ostream& out) {
-  speech::PartCounts counts;
+  store::PartCounts counts;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
     data.HETable.SetFiltered(false);
-    counts = speech::CountParts(data.HETable);
+    counts = store::CountParts(data.HETable);
   });
   int withoutPart = counts.All;
   for (std::size_t part = 0; part < counts.ByPart.size(); ++part) {

@@ -15,10 +15,10 @@
 #include "app/EventGuard.h"
 #include "editor/Add.h"
 #include "speech/EngineSetup.h"
-#include "speech/PartCounts.h"
 #include "speech/Speak.h"
 #include "speech/SpeechText.h"
 #include "store/DataModul.h"
+#include "store/PartCounts.h"
 
 namespace {
 
@@ -239,7 +239,10 @@ void TShare::FormCreate() {
     settingsFolder_ = QDir::currentPath();
     settings_ = speech::ReadSettings(SettingsPath());
 
-    const speech::PartCounts counts = speech::CountParts(instances_.DataModul->HETable);
+    store::Table& hewords = instances_.DataModul->HETable;
+    const store::PartCounts counts = store::CountParts(hewords);
+    // The Hebrew table is left on its last record, as a walk over it from the first would.
+    hewords.Last();
     const std::array<QLineEdit*, 6> byPart = {EditOzer, EditGlagol, EditSus,
                                               EditPril, EditMest,   EditWords};
     for (std::size_t part = 0; part < byPart.size(); ++part) {

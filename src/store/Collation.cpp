@@ -40,12 +40,30 @@ constexpr std::array<std::uint16_t, 256> MakeWeightTable() {
   return table;
 }
 
+// Each byte's rank among the distinct weights: the same order in a single byte.
+constexpr std::array<unsigned char, 256> MakeRankTable() {
+  constexpr auto weight = MakeWeightTable();
+  std::array<int, 512> below{};  // distinct weights below each weight
+  for (int b = 0; b < 256; ++b) below[weight[b]] = 1;
+  for (int w = 0, count = 0; w < 512; ++w) {
+    const int used = below[w];
+    below[w] = count;
+    count += used;
+  }
+  std::array<unsigned char, 256> table{};
+  for (int b = 0; b < 256; ++b) table[b] = static_cast<unsigned char>(below[weight[b]]);
+  return table;
+}
+
 constexpr auto kFold = MakeFoldTable();
 constexpr auto kWeight = MakeWeightTable();
+constexpr auto kRank = MakeRankTable();
 
 }  // namespace
 
 unsigned char FoldCase1251(unsigned char byte) { return kFold[byte]; }
+
+unsigned char SortKey1251(char byte) { return kRank[static_cast<unsigned char>(byte)]; }
 
 int CompareText(std::string_view a, std::string_view b, bool caseInsensitive) {
   const std::size_t common = std::min(a.size(), b.size());

@@ -1,6 +1,8 @@
 #include "store/Index.h"
 
 #include <algorithm>
+#include <cstring>
+#include <string>
 
 #include "store/Collation.h"
 
@@ -13,7 +15,10 @@ int Sign(std::int64_t a, std::int64_t b) { return a < b ? -1 : (a > b ? 1 : 0); 
 }  // namespace
 
 int Ordering::Compare(const Record& a, const Record& b) const {
-  if (!ByRecordKey()) {
+  if (TextField) {
+    const int result = CompareText(a.Text(Position), b.Text(Position), CaseInsensitive);
+    if (result != 0) return result;
+  } else if (!ByRecordKey()) {
     const bool nullA = a.IsNull(Position);
     const bool nullB = b.IsNull(Position);
     if (nullA != nullB) return nullA ? -1 : 1;
@@ -29,6 +34,7 @@ int Ordering::Compare(const Record& a, const Record& b) const {
 
 int Ordering::CompareToKey(const Record& record, const StoredValue& key) const {
   if (ByRecordKey()) return Sign(record.Key(), key.Integer);
+  if (TextField) return CompareText(record.Text(Position), key.Text, CaseInsensitive);
   const bool isNull = record.IsNull(Position);
   if (isNull || key.IsNull) return isNull == key.IsNull ? 0 : (isNull ? -1 : 1);
   if (record.IsInteger(Position)) return Sign(record.Integer(Position), key.Integer);
@@ -128,9 +134,46 @@ void SortedRecords::ReplaceAt(int position, const Record* record) {
 }
 
 void SortedRecords::Assign(std::vector<const Record*> records) {
-  std::sort(records.begin(), records.end(),
-            [this](const Record* a, const Record* b) { return ordering_.Compare(*a, *b) < 0; });
+  if (ordering_.TextField) {
+    SortByTextKeys(records);
+  } else {
+    std::sort(records.begin(), records.end(),
+              [this](const Record* a, const Record* b) { return ordering_.Compare(*a, *b) < 0; });
+  }
   AssignSorted(records);
+}
+
+// Sorts by the records' sort keys, all held in one buffer, compared with memcmp; ties by record
+// key. The same order as Ordering::Compare.
+void SortedRecords::SortByTextKeys(std::vector<const Record*>& records) const {
+  struct Entry {
+    std::size_t Offset;
+    std::size_t Length;
+    const Record* Item;
+  };
+  std::size_t total = 0;
+  for (const Record* record : records) total += record->Text(ordering_.Position).size();
+  std::string keys;
+  keys.reserve(total);
+  std::vector<Entry> entries;
+  entries.reserve(records.size());
+  for (const Record* record : records) {
+    const std::string_view text = record->Text(ordering_.Position);
+    entries.push_back({keys.size(), text.size(), record});
+    if (ordering_.CaseInsensitive) {
+      for (const char byte : text) keys.push_back(static_cast<char>(SortKey1251(byte)));
+    } else {
+      keys.append(text);
+    }
+  }
+  const char* base = keys.data();
+  std::sort(entries.begin(), entries.end(), [base](const Entry& a, const Entry& b) {
+    const int common = std::memcmp(base + a.Offset, base + b.Offset, std::min(a.Length, b.Length));
+    if (common != 0) return common < 0;
+    if (a.Length != b.Length) return a.Length < b.Length;
+    return a.Item->Key() < b.Item->Key();
+  });
+  for (std::size_t i = 0; i < entries.size(); ++i) records[i] = entries[i].Item;
 }
 
 void SortedRecords::AssignSorted(const std::vector<const Record*>& records) {

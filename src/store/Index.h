@@ -8,11 +8,13 @@
 
 namespace store {
 
-// How records are ordered: by one field's value (nulls first, text by CompareText) or by record
-// key. Records with equal values are ordered by record key, so the order is total.
+// How records are ordered: by one field's value (text by CompareText, a null text as the empty
+// text; in an integer field nulls first) or by record key. Records with equal values are ordered
+// by record key, so the order is total.
 struct Ordering {
   int Position = -1;  // the field; -1 orders by record key
   bool CaseInsensitive = false;
+  bool TextField = false;  // the field holds text: null and "" are equal
 
   bool ByRecordKey() const { return Position < 0; }
   // The total order: value, then record key.
@@ -74,7 +76,8 @@ class SortedRecords {
   // Puts `record` in the place of the one at `position`. REQUIRES: the two are equal by the
   // ordering (Ordering::Compare gives 0), so the list stays sorted.
   void ReplaceAt(int position, const Record* record);
-  // Replaces the list by these records, sorting them.
+  // Replaces the list by these records, sorting them. A text ordering sorts precomputed sort
+  // keys (see SortKey1251), so a large list sorts without the collation in every comparison.
   void Assign(std::vector<const Record*> records);
   // Replaces the list by records already in this list's order.
   void AssignSorted(const std::vector<const Record*>& records);
@@ -93,6 +96,7 @@ class SortedRecords {
   // The block holding `position` and the offset in it; Size() maps to the end of the last block.
   std::pair<int, int> Locate(int position) const;
   void AddToStarts(int firstBlock, int delta);
+  void SortByTextKeys(std::vector<const Record*>& records) const;
 
   Ordering ordering_;
   std::vector<Block> blocks_;  // never an empty block

@@ -81,13 +81,14 @@ StoredValue Table::Impl::KeyFor(const StoredValue& given, bool integerKey) const
 // are shared.
 int Table::Impl::OrderingSlot(int position, bool caseInsensitive, bool create) {
   if (position < 0 || Def.Fields[position].Type == FieldType::AutoInc) return 0;
-  const bool folds = caseInsensitive && Def.Fields[position].Type == FieldType::String;
+  const bool text = Def.Fields[position].Type == FieldType::String;
+  const bool folds = caseInsensitive && text;
   for (std::size_t slot = 1; slot < Orderings.size(); ++slot) {
     const Ordering& order = Orderings[slot]->Order();
     if (order.Position == position && order.CaseInsensitive == folds) return static_cast<int>(slot);
   }
   if (!create) return -1;
-  Orderings.push_back(std::make_unique<SortedRecords>(Ordering{position, folds}));
+  Orderings.push_back(std::make_unique<SortedRecords>(Ordering{position, folds, text}));
   IsBuilt.push_back(false);
   return static_cast<int>(Orderings.size()) - 1;
 }

@@ -68,6 +68,7 @@ TEST_F(BrowserWindowTest, RussianSearchMovesGridAndShowsPartners) {
   EXPECT_TRUE(window->StatusBar->Panel(0)->text().startsWith(app::kStoredOrderPrefix));
 
   window->Edit3->clear();  // emptying the box goes to the first word
+  QApplication::processEvents();
   EXPECT_EQ(Word(RU()), QString::fromUtf8("БОЛЬШОЙ"));
   EXPECT_EQ(window->DBGrid3->currentIndex().row(), 0);
 }

@@ -11,6 +11,7 @@
 #include "datatool/Commands.h"
 #include "datatool/DictionaryCheck.h"
 #include "store/DataModul.h"
+#include "store/PartCounts.h"
 #include "store/Schema.h"
 
 namespace {
@@ -96,3 +97,26 @@ TEST_F(StarterDictionaryTest, EveryVerbHasAllItsFormsSpelledAndPronounced) {
 }
 
 }  // namespace
+
+// The "Information" counts read without the cursor equal a walk from the first record to the
+// last, on the whole table and under a filter.
+TEST_F(StarterDictionaryTest, PartCountsEqualACursorWalk) {
+  store::Table& he = data_->HETable;
+  for (const char* filter : {"", "Part = '2'"}) {
+    he.SetFilter(filter);
+    he.SetFiltered(*filter != '\0');
+    store::PartCounts walked;
+    for (he.First(); !he.Eof(); he.Next()) {
+      ++walked.All;
+      const store::Field part = he.FieldByName("Part");
+      if (part.IsNull() || part.AsInteger() < 0 || part.AsInteger() >= 6) continue;
+      ++walked.ByPart[static_cast<std::size_t>(part.AsInteger())];
+    }
+    he.First();
+    const store::PartCounts counted = store::CountParts(he);
+    EXPECT_EQ(counted.ByPart, walked.ByPart) << filter;
+    EXPECT_EQ(counted.All, walked.All) << filter;
+    EXPECT_GT(counted.All, 0) << filter;
+    EXPECT_TRUE(he.Bof()) << "the count leaves the cursor where it stood";
+  }
+}

@@ -168,6 +168,7 @@ TEST_F(ExchangeCommands, TheGridsShowTheImportedWordsInTheirColumnsAfterwards) {
     EXPECT_EQ(source.Columns()[i].Caption, columns[i].Caption);
   }
   EXPECT_EQ(grid->model()->rowCount(), 3);
+  QApplication::processEvents();  // the grid follows its table from the event loop
   EXPECT_EQ(grid->currentIndex().row(), source.CurrentRow());
   EXPECT_EQ(grid->columnWidth(0), width);
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <string>
+
 #include "store/Collation.h"
 
 namespace store {
@@ -51,6 +54,34 @@ TEST(CompareText, OrdersAsTheIndexSays) {
   for (const auto& c : cases) {
     const int result = CompareText(c.a, c.b, c.caseInsensitive);
     EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.a << " vs " << c.b;
+  }
+}
+
+// Texts mapped by SortKey1251 and compared with memcmp order exactly as the case-insensitive
+// comparison does: every pair of single bytes, and words that differ in case, ё/е and length.
+TEST(SortKey1251, MemcmpOfKeysOrdersAsCaseInsensitiveCompare) {
+  const auto key = [](const std::string& text) {
+    std::string mapped;
+    for (const char byte : text) mapped.push_back(static_cast<char>(SortKey1251(byte)));
+    return mapped;
+  };
+  const auto sign = [](int value) { return (value > 0) - (value < 0); };
+  const auto keyOrder = [&](const std::string& a, const std::string& b) {
+    const std::string ka = key(a), kb = key(b);
+    const int common = std::memcmp(ka.data(), kb.data(), std::min(ka.size(), kb.size()));
+    if (common != 0) return sign(common);
+    return sign(static_cast<int>(ka.size()) - static_cast<int>(kb.size()));
+  };
+  std::vector<std::string> texts;
+  for (int b = 0; b < 256; ++b) texts.emplace_back(1, static_cast<char>(b));
+  for (const char* word : {"\xE5\xE6", "\xB8\xE6", "\xC5\xE6", "\xA8", "ab", "AB", "a", ""}) {
+    texts.emplace_back(word);
+  }
+  for (const std::string& a : texts) {
+    for (const std::string& b : texts) {
+      ASSERT_EQ(keyOrder(a, b), sign(CompareText(a, b, true)))
+          << int(static_cast<unsigned char>(a[0])) << " " << int(static_cast<unsigned char>(b[0]));
+    }
   }
 }
 

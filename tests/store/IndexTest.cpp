@@ -26,6 +26,16 @@ class Records {
   std::vector<RecordPtr> owned_;
 };
 
+// A record of one text field (position 0); null when `text` is nullptr.
+RecordPtr TextRecord(std::int64_t key, const char* text) {
+  StoredValue stored;
+  if (text != nullptr) {
+    stored.IsNull = false;
+    stored.Text = text;
+  }
+  return Record::Create(key, {stored});
+}
+
 StoredValue Key(std::int64_t value) {
   StoredValue key;
   key.IsNull = false;
@@ -114,6 +124,36 @@ TEST(SortedRecords, AssignSortsAndClearEmpties) {
   EXPECT_EQ(list.Size(), 0);
   EXPECT_EQ(list.LowerBound(Key(3)), 0);
   EXPECT_EQ(list.Find(unsorted[0]), -1);
+}
+
+// A text ordering sorts null and "" as equal (ties by record key), in both case rules, and a
+// lookup of "" finds the first of them.
+TEST(SortedRecords, TextOrderTakesNullAsEmptyText) {
+  const char* const texts[] = {"b", nullptr, "A", "", "a", nullptr, "\xA8", "\xE5"};
+  std::vector<RecordPtr> owned;
+  std::vector<const Record*> records;
+  for (std::size_t i = 0; i < std::size(texts); ++i) {
+    owned.push_back(TextRecord(static_cast<std::int64_t>(i + 1), texts[i]));
+    records.push_back(owned.back().get());
+  }
+  const struct {
+    bool caseInsensitive;
+    std::vector<std::int64_t> keys;
+  } cases[] = {{true, {2, 4, 6, 3, 5, 1, 8, 7}}, {false, {2, 4, 6, 3, 5, 1, 7, 8}}};
+  for (const auto& c : cases) {
+    SortedRecords list(Ordering{0, c.caseInsensitive, true});
+    list.Assign(records);
+    std::vector<std::int64_t> keys;
+    list.ForEach([&](const Record* r) { keys.push_back(r->Key()); });
+    EXPECT_EQ(keys, c.keys) << c.caseInsensitive;
+    for (int i = 1; i < list.Size(); ++i) {
+      EXPECT_LT(list.Order().Compare(*list.At(i - 1), *list.At(i)), 0) << i;
+    }
+    StoredValue empty;
+    empty.IsNull = false;
+    EXPECT_EQ(list.LowerBound(empty), 0);
+    EXPECT_EQ(list.UpperBound(empty), 3);
+  }
 }
 
 }  // namespace

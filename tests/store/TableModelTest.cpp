@@ -181,7 +181,7 @@ class ReferenceTable {
     StorePending();
     const auto view = View();
     for (const Row& row : view) {
-      if (row.Item && CompareText(*row.Item, key, true) >= 0) return GoTo(row.Key);
+      if (CompareText(row.Item.value_or(""), key, true) >= 0) return GoTo(row.Key);
     }
     if (!view.empty()) {
       current_ = view.back().Key;
@@ -212,9 +212,8 @@ class ReferenceTable {
   static constexpr std::int64_t kFilterNum = 1;  // the filter is "Num = '1'"
   bool Passes(const Row& row) const { return !filtered_ || (row.Num && *row.Num == kFilterNum); }
   int CompareRows(const Row& a, const Row& b) const {
-    if (order_ == kByItem) {
-      if (a.Item.has_value() != b.Item.has_value()) return a.Item ? 1 : -1;
-      return a.Item ? CompareText(*a.Item, *b.Item, true) : 0;
+    if (order_ == kByItem) {  // a null text sorts as the empty text
+      return CompareText(a.Item.value_or(""), b.Item.value_or(""), true);
     }
     if (order_ == kByNum) {
       if (a.Num.has_value() != b.Num.has_value()) return a.Num ? 1 : -1;

@@ -45,12 +45,14 @@ class MainWindowFixture : public ::testing::Test {
   }
 
   // Types `keys` into `widget`, one press and release per character, with the character as the
-  // event's text (Latin or Cyrillic, as a keyboard layout delivers it).
+  // event's text (Latin or Cyrillic, as a keyboard layout delivers it). The event loop then runs
+  // once, as between a user's keystrokes, so the grids have followed their tables.
   static void TypeKeys(QWidget* widget, const QString& keys) {
     for (const QChar key : keys) {
       QTest::sendKeyEvent(QTest::Click, widget, static_cast<Qt::Key>(key.toUpper().unicode()),
                           QString(key), Qt::NoModifier);
     }
+    QApplication::processEvents();
   }
 
   store::Table& RU() { return workspace.Data().RUTable; }
