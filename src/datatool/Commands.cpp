@@ -59,13 +59,18 @@ int Create(const fs::path& folder, std::ostream& out, std::ostream& err) {
   return kOk;
 }
 
-int Import(const fs::path& workingDirectory, const std::string& file, std::ostream& out) {
+int Import(const fs::path& workingDirectory, const std::string& file, std::ostream& out,
+           std::ostream& err) {
   exchange::ImportResult result;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
     result = exchange::ImportDocument(data, PathText(workingDirectory, file));
   });
   out << "Imported " << result.Added << " meanings; " << result.Skipped
       << " were in the dictionary already.\n";
+  if (result.EndedEarly) {
+    err << "vocamir-data: " << exchange::EndedEarlyText(result) << "\n";
+    return kFailed;
+  }
   return kOk;
 }
 
@@ -143,7 +148,7 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
   }
   try {
     if (command == "create" && count == 2) return Create(workingDirectory / arguments[1], out, err);
-    if (command == "import" && count == 2) return Import(workingDirectory, arguments[1], out);
+    if (command == "import" && count == 2) return Import(workingDirectory, arguments[1], out, err);
     if (command == "export" && (count == 2 || (count == 3 && arguments[2] == "--marked"))) {
       return Export(workingDirectory, arguments[1], count == 3, out);
     }

@@ -202,4 +202,15 @@ TEST_F(DataToolTest, CheckReportsBrokenLinksAndVerbsWithoutForms) {
   EXPECT_NE(check.Out.find("3 problems found"), std::string::npos) << check.Out;
 }
 
+TEST_F(DataToolTest, ImportOfADocumentThatEndsEarlyKeepsItsUnitsAndFails) {
+  fs::path folder = MakeDictionary();
+  std::ofstream(folder / "cut.xml", std::ios::binary)
+      << "<Root><Unit><WordRU><Item>A</Item></WordRU></Unit><Unit><WordRU><Item>B";
+  Outcome imported = Run({"import", "cut.xml"}, folder);
+  EXPECT_EQ(imported.Status, datatool::kFailed);
+  EXPECT_NE(imported.Err.find("ended early"), std::string::npos) << imported.Err;
+  EXPECT_NE(imported.Err.find("1 complete unit was taken"), std::string::npos) << imported.Err;
+  EXPECT_NE(Run({"stats"}, folder).Out.find("meanings: 1"), std::string::npos);
+}
+
 }  // namespace
