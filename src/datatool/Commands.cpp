@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "browser/WordCommands.h"
+#include "datatool/BlankMeanings.h"
 #include "datatool/DictionaryCheck.h"
 #include "datatool/Usage.h"
 #include "exchange/Export.h"
@@ -100,6 +101,17 @@ int Check(const fs::path& workingDirectory, std::ostream& out) {
   return kFailed;
 }
 
+int Clean(const fs::path& workingDirectory, std::ostream& out) {
+  std::size_t removed = 0;
+  WithDictionary(workingDirectory, [&](TDataModul& data) {
+    const std::vector<BlankMeaning> blanks = FindBlankMeanings(data);
+    DeleteBlankMeanings(data, blanks);
+    removed = blanks.size();
+  });
+  out << "Removed " << removed << " blank meanings.\n";
+  return kOk;
+}
+
 int Stats(const fs::path& workingDirectory, std::ostream& out) {
   speech::PartCounts counts;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
@@ -153,6 +165,7 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
       return Export(workingDirectory, arguments[1], count == 3, out);
     }
     if (command == "check" && count == 1) return Check(workingDirectory, out);
+    if (command == "clean" && count == 1) return Clean(workingDirectory, out);
     if (command == "stats" && count == 1) return Stats(workingDirectory, out);
     if (command == "deselect" && count == 1) return Deselect(workingDirectory, out);
   } catch (const std::exception& error) {
