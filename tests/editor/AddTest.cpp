@@ -206,6 +206,26 @@ TEST_F(AddTest, WordsAndHintsTakeAtMostFortyCharacters) {
   }
 }
 
+TEST_F(AddTest, StoredValueOverTheLimitIsShownAndKeptWhole) {
+  ShowEditor();
+  const struct {
+    QLineEdit* edit;
+    store::Table* table;
+    const char* field;
+    std::string value;
+  } boxes[] = {{form_->DBEdit1, &data_->RUTable, "Item", std::string(45, '\xC0')},
+               {form_->DBMemo1, &data_->HETable, "Item", std::string(45, '\xE0')},
+               {form_->DBMemo4, &data_->ENTable, "EnglishSpeech", std::string(45, 'a')}};
+  for (const auto& box : boxes) {
+    box.table->FieldByName(box.field).SetAsString(box.value);
+    const auto* ordered = qobject_cast<app::DisplayOrderEdit*>(box.edit);
+    EXPECT_EQ((ordered ? ordered->Text() : box.edit->text()).size(), 45) << box.field;
+    Focus(box.edit);
+    Type(box.edit, "f");  // typing cannot make it longer
+    EXPECT_EQ(Text(*box.table, box.field), box.value) << box.field;
+  }
+}
+
 TEST_F(AddTest, VerbThenAdjectiveKeepsVerbPatternEnabledAndHidesVerbTab) {
   const auto pick = [&](int part) {
     form_->CBTypeHE->setCurrentIndex(part);
