@@ -10,7 +10,6 @@
 #include "EditorFixture.h"
 #include "app/DisplayOrder.h"
 #include "speech/Formshare.h"
-#include "store/Error.h"
 
 namespace editortest {
 namespace {
@@ -265,15 +264,17 @@ TEST_F(AddTest, ShowingGoesBackToCammonAndShowsVerbTabForAVerbOnly) {
   EXPECT_FALSE(form_->PConVerb->isTabVisible(1));
 }
 
-TEST_F(AddTest, LoadCodesStopsAtTheFirstNullCode) {
+TEST_F(AddTest, LoadCodesReadsNullCodesAsZero) {
   store::Table& he = data_->HETable;
   he.FieldByName("Part").SetAsInteger(1);
   he.FieldByName("Binyan").SetAsInteger(4);
   form_->PConVerb->setTabVisible(1, false);
-  EXPECT_THROW(form_->LoadCodes(data_->RUTable, he, data_->ENTable), store::ConversionError);
+  form_->CBSexHE->setCurrentIndex(2);
+  form_->LoadCodes(data_->RUTable, he, data_->ENTable);  // Sex and Topic are null
   EXPECT_EQ(form_->CBTypeHE->currentIndex(), 1);
   EXPECT_EQ(form_->CBDopHE->currentIndex(), 4);
-  EXPECT_FALSE(form_->PConVerb->isTabVisible(1));
+  EXPECT_EQ(form_->Codes().sexHE, 0);
+  EXPECT_TRUE(form_->PConVerb->isTabVisible(1));
   he.FieldByName("Sex").SetAsInteger(2);
   he.FieldByName("Topic").SetAsInteger(7);
   data_->RUTable.FieldByName("Sex").SetAsInteger(3);
@@ -283,7 +284,6 @@ TEST_F(AddTest, LoadCodesStopsAtTheFirstNullCode) {
   EXPECT_EQ(form_->Codes().sexRU, 3);
   EXPECT_EQ(form_->Codes().sexEN, 1);
   EXPECT_EQ(form_->CBTheme->currentText(), "Science/Engineering ");
-  EXPECT_TRUE(form_->PConVerb->isTabVisible(1));
 }
 
 TEST_F(AddTest, SpeakButtonsQueueHintWordOrBlank) {
