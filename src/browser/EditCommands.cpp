@@ -84,7 +84,7 @@ void TFormSelect::NEditClick() {
   editor::MoveToPartners(tables, PageOf(ActiveLanguage()));
   editor::EditWords(tables);
   TFormAdd& editor = *instances_.FormAdd;
-  editor.SetCodes(editor::ReadCodes(tables));
+  editor.SetCodes(editor::ReadCodes(tables.ru, tables.he, tables.en));
   if (const std::optional<int> heId = HebrewId(tables.he)) {
     editor::LoadVerbForms(tables, *heId, editor.VerbForms.VerbSpelling,
                           editor.VerbForms.VerbPronunciation);
@@ -105,8 +105,8 @@ void TFormSelect::N4Click() {
   }
   editor.TakeVerbMemos();
   editor::WordTables tables = EditorTables(*instances_.DataModul);
-  editor::WriteCodesAndPost(tables, codes);
-  if (const std::optional<int> heId = HebrewId(tables.he); verb && heId) {
+  const std::optional<int> heId = editor::WriteCodesAndPost(tables, codes);
+  if (verb && heId) {
     try {
       editor::StoreVerbForms(tables, *heId, editor.VerbForms.VerbSpelling,
                              editor.VerbForms.VerbPronunciation);

@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "browser/WordCommands.h"
+#include "datatool/BlankMeanings.h"
 #include "datatool/Conjugation.h"
 #include "datatool/DictionaryCheck.h"
 #include "datatool/Usage.h"
@@ -60,13 +61,18 @@ int Create(const fs::path& folder, std::ostream& out, std::ostream& err) {
   return kOk;
 }
 
-int Import(const fs::path& workingDirectory, const std::string& file, std::ostream& out) {
+int Import(const fs::path& workingDirectory, const std::string& file, std::ostream& out,
+           std::ostream& err) {
   exchange::ImportResult result;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
     result = exchange::ImportDocument(data, PathText(workingDirectory, file));
   });
   out << "Imported " << result.Added << " meanings; " << result.Skipped
       << " were in the dictionary already.\n";
+  if (result.EndedEarly) {
+    err << "vocamir-data: " << exchange::EndedEarlyText(result) << "\n";
+    return kFailed;
+  }
   return kOk;
 }
 
@@ -94,6 +100,17 @@ int Check(const fs::path& workingDirectory, std::ostream& out) {
   }
   out << problems.size() << " problems found.\n";
   return kFailed;
+}
+
+int Clean(const fs::path& workingDirectory, std::ostream& out) {
+  std::size_t removed = 0;
+  WithDictionary(workingDirectory, [&](TDataModul& data) {
+    const std::vector<BlankMeaning> blanks = FindBlankMeanings(data);
+    DeleteBlankMeanings(data, blanks);
+    removed = blanks.size();
+  });
+  out << "Removed " << removed << " blank meanings.\n";
+  return kOk;
 }
 
 int Stats(const fs::path& workingDirectory, std::ostream& out) {
@@ -144,11 +161,12 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
   }
   try {
     if (command == "create" && count == 2) return Create(workingDirectory / arguments[1], out, err);
-    if (command == "import" && count == 2) return Import(workingDirectory, arguments[1], out);
+    if (command == "import" && count == 2) return Import(workingDirectory, arguments[1], out, err);
     if (command == "export" && (count == 2 || (count == 3 && arguments[2] == "--marked"))) {
       return Export(workingDirectory, arguments[1], count == 3, out);
     }
     if (command == "check" && count == 1) return Check(workingDirectory, out);
+    if (command == "clean" && count == 1) return Clean(workingDirectory, out);
     if (command == "stats" && count == 1) return Stats(workingDirectory, out);
     if (command == "deselect" && count == 1) return Deselect(workingDirectory, out);
     if (command == "conjugate" && count == 3) {

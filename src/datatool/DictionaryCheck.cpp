@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "datatool/BlankMeanings.h"
 #include "store/DataModul.h"
 #include "store/Schema.h"
 
@@ -122,6 +123,12 @@ std::vector<std::string> CheckDictionary(TDataModul& data) {
   CheckLinks(en, ru, true, false, problems);
   CheckLinks(en, he, false, false, problems);
   CheckVerbs(data, problems);
+  for (const BlankMeaning& blank : FindBlankMeanings(data)) {
+    problems.push_back("Russian word " + std::to_string(blank.Russian) + ", Hebrew word " +
+                       std::to_string(blank.Hebrew) + " and English word " +
+                       std::to_string(blank.English) +
+                       " are a blank meaning: all three words are empty.");
+  }
   return problems;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-// Consistency checks of a dictionary: the three records of each meaning must name each other, and
-// every Hebrew verb must carry its conjugation forms.
+// Consistency checks of a dictionary: the three records of each meaning must name each other,
+// every Hebrew verb must carry its conjugation forms, and no meaning may be blank (three empty
+// words).
 
 #include <string>
 #include <vector>

@@ -24,8 +24,11 @@ constexpr CommandText kCommands[] = {
     {"export", "export FILE [--marked]", "export all words, or only the marked ones",
      "Writes the exchange document and the stylesheet TStyle.xsl beside it. With --marked only\n"
      "the marked meanings are written, and their marks are cleared.\n"},
-    {"check", "check", "report broken links between the words of a meaning and verbs without forms",
+    {"check", "check",
+     "report broken links between the words of a meaning, verbs without forms and blank meanings",
      "Exits with 1 when it finds a problem.\n"},
+    {"clean", "clean", "remove the blank meanings, whose three words are all empty",
+     "Nothing else is changed.\n"},
     {"stats", "stats", "count the meanings by part of speech", ""},
     {"deselect", "deselect", "clear the lesson marks, as the program's \"Deselect\" does", ""},
     {"conjugate", "conjugate ROOT PATTERN", "print the 28 forms of a Hebrew verb",

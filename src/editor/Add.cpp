@@ -19,6 +19,7 @@
 #include "app/Instances.h"
 #include "editor/FieldBinding.h"
 #include "editor/KeyFilter.h"
+#include "editor/WordRecords.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
 #include "text/Codepage.h"
@@ -327,12 +328,7 @@ void TFormAdd::UpdateInvert(const char* field, const char* invertField) {
 // ---- Codes ----
 
 void TFormAdd::LoadCodes(store::Table& ru, store::Table& he, store::Table& en) {
-  SetPosition(CBTypeHE, he.FieldByName("Part").AsInteger());
-  SetPosition(CBDopHE, he.FieldByName("Binyan").AsInteger());
-  SetPosition(CBSexHE, he.FieldByName("Sex").AsInteger());
-  SetPosition(CBSexRU, ru.FieldByName("Sex").AsInteger());
-  SetPosition(CBSexEN, en.FieldByName("Sex").AsInteger());
-  SetPosition(CBTheme, he.FieldByName("Topic").AsInteger());
+  SetCodes(editor::ReadCodes(ru, he, en));
   ShowVerbTabForPart();
 }
 

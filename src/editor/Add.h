@@ -65,9 +65,7 @@ class TFormAdd : public QWidget {
   // Loads the six choice lists from the current records, in this order: CBTypeHE from Hebrew
   // Part, CBDopHE from Hebrew Binyan, CBSexHE from Hebrew Sex, CBSexRU from Russian Sex, CBSexEN
   // from English Sex, CBTheme from Hebrew Topic. Then shows the "Verb" tab of PConVerb exactly
-  // when CBTypeHE stands on "VERB". Used by the translation display.
-  // Throws store::ConversionError at the first null code; the lists before it are loaded then,
-  // the verb tab is left as it was.
+  // when CBTypeHE stands on "VERB". Used by the translation display. A null code loads as 0.
   void LoadCodes(store::Table& ru, store::Table& he, store::Table& en);
   // The same lists loaded from codes already read (a list is set to position 0 for a code out of
   // its range). Does not touch the verb tab.

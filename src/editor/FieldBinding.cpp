@@ -16,12 +16,9 @@ FieldBinding::FieldBinding(app::Dialogs& dialogs, store::DataSource& source, std
       fieldName_(std::move(fieldName)),
       edit_(edit),
       ordered_(qobject_cast<app::DisplayOrderEdit*>(edit)),
+      maxLength_(maxLength),
       edited_(std::move(edited)) {
-  if (ordered_) {
-    ordered_->SetMaxTextLength(maxLength);
-  } else {
-    edit_->setMaxLength(maxLength);
-  }
+  AllowLength(0);
   if (ordered_) {
     connect(ordered_, &app::DisplayOrderEdit::TextChanged, this,
             app::Guarded(dialogs_, [this](const QString& text) { Written(text); }));
@@ -44,8 +41,21 @@ void FieldBinding::Reload() {
   if (value != Text()) SetBoxText(value);
 }
 
+void FieldBinding::AllowLength(int textLength) {
+  const int length = std::max(maxLength_, textLength);
+  // Changing a box's limit puts its caret at the end, so it changes only when it must.
+  if (length == allowedLength_) return;
+  allowedLength_ = length;
+  if (ordered_) {
+    ordered_->SetMaxTextLength(length);
+  } else {
+    edit_->setMaxLength(length);
+  }
+}
+
 void FieldBinding::SetBoxText(const QString& text) {
   loading_ = true;
+  AllowLength(static_cast<int>(text.size()));
   if (ordered_) {
     const int caret = ordered_->CursorPos();
     ordered_->SetText(text);

@@ -26,7 +26,8 @@ namespace editor {
 class FieldBinding : public QObject {
  public:
   // `source`, `edit` and `dialogs` must outlive the binding. A failed write is reported through
-  // `dialogs` (the event boundary). `maxLength` limits the characters the box takes.
+  // `dialogs` (the event boundary). `maxLength` limits typing: a longer stored value is shown and
+  // kept whole, and typing never makes the text longer than the limit or the value loaded.
   FieldBinding(app::Dialogs& dialogs, store::DataSource& source, std::string fieldName,
                QLineEdit* edit, int maxLength, std::function<void()> edited = {});
 
@@ -38,6 +39,8 @@ class FieldBinding : public QObject {
 
  private:
   void SetBoxText(const QString& text);
+  // Lets the box hold `textLength` characters, or the limit when that is more (on loading).
+  void AllowLength(int textLength);
   void Written(const QString& text);
 
   app::Dialogs& dialogs_;
@@ -45,6 +48,8 @@ class FieldBinding : public QObject {
   std::string fieldName_;
   QLineEdit* edit_;
   app::DisplayOrderEdit* ordered_;  // edit_ when it is a display-order edit, else null
+  int maxLength_;
+  int allowedLength_ = -1;  // the box's current limit
   std::function<void()> edited_;
   bool loading_ = false;
 };

@@ -34,6 +34,15 @@ int CodeOrZero(store::Table& table, const char* field) {
 
 int Key(store::Table& table) { return table.FieldByName("id").AsInteger(); }
 
+// Stores `value`, or null for an empty text.
+void SetTextOrNull(store::Field field, const std::string& value) {
+  if (value.empty()) {
+    field.Clear();
+  } else {
+    field.SetAsString(value);
+  }
+}
+
 void LocatePartner(store::Table& from, const char* linkField, store::Table& partner) {
   const std::optional<int> key = IntegerOrNull(from, linkField);
   if (key) partner.Locate("id", *key);
@@ -50,14 +59,14 @@ void CreateMeaning(WordTables& tables, Page page, const std::string& searchText)
 
   switch (page) {
     case Page::Hebrew:
-      tables.he.FieldByName("Item").SetAsString(searchText);
-      tables.he.FieldByName("Item_Invert").SetAsString(text::InvertText(searchText));
+      SetTextOrNull(tables.he.FieldByName("Item"), searchText);
+      KeepReversedCopies(tables.he);
       break;
     case Page::Russian:
-      tables.ru.FieldByName("Item").SetAsString(searchText);
+      SetTextOrNull(tables.ru.FieldByName("Item"), searchText);
       break;
     case Page::English:
-      tables.en.FieldByName("Item").SetAsString(searchText);
+      SetTextOrNull(tables.en.FieldByName("Item"), searchText);
       break;
   }
 
@@ -101,14 +110,14 @@ void EditWords(WordTables& tables) {
   tables.en.Edit();
 }
 
-WordCodes ReadCodes(WordTables& tables) {
+WordCodes ReadCodes(store::Table& ru, store::Table& he, store::Table& en) {
   WordCodes codes;
-  codes.part = CodeOrZero(tables.he, "Part");
-  codes.binyan = CodeOrZero(tables.he, "Binyan");
-  codes.sexHE = CodeOrZero(tables.he, "Sex");
-  codes.sexRU = CodeOrZero(tables.ru, "Sex");
-  codes.sexEN = CodeOrZero(tables.en, "Sex");
-  codes.topic = CodeOrZero(tables.he, "Topic");
+  codes.part = CodeOrZero(he, "Part");
+  codes.binyan = CodeOrZero(he, "Binyan");
+  codes.sexHE = CodeOrZero(he, "Sex");
+  codes.sexRU = CodeOrZero(ru, "Sex");
+  codes.sexEN = CodeOrZero(en, "Sex");
+  codes.topic = CodeOrZero(he, "Topic");
   return codes;
 }
 
@@ -134,10 +143,16 @@ bool LoadVerbForms(WordTables& tables, int hebrewId, VerbTexts& spelling,
   return found;
 }
 
-void WriteCodesAndPost(WordTables& tables, const WordCodes& codes) {
+void KeepReversedCopies(store::Table& he) {
+  SetTextOrNull(he.FieldByName("Item_Invert"), text::InvertText(he.FieldByName("Item").AsString()));
+  SetTextOrNull(he.FieldByName("Root_Invert"), text::InvertText(he.FieldByName("Root").AsString()));
+}
+
+std::optional<int> WriteCodesAndPost(WordTables& tables, const WordCodes& codes) {
   tables.he.Edit();
   tables.ru.Edit();
   tables.en.Edit();
+  KeepReversedCopies(tables.he);
   tables.he.FieldByName("Part").SetAsInteger(codes.part);
   tables.ru.FieldByName("Part").SetAsInteger(codes.part);
   tables.en.FieldByName("Part").SetAsInteger(codes.part);
@@ -148,9 +163,13 @@ void WriteCodesAndPost(WordTables& tables, const WordCodes& codes) {
   tables.he.FieldByName("Topic").SetAsInteger(codes.topic);
   tables.ru.FieldByName("Topic").SetAsInteger(codes.topic);
   tables.en.FieldByName("Topic").SetAsInteger(codes.topic);
+  std::optional<int> hebrewId = IntegerOrNull(tables.he, "id");
   tables.he.Post();
+  // A record inserted just now gets its key on posting; unfiltered, the cursor stays on it.
+  if (!hebrewId && !tables.he.Filtered()) hebrewId = IntegerOrNull(tables.he, "id");
   tables.ru.Post();
   tables.en.Post();
+  return hebrewId;
 }
 
 void StoreVerbForms(WordTables& tables, int hebrewId, const VerbTexts& spelling,

@@ -7,6 +7,7 @@
 // other two. The Hebrew verb's forms live in GLTABLE (spellings, found by IdHE) and NEKUDOT
 // (pronunciations, found by Id = GLTABLE IdNekudot), fields 1 to 28 in form order.
 
+#include <optional>
 #include <string>
 
 #include "editor/VerbForms.h"
@@ -45,20 +46,27 @@ void MoveToPartners(WordTables& tables, Page page);
 // Puts the three word records in edit state (no change for one already in edit or insert state).
 void EditWords(WordTables& tables);
 
-// The codes of the current records, as "Edit word" loads them: part, verb pattern, Hebrew gender
-// and theme from the Hebrew record, the other genders from their own records. A null code reads
-// as 0.
-WordCodes ReadCodes(WordTables& tables);
+// The codes of the current records, as the editor's lists show them: part, verb pattern, Hebrew
+// gender and theme from the Hebrew record, the other genders from their own records. A null code
+// reads as 0.
+WordCodes ReadCodes(store::Table& ru, store::Table& he, store::Table& en);
 
 // Fills `spelling` and `pronunciation` from the GLTABLE record of the Hebrew word `hebrewId` and
 // the NEKUDOT record it names; all 28 empty when there is no GLTABLE record. Returns whether a
 // GLTABLE record was found.
 bool LoadVerbForms(WordTables& tables, int hebrewId, VerbTexts& spelling, VerbTexts& pronunciation);
 
-// Writes the codes into the three current records and posts them (Hebrew, Russian, English):
-// Part and Topic into all three, Binyan and Sex into the Hebrew record, the Russian and English
-// Sex by StoredSex. The records are put in edit state first.
-void WriteCodesAndPost(WordTables& tables, const WordCodes& codes);
+// Sets the Hebrew record's reversed copies from what it holds: Item_Invert from Item and
+// Root_Invert from Root (a null or empty text gives a null copy). REQUIRES: the record is in edit
+// or insert state.
+void KeepReversedCopies(store::Table& he);
+
+// Writes the codes into the three current records, with the Hebrew record's reversed copies, and
+// posts them (Hebrew, Russian, English): Part and Topic into all three, Binyan and Sex into the
+// Hebrew record, the Russian and English Sex by StoredSex. The records are put in edit state
+// first. Returns the key of the Hebrew record just stored, read before the posts (a post may move
+// the cursor off a record that leaves the filter); nothing when it has no key.
+std::optional<int> WriteCodesAndPost(WordTables& tables, const WordCodes& codes);
 
 // Stores the forms of the Hebrew verb `hebrewId`: into its GLTABLE record and the NEKUDOT
 // record that names, creating both (linked by IdNekudot) when it has none. A GLTABLE record whose

@@ -69,8 +69,10 @@ void TFormSelect::Importdata1Click() {
     exchange::EndImport(data);
     return;
   }
+  exchange::ImportResult result;
   RunDetached(*this, data, [&] {
     exchange::ProgressWindow progress(this, QStringLiteral("Importing words..."));
-    exchange::ImportDocument(data, path, progress.Callback());
+    result = exchange::ImportDocument(data, path, progress.Callback());
   });
+  if (result.EndedEarly) dialogs_.Message(QString::fromStdString(exchange::EndedEarlyText(result)));
 }

@@ -15,6 +15,7 @@ namespace {
 // Progress is reported after every this many units.
 constexpr int kProgressStep = 256;
 constexpr std::string_view kUnitEnd = "</Unit>";
+constexpr std::string_view kRootEnd = "</Root>";
 // The lesson mark every imported word carries.
 constexpr std::string_view kMark = "*";
 
@@ -190,8 +191,10 @@ ImportResult ImportBytes(TDataModul& data, std::string_view document, const Prog
   for (store::Table* table : {&data.RUTable, &data.HETable, &data.ENTable}) {
     table->SetFiltered(false);
   }
+  std::size_t afterLastUnit = 0;
   try {
     while (const ExchangeUnit* unit = scanner.NextUnit()) {
+      afterLastUnit = scanner.Position();
       if (committer.IsDuplicate(*unit)) {
         ++result.Skipped;
       } else {
@@ -210,9 +213,20 @@ ImportResult ImportBytes(TDataModul& data, std::string_view document, const Prog
     throw ExchangeError(std::string(error.what()) + " The import stopped there; " +
                         std::to_string(result.Added) + " new meanings were added before it.");
   }
+  if (!result.Cancelled) {
+    result.EndedEarly = document.find(kRootEnd, afterLastUnit) == std::string_view::npos;
+  }
   EndImport(data);
   transaction.Commit();
   return result;
+}
+
+std::string EndedEarlyText(const ImportResult& result) {
+  const int taken = result.Added + result.Skipped;
+  return "The document ended early, before its closing </Root>; " + std::to_string(taken) +
+         (taken == 1 ? " complete unit was" : " complete units were") + " taken from it (" +
+         std::to_string(result.Added) + " added, " + std::to_string(result.Skipped) +
+         " already in the dictionary).";
 }
 
 void EndImport(TDataModul& data) {

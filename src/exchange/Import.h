@@ -6,6 +6,7 @@
 // skipped.
 
 #include <QString>
+#include <string>
 #include <string_view>
 
 #include "exchange/Progress.h"
@@ -18,7 +19,14 @@ struct ImportResult {
   int Added = 0;    // units committed as new meanings
   int Skipped = 0;  // units whose three words were all there
   bool Cancelled = false;
+  // The document stopped before its closing "</Root>" (cut off, or empty): the complete units
+  // before the end were still taken.
+  bool EndedEarly = false;
 };
+
+// What the user is told about a document that ended early: that it did, and how many units were
+// taken from it.
+std::string EndedEarlyText(const ImportResult& result);
 
 // Reads the file whole and imports it (ImportBytes). Throws ExchangeError naming the file when it
 // cannot be opened or read; no record is added then, and the tables end as after EndImport.
@@ -30,9 +38,11 @@ ImportResult ImportDocument(TDataModul& data, const QString& path, const Progres
 // bad code stops it; the Russian and English tables are then on `item_index` and the Hebrew table
 // on `invert_index` (once a unit was checked).
 //
-// Each committed unit stays, whatever happens later: when a code in the document is not a number
-// the import stops with an ExchangeError saying how many units were added before; a failing table
-// operation stops it with its store::Error. `progress` may cancel between units.
+// A document whose last unit is not followed by "</Root>" is taken up to its last complete unit
+// and comes back with EndedEarly set. Each committed unit stays, whatever happens later: when a
+// code in the document is not a number the import stops with an ExchangeError saying how many units
+// were added before; a failing table operation stops it with its store::Error. `progress` may
+// cancel between units.
 ImportResult ImportBytes(TDataModul& data, std::string_view document,
                          const Progress& progress = {});
 

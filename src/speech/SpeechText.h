@@ -11,11 +11,11 @@ namespace speech {
 
 // The text to speak for a word of `language`, given its pronunciation hint and its written form
 // (single-byte texts; nullopt stands for a null field):
-// - Russian and English: the hint if it is not null, else the written word if it is not null,
-//   else a single blank " ".
-// - Hebrew: the hint if it is not null, else a single blank " "; the written Hebrew word is never
+// - Russian and English: the hint if it holds text, else the written word if it holds text, else a
+//   single blank " ".
+// - Hebrew: the hint if it holds text, else a single blank " "; the written Hebrew word is never
 //   handed to the engine.
-// A hint holding an empty text is not null and is returned unchanged.
+// An empty text counts as null.
 std::string SpeechText(Language language, const std::optional<std::string>& hint,
                        const std::optional<std::string>& written);
 

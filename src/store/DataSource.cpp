@@ -126,6 +126,10 @@ void DataSource::SetFieldText(std::string_view fieldName, const QString& text) {
     field.SetAsString(text.trimmed().toStdString());
     return;
   }
+  if (text.isEmpty()) {
+    field.Clear();
+    return;
+  }
   const std::optional<std::string> bytes = text::TryFromUnicode(text, CodepageOf(field.Encoding()));
   if (!bytes) {
     throw ConversionError("The text cannot be stored in field '" + field.FieldName() + "' (" +

@@ -54,8 +54,9 @@ class DataSource : public QAbstractTableModel {
   // The current record's field as Unicode (a data-aware edit box shows this). "" for null or
   // when there is no current record. Throws Error for an unknown field.
   QString FieldText(std::string_view fieldName) const;
-  // Writes Unicode text into the current record's field, converted by its code page; "" stores
-  // an empty text. REQUIRES: the table is in edit or insert state, otherwise throws Error.
+  // Writes Unicode text into the current record's field, converted by its code page; an emptied
+  // field ("") stores null, as the import leaves a missing value. REQUIRES: the table is in edit or
+  // insert state, otherwise throws Error.
   void SetFieldText(std::string_view fieldName, const QString& text);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;

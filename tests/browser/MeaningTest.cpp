@@ -181,6 +181,35 @@ TEST_F(MeaningTest, DeleteLeavesAPartnerTableAloneWhenItsRecordIsMissing) {
   EXPECT_EQ(Count(Tables().en), 1);
 }
 
+// A null link names nothing: its table loses no record, while the found partner goes.
+TEST_F(MeaningTest, DeleteLeavesThePartnerOfANullLinkAlone) {
+  const struct {
+    Language from;
+    const char* link;  // of the record deleted from, made null
+    Language kept;
+  } cases[] = {{Language::Russian, "IdHE", Language::Hebrew},
+               {Language::Hebrew, "idEN", Language::English},
+               {Language::English, "idRU", Language::Russian}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.link);
+    test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("KEEP")});
+    test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("GONE")});
+    store::Table& self = browser::TableOf(Tables(), c.from);
+    self.Edit();
+    self.FieldByName(c.link).Clear();
+    self.Post();
+    const browser::DeletePlan plan = browser::FindMeaningToDelete(Tables(), c.from);
+    browser::DeleteMeaning(Tables(), plan);
+    for (Language language : {Language::Russian, Language::Hebrew, Language::English}) {
+      EXPECT_EQ(Count(browser::TableOf(Tables(), language)), language == c.kept ? 2 : 1)
+          << static_cast<int>(language);
+    }
+    for (store::Table* table : {&Tables().ru, &Tables().he, &Tables().en}) {
+      while (!table->IsEmpty()) table->Delete();
+    }
+  }
+}
+
 struct FilterCase {
   const char* part;
   int theme;

@@ -144,7 +144,7 @@ TEST_F(DataToolTest, HelpAndVersionPrintToStandardOutput) {
   // Every command of the usage has a help of its own.
   const std::string usage = Run({"--help"}, root_).Out;
   for (const char* command :
-       {"create", "import", "export", "check", "stats", "deselect", "conjugate"}) {
+       {"create", "import", "export", "check", "clean", "stats", "deselect", "conjugate"}) {
     EXPECT_NE(usage.find(std::string("  ") + command + " "), std::string::npos) << command;
     EXPECT_EQ(Run({command, "--help"}, root_).Status, datatool::kOk) << command;
   }
@@ -227,6 +227,36 @@ TEST_F(DataToolTest, CheckReportsBrokenLinksAndVerbsWithoutForms) {
             std::string::npos)
       << check.Out;
   EXPECT_NE(check.Out.find("3 problems found"), std::string::npos) << check.Out;
+}
+
+TEST_F(DataToolTest, CheckListsBlankMeaningsAndCleanRemovesThemOnly) {
+  fs::path folder = MakeDictionary();
+  AddMeaning(folder, kHouse);
+  AddMeaning(folder, {});  // blank
+  AddMeaning(folder, {});  // blank
+  AddMeaning(folder, {.en = QStringLiteral("ONLY ENGLISH")});
+  Outcome check = Run({"check"}, folder);
+  EXPECT_EQ(check.Status, datatool::kFailed);
+  EXPECT_NE(check.Out.find("Russian word 2, Hebrew word 2 and English word 2 are a blank meaning"),
+            std::string::npos)
+      << check.Out;
+  EXPECT_NE(check.Out.find("2 problems found"), std::string::npos) << check.Out;
+  Outcome clean = Run({"clean"}, folder);
+  EXPECT_EQ(clean.Status, datatool::kOk) << clean.Err;
+  EXPECT_NE(clean.Out.find("Removed 2 blank meanings"), std::string::npos) << clean.Out;
+  EXPECT_EQ(Run({"check"}, folder).Status, datatool::kOk);
+  EXPECT_NE(Run({"stats"}, folder).Out.find("meanings: 2"), std::string::npos);
+}
+
+TEST_F(DataToolTest, ImportOfADocumentThatEndsEarlyKeepsItsUnitsAndFails) {
+  fs::path folder = MakeDictionary();
+  std::ofstream(folder / "cut.xml", std::ios::binary)
+      << "<Root><Unit><WordRU><Item>A</Item></WordRU></Unit><Unit><WordRU><Item>B";
+  Outcome imported = Run({"import", "cut.xml"}, folder);
+  EXPECT_EQ(imported.Status, datatool::kFailed);
+  EXPECT_NE(imported.Err.find("ended early"), std::string::npos) << imported.Err;
+  EXPECT_NE(imported.Err.find("1 complete unit was taken"), std::string::npos) << imported.Err;
+  EXPECT_NE(Run({"stats"}, folder).Out.find("meanings: 1"), std::string::npos);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <map>
@@ -13,6 +14,7 @@
 #include "store/DataModul.h"
 #include "store/PartCounts.h"
 #include "store/Schema.h"
+#include "text/Codepage.h"
 
 namespace {
 
@@ -94,6 +96,52 @@ TEST_F(StarterDictionaryTest, EveryVerbHasAllItsFormsSpelledAndPronounced) {
     }
   }
   EXPECT_GE(verbs, 30);
+}
+
+// Hebrew "l" is written soft wherever no vowel follows it: "ль" at the end of a word and before a
+// consonant, in the hints of the words and of every verb form.
+TEST_F(StarterDictionaryTest, HebrewHintsWriteOneLetterLConvention) {
+  const QRegularExpression hardL(QString::fromUtf8("л(?![аеёиоуыэюяь])"));
+  const auto check = [&](store::Table& table, int first, int last) {
+    for (table.First(); !table.Eof(); table.Next()) {
+      for (int position = first; position <= last; ++position) {
+        const QString hint =
+            text::ToUnicode(table.Fields(position).AsString(), text::Codepage::Win1251);
+        EXPECT_FALSE(hint.contains(hardL)) << hint.toStdString();
+      }
+    }
+  };
+  const int hint = data_->HETable.FieldByName("HebrSpeech").Position();
+  check(data_->HETable, hint, hint);
+  check(data_->NekudotTable, 1, store::schema::kVerbFormCount);
+}
+
+TEST_F(StarterDictionaryTest, CorrectedWordsCarryTheirCorrections) {
+  const struct {
+    const char* hebrew;  // in reading order
+    int position;        // of the NEKUDOT form; 0 for the word's own hint
+    const char* hint;
+  } cases[] = {{"ילדים", 0, "елади<м"},   {"להישאר", 17, "тишаари<"}, {"להישאר", 21, "тишаару<"},
+               {"להישאר", 24, "ишаару<"}, {"להישאר", 26, "хишаари<"}, {"להישאר", 28, "хишаару<т"}};
+  store::Table& he = data_->HETable;
+  const auto locate = [&](const char* hebrew) {
+    return he.Locate("Item_Invert",
+                     text::FromUnicode(QString::fromUtf8(hebrew), text::Codepage::Win1255));
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(locate(c.hebrew)) << c.hebrew;
+    std::string hint = he.FieldByName("HebrSpeech").AsString();
+    if (c.position > 0) {
+      ASSERT_TRUE(data_->GLTABLE.Locate("IdHE", he.FieldByName("id").AsInteger()));
+      ASSERT_TRUE(
+          data_->NekudotTable.Locate("Id", data_->GLTABLE.FieldByName("IdNekudot").AsInteger()));
+      hint = data_->NekudotTable.Fields(c.position).AsString();
+    }
+    EXPECT_EQ(text::ToUnicode(hint, text::Codepage::Win1251), QString::fromUtf8(c.hint))
+        << c.hebrew << " " << c.position;
+  }
+  ASSERT_TRUE(locate("סבבה"));
+  EXPECT_EQ(he.FieldByName("Part").AsInteger(), 4);  // a service word, like its neighbours
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "EditorFixture.h"
 #include "app/DisplayOrder.h"
 #include "speech/Formshare.h"
-#include "store/Error.h"
 
 namespace editortest {
 namespace {
@@ -206,6 +205,26 @@ TEST_F(AddTest, WordsAndHintsTakeAtMostFortyCharacters) {
   }
 }
 
+TEST_F(AddTest, StoredValueOverTheLimitIsShownAndKeptWhole) {
+  ShowEditor();
+  const struct {
+    QLineEdit* edit;
+    store::Table* table;
+    const char* field;
+    std::string value;
+  } boxes[] = {{form_->DBEdit1, &data_->RUTable, "Item", std::string(45, '\xC0')},
+               {form_->DBMemo1, &data_->HETable, "Item", std::string(45, '\xE0')},
+               {form_->DBMemo4, &data_->ENTable, "EnglishSpeech", std::string(45, 'a')}};
+  for (const auto& box : boxes) {
+    box.table->FieldByName(box.field).SetAsString(box.value);
+    const auto* ordered = qobject_cast<app::DisplayOrderEdit*>(box.edit);
+    EXPECT_EQ((ordered ? ordered->Text() : box.edit->text()).size(), 45) << box.field;
+    Focus(box.edit);
+    Type(box.edit, "f");  // typing cannot make it longer
+    EXPECT_EQ(Text(*box.table, box.field), box.value) << box.field;
+  }
+}
+
 TEST_F(AddTest, VerbThenAdjectiveKeepsVerbPatternEnabledAndHidesVerbTab) {
   const auto pick = [&](int part) {
     form_->CBTypeHE->setCurrentIndex(part);
@@ -245,15 +264,17 @@ TEST_F(AddTest, ShowingGoesBackToCammonAndShowsVerbTabForAVerbOnly) {
   EXPECT_FALSE(form_->PConVerb->isTabVisible(1));
 }
 
-TEST_F(AddTest, LoadCodesStopsAtTheFirstNullCode) {
+TEST_F(AddTest, LoadCodesReadsNullCodesAsZero) {
   store::Table& he = data_->HETable;
   he.FieldByName("Part").SetAsInteger(1);
   he.FieldByName("Binyan").SetAsInteger(4);
   form_->PConVerb->setTabVisible(1, false);
-  EXPECT_THROW(form_->LoadCodes(data_->RUTable, he, data_->ENTable), store::ConversionError);
+  form_->CBSexHE->setCurrentIndex(2);
+  form_->LoadCodes(data_->RUTable, he, data_->ENTable);  // Sex and Topic are null
   EXPECT_EQ(form_->CBTypeHE->currentIndex(), 1);
   EXPECT_EQ(form_->CBDopHE->currentIndex(), 4);
-  EXPECT_FALSE(form_->PConVerb->isTabVisible(1));
+  EXPECT_EQ(form_->Codes().sexHE, 0);
+  EXPECT_TRUE(form_->PConVerb->isTabVisible(1));
   he.FieldByName("Sex").SetAsInteger(2);
   he.FieldByName("Topic").SetAsInteger(7);
   data_->RUTable.FieldByName("Sex").SetAsInteger(3);
@@ -263,7 +284,6 @@ TEST_F(AddTest, LoadCodesStopsAtTheFirstNullCode) {
   EXPECT_EQ(form_->Codes().sexRU, 3);
   EXPECT_EQ(form_->Codes().sexEN, 1);
   EXPECT_EQ(form_->CBTheme->currentText(), "Science/Engineering ");
-  EXPECT_TRUE(form_->PConVerb->isTabVisible(1));
 }
 
 TEST_F(AddTest, SpeakButtonsQueueHintWordOrBlank) {

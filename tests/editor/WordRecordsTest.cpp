@@ -43,8 +43,7 @@ class WordRecordsTest : public ::testing::Test {
   int SavedMeaning(Page page, const std::string& word, const WordCodes& codes = {}) {
     WordTables tables = Tables();
     CreateMeaning(tables, page, word);
-    WriteCodesAndPost(tables, codes);
-    return Id(data_->HETable);
+    return WriteCodesAndPost(tables, codes).value();
   }
 
   static VerbTexts Forms(const std::string& prefix) {
@@ -84,6 +83,15 @@ TEST_F(WordRecordsTest, PrefillGoesToThePagesOwnLanguage) {
   EXPECT_TRUE(data_->HETable.FieldByName("Item").IsNull());
   CreateMeaning(tables, Page::English, "HOUSE");
   EXPECT_EQ(Text(data_->ENTable, "Item"), "HOUSE");
+  EXPECT_TRUE(data_->RUTable.FieldByName("Item").IsNull());
+}
+
+TEST_F(WordRecordsTest, EmptySearchTextLeavesTheWordNull) {
+  WordTables tables = Tables();
+  CreateMeaning(tables, Page::Hebrew, "");
+  EXPECT_TRUE(data_->HETable.FieldByName("Item").IsNull());
+  EXPECT_TRUE(data_->HETable.FieldByName("Item_Invert").IsNull());
+  CreateMeaning(tables, Page::Russian, "");
   EXPECT_TRUE(data_->RUTable.FieldByName("Item").IsNull());
 }
 
@@ -165,7 +173,7 @@ TEST_F(WordRecordsTest, PartnerNotFoundLeavesItsTableWhereItWas) {
 TEST_F(WordRecordsTest, NullCodesReadAsZero) {
   WordTables tables = Tables();
   CreateMeaning(tables, Page::English, "X");
-  const WordCodes codes = ReadCodes(tables);
+  const WordCodes codes = ReadCodes(tables.ru, tables.he, tables.en);
   EXPECT_EQ(codes.part, 0);
   EXPECT_EQ(codes.binyan, 0);
   EXPECT_EQ(codes.sexHE, 0);
@@ -192,11 +200,46 @@ TEST_F(WordRecordsTest, SavedCodesGoIntoAllThreeRecordsAndReadBack) {
     EXPECT_EQ(Int(*table, "Topic"), 14);
   }
   WordTables tables = Tables();
-  const WordCodes read = ReadCodes(tables);
+  const WordCodes read = ReadCodes(tables.ru, tables.he, tables.en);
   EXPECT_EQ(read.binyan, 5);
   EXPECT_EQ(read.sexHE, 1);
   EXPECT_EQ(read.sexRU, 3);
   EXPECT_EQ(read.sexEN, 2);
+}
+
+// The saved word's key, whether the post leaves the cursor on another word (1 other meaning) or
+// on none (0).
+class SavedKeyTest : public WordRecordsTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SavedKeyTest, SavedWordKeyIsTheWordSavedUnderAFilterItLeaves) {
+  for (int i = 0; i < GetParam(); ++i) SavedMeaning(Page::English, "OTHER");
+  const int saved = SavedMeaning(Page::English, "SAVED");
+  store::Table& he = data_->HETable;
+  he.SetFilter("Topic = '0'");
+  he.SetFiltered(true);
+  ASSERT_TRUE(he.Locate("id", saved));
+  WordTables tables = Tables();
+  EditWords(tables);
+  WordCodes codes;
+  codes.topic = 4;
+  EXPECT_EQ(WriteCodesAndPost(tables, codes), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(OtherMeanings, SavedKeyTest, ::testing::Values(1, 0));
+
+TEST_F(WordRecordsTest, SaveStoresTheReversedCopiesOfWhatTheRecordHolds) {
+  WordTables tables = Tables();
+  CreateMeaning(tables, Page::Hebrew, "\xE0\xE1");
+  store::Table& he = data_->HETable;
+  he.FieldByName("Item").SetAsString("\xE2\xE3\xE4");
+  he.FieldByName("Root").SetAsString("\xE5\xE6");
+  WriteCodesAndPost(tables, {});
+  EXPECT_EQ(Text(he, "Item_Invert"), "\xE4\xE3\xE2");
+  EXPECT_EQ(Text(he, "Root_Invert"), "\xE6\xE5");
+  EditWords(tables);
+  he.FieldByName("Root").Clear();
+  WriteCodesAndPost(tables, {});
+  EXPECT_TRUE(he.FieldByName("Root_Invert").IsNull());
 }
 
 TEST_F(WordRecordsTest, GenderNoTakesTheHebrewGender) {

@@ -134,7 +134,8 @@ TEST_F(ExchangeCommands, ImportAddsMarkedMeanings) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(
       "<Unit><WordRU><Item>NEW</Item><WordEN><Item>NEW</Item></Unit>"
-      "<Unit><WordRU><Item>A</Item><WordHE><Item>\xE1</Item><WordEN><Item>A</Item></Unit>");
+      "<Unit><WordRU><Item>A</Item><WordHE><Item>\xE1</Item><WordEN><Item>A</Item></Unit>"
+      "</Root>");
   file.close();
   dialogs.fileNames.push_back(path);
   Run(&TFormSelect::Importdata1Click);
@@ -155,7 +156,7 @@ TEST_F(ExchangeCommands, TheGridsShowTheImportedWordsInTheirColumnsAfterwards) {
   const QString path = target.filePath("in.xml");
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("<WordRU><Item>B</Item></Unit><WordRU><Item>C</Item></Unit>");
+  file.write("<WordRU><Item>B</Item></Unit><WordRU><Item>C</Item></Unit></Root>");
   file.close();
   dialogs.fileNames.push_back(path);
   Run(&TFormSelect::Importdata1Click);
@@ -171,6 +172,20 @@ TEST_F(ExchangeCommands, TheGridsShowTheImportedWordsInTheirColumnsAfterwards) {
   QApplication::processEvents();  // the grid follows its table from the event loop
   EXPECT_EQ(grid->currentIndex().row(), source.CurrentRow());
   EXPECT_EQ(grid->columnWidth(0), width);
+}
+
+TEST_F(ExchangeCommands, ADocumentThatEndsEarlyIsReportedWithTheUnitsTaken) {
+  const QString path = target.filePath("cut.xml");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("<Root><Unit><WordRU><Item>B</Item></Unit><Unit><WordRU><Item>C");
+  file.close();
+  dialogs.fileNames.push_back(path);
+  Run(&TFormSelect::Importdata1Click);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_TRUE(dialogs.messages[0].text.contains("1 complete unit was taken"))
+      << dialogs.messages[0].text.toStdString();
+  EXPECT_EQ(RU().RecordCount(), 1);
 }
 
 TEST_F(ExchangeCommands, ACancelledOpenDialogLeavesTheTablesUnfilteredAtTheirEnd) {

@@ -222,6 +222,29 @@ TEST_F(ImportTest, ABadCodeStopsTheImportAndKeepsTheUnitsBefore) {
   EXPECT_EQ(Last(Data().RUTable, "Item"), "\xC4\xCE\xCC");
 }
 
+TEST_F(ImportTest, ADocumentThatEndsEarlyKeepsItsCompleteUnitsAndSaysSo) {
+  const std::string whole = Document({kNoun, "<WordRU><Item>B</Item>"});
+  const struct {
+    std::string document;
+    bool endedEarly;
+    int taken;
+  } cases[] = {{"", true, 0},
+               {whole.substr(0, whole.find("</Unit>") + 7), true, 1},
+               {whole.substr(0, whole.rfind("<Item>B")), true, 1},
+               {whole.substr(0, whole.size() - 2), true, 2},
+               {whole, false, 2}};
+  for (const auto& c : cases) {
+    const ImportResult result = ImportBytes(Data(), c.document);
+    EXPECT_EQ(result.EndedEarly, c.endedEarly) << c.document;
+    EXPECT_EQ(result.Added + result.Skipped, c.taken) << c.document;
+  }
+  ImportResult cut;
+  cut.Added = 1;
+  cut.Skipped = 1;
+  EXPECT_NE(EndedEarlyText(cut).find("ended early"), std::string::npos);
+  EXPECT_NE(EndedEarlyText(cut).find("2 complete units were taken"), std::string::npos);
+}
+
 TEST_F(ImportTest, LeavesTheWordTablesUnfilteredOnTheirLastRecords) {
   FillSmallDictionary(Dictionary, SmallDictionary::Consistent);
   Data().RUTable.SetFilter("Select = '*'");

@@ -2,12 +2,18 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "GoldenFile.h"
-#include "StringSink.h"
+#include "TestDictionary.h"
 #include "exchange/ExchangeError.h"
+#include "exchange/Export.h"
+#include "exchange/Import.h"
 #include "exchange/Stylesheet.h"
+#include "text/Codepage.h"
+#include "text/InvertText.h"
 
 namespace exchange {
 namespace {
@@ -19,25 +25,39 @@ TEST(Stylesheet, WritesTheExpectedBytes) {
   EXPECT_EQ(ReadBytes(folder.filePath("TStyle.xsl")), Golden("TStyle.xsl"));
 }
 
-TEST(Stylesheet, HasTwentyEightLinesEachEndingWithCrLf) {
-  StringSink sink;
-  WriteStylesheetText(sink);
-  const QList<QByteArray> lines = QByteArray::fromStdString(sink.Bytes).split('\n');
-  ASSERT_EQ(lines.size(), 29);  // the last "line" is what follows the final line end
-  EXPECT_TRUE(lines.last().isEmpty());
-  for (int i = 0; i < 28; ++i) EXPECT_TRUE(lines[i].endsWith('\r')) << "line " << i + 1;
-}
-
-TEST(Stylesheet, FirstCommentLineHasItsFixedFrame) {
-  StringSink sink;
-  WriteStylesheetText(sink);
-  const std::string first = sink.Bytes.substr(0, sink.Bytes.find("\r\n"));
-  EXPECT_EQ(first.substr(0, 15), "<!-- //////////");
-  EXPECT_NE(first[15], '/');
-  const std::string tail = "//////////// -->  ";
-  ASSERT_GE(first.size(), tail.size() + 15);
-  EXPECT_EQ(first.substr(first.size() - tail.size()), tail);
-  EXPECT_NE(first[first.size() - tail.size() - 1], '/');
+// What a browser shows: the starter dictionary exported and transformed by xsltproc holds every
+// word in its own letters, Hebrew in reading order.
+TEST(Stylesheet, TransformShowsEveryWordInItsOwnLetters) {
+  const QString xsltproc = QStandardPaths::findExecutable(QStringLiteral("xsltproc"));
+  if (xsltproc.isEmpty()) GTEST_SKIP() << "xsltproc is not installed";
+  TestDictionary dictionary;
+  TDataModul& data = dictionary.Data();
+  ImportDocument(data, QStringLiteral(VOCAMIR_STARTER_DICTIONARY));
+  ASSERT_TRUE(ExportDocument(data, dictionary.FilePath("words.xml"), SelectAllWords(data), "9"));
+  ReleaseWordFilters(data);
+  WriteStylesheet(dictionary.Folder());
+  QProcess process;
+  process.start(xsltproc, {dictionary.FilePath("TStyle.xsl"), dictionary.FilePath("words.xml")});
+  ASSERT_TRUE(process.waitForFinished(-1));
+  ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+  const QString html = QString::fromUtf8(process.readAllStandardOutput());
+  const struct {
+    store::Table* table;
+    text::Codepage codepage;
+    bool reversed;
+  } languages[] = {{&data.RUTable, text::Codepage::Win1251, false},
+                   {&data.HETable, text::Codepage::Win1255, true},
+                   {&data.ENTable, text::Codepage::Ascii, false}};
+  int words = 0;
+  for (const auto& language : languages) {
+    for (const std::string& item : dictionary.Column(*language.table, "Item")) {
+      const QString word =
+          text::ToUnicode(language.reversed ? text::InvertText(item) : item, language.codepage);
+      EXPECT_TRUE(html.contains(QLatin1Char('>') + word + QLatin1Char('<'))) << word.toStdString();
+      ++words;
+    }
+  }
+  EXPECT_GT(words, 3 * 600);
 }
 
 TEST(Stylesheet, ReplacesAnExistingStylesheet) {

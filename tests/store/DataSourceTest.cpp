@@ -100,6 +100,8 @@ TEST_F(DataSourceTest, SetFieldTextNeedsEditState) {
   source.SetFieldText("Item", QString::fromUtf8("ё"));
   EXPECT_EQ(table.FieldByName("Item").AsString(), "\xB8");
   EXPECT_THROW(source.SetFieldText("Item", QString::fromUtf8("א")), ConversionError);
+  source.SetFieldText("Item", "");
+  EXPECT_TRUE(table.FieldByName("Item").IsNull());
 }
 
 TEST_F(DataSourceTest, InsertPostAndDeleteEmitRowSignals) {

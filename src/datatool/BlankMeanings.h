@@ -1,0 +1,28 @@
+#pragma once
+
+// Blank meanings: a Russian, a Hebrew and an English record linked together whose three words
+// are all empty, as "Add word" followed by "Cancel" leaves them.
+
+#include <vector>
+
+class TDataModul;
+
+namespace datatool {
+
+// The keys of the three records of one blank meaning.
+struct BlankMeaning {
+  int Russian = 0;
+  int Hebrew = 0;
+  int English = 0;
+};
+
+// Every blank meaning, found from its Russian record: its Item is empty (null or no text) and the
+// Hebrew and English records its links name exist and have empty Items too. The word tables are
+// read unfiltered; their cursors move.
+std::vector<BlankMeaning> FindBlankMeanings(TDataModul& data);
+
+// Deletes the three records of each of `meanings`, in one transaction; nothing else is touched
+// (a Hebrew verb's forms stay). Throws store::Error when a record cannot be found or deleted.
+void DeleteBlankMeanings(TDataModul& data, const std::vector<BlankMeaning>& meanings);
+
+}  // namespace datatool
