@@ -19,6 +19,7 @@
 #include "app/EventGuard.h"
 #include "app/Icons.h"
 #include "app/Instances.h"
+#include "app/MenuShortcuts.h"
 #include "app/PanelStatusBar.h"
 #include "app/TrayIcon.h"
 #include "browser/ToggleGroup.h"
@@ -180,11 +181,9 @@ void TFormSelect::BuildMenu() {
   NSoundEN = AddItem(NGameSpeak, "NSoundEN", QStringLiteral("English"),
                      QKeySequence(Qt::CTRL | Qt::Key_E), false);
 
-  // "Settings" carries F10 like its "Speech" item; the shortcut of the menu itself only applies
-  // while the menu bar has the focus, so F10 anywhere else reaches "Speech".
+  // F10 belongs to "Speech" alone: a menu opens no page of its own, and a second owner of the key
+  // would make it ambiguous, so that it opened nothing.
   Settings1 = AddMenu(Menu, "Settings1", QStringLiteral("Settings"));
-  Settings1->menuAction()->setShortcut(QKeySequence(Qt::Key_F10));
-  Settings1->menuAction()->setShortcutContext(Qt::WidgetShortcut);
   Speech1 = AddItem(Settings1, "Speech1", QStringLiteral("Speech"), QKeySequence(Qt::Key_F10));
   Verbs1 = AddItem(Settings1, "Verbs1", QStringLiteral("Verbs"), QKeySequence(Qt::Key_F11));
   Information1 =
@@ -193,6 +192,9 @@ void TFormSelect::BuildMenu() {
   N9 = AddMenu(Menu, "N9", QStringLiteral("Help"));
   N3 = AddItem(N9, "N3", QStringLiteral("Abaut"), QKeySequence(Qt::Key_F1));
   NExit = AddItem(N9, "NExit", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+
+  // From now on an item answers its key only while its menus offer it.
+  new app::MenuShortcuts(Menu);
 }
 
 void TFormSelect::BuildToolBars() {
