@@ -19,7 +19,6 @@
 #include "app/EventGuard.h"
 #include "app/Icons.h"
 #include "app/Instances.h"
-#include "app/MenuShortcuts.h"
 #include "app/PanelStatusBar.h"
 #include "app/TrayIcon.h"
 #include "browser/ToggleGroup.h"
@@ -192,9 +191,6 @@ void TFormSelect::BuildMenu() {
   N9 = AddMenu(Menu, "N9", QStringLiteral("Help"));
   N3 = AddItem(N9, "N3", QStringLiteral("Abaut"), QKeySequence(Qt::Key_F1));
   NExit = AddItem(N9, "NExit", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
-
-  // From now on an item answers its key only while its menus offer it.
-  new app::MenuShortcuts(Menu);
 }
 
 void TFormSelect::BuildToolBars() {
