@@ -1,7 +1,10 @@
 #include "app/DisplayOrder.h"
 
+#include <QKeyEvent>
 #include <QSignalBlocker>
 #include <algorithm>
+
+#include "text/CaretStepBack.h"
 
 namespace app {
 namespace {
@@ -37,6 +40,20 @@ void DisplayOrderEdit::SetCursorPos(int position) {
 }
 
 void DisplayOrderEdit::SetMaxTextLength(int length) { setMaxLength(length + kPrefixLength); }
+
+void DisplayOrderEdit::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_Backspace || event->modifiers() != Qt::NoModifier || isReadOnly() ||
+      hasSelectedText()) {
+    QLineEdit::keyPressEvent(event);
+    return;
+  }
+  const text::BoxText erased = text::EraseTypedLast(Text(), CursorPos());
+  if (erased.text != Text()) {
+    SetText(erased.text);
+    SetCursorPos(static_cast<int>(erased.caret));
+  }
+  event->accept();
+}
 
 // Puts the prefix back in front (an edit or a paste may have removed or repeated its
 // characters) and reports the text without it.

@@ -19,7 +19,9 @@ QString InStoredOrder(const QString& text);
 
 // A one-line text box that shows its text in stored order. It keeps the prefix at the start of
 // QLineEdit::text() and never lets the caret stand inside it; Text(), SetText(), CursorPos() and
-// SetCursorPos() work on the text without the prefix, and TextChanged reports it.
+// SetCursorPos() work on the text without the prefix, and TextChanged reports it. Hebrew is typed
+// into it last letter first, so Backspace removes the letter right of the caret (the one typed
+// last) unless text is selected.
 class DisplayOrderEdit : public QLineEdit {
   Q_OBJECT
 
@@ -35,6 +37,9 @@ class DisplayOrderEdit : public QLineEdit {
 
  signals:
   void TextChanged(const QString& text);
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void Repair(const QString& raw);

@@ -180,11 +180,9 @@ void TFormSelect::BuildMenu() {
   NSoundEN = AddItem(NGameSpeak, "NSoundEN", QStringLiteral("English"),
                      QKeySequence(Qt::CTRL | Qt::Key_E), false);
 
-  // "Settings" carries F10 like its "Speech" item; the shortcut of the menu itself only applies
-  // while the menu bar has the focus, so F10 anywhere else reaches "Speech".
+  // F10 belongs to "Speech" alone: a menu opens no page of its own, and a second owner of the key
+  // would make it ambiguous, so that it opened nothing.
   Settings1 = AddMenu(Menu, "Settings1", QStringLiteral("Settings"));
-  Settings1->menuAction()->setShortcut(QKeySequence(Qt::Key_F10));
-  Settings1->menuAction()->setShortcutContext(Qt::WidgetShortcut);
   Speech1 = AddItem(Settings1, "Speech1", QStringLiteral("Speech"), QKeySequence(Qt::Key_F10));
   Verbs1 = AddItem(Settings1, "Verbs1", QStringLiteral("Verbs"), QKeySequence(Qt::Key_F11));
   Information1 =

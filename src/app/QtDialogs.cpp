@@ -42,9 +42,14 @@ QString CaptionOf(const MessageRequest& request) {
   return request.caption.isEmpty() ? QApplication::applicationDisplayName() : request.caption;
 }
 
+bool StaysOnTop(const QWidget* window) {
+  return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) &&
+         window->windowType() != Qt::ToolTip && window->windowType() != Qt::Popup;
+}
+
 // Runs a file dialog and makes sure a typed name without extension gets the default one.
 QString RunFileDialog(const FileRequest& request, QFileDialog::AcceptMode mode) {
-  QFileDialog dialog(QApplication::activeWindow(), request.caption,
+  QFileDialog dialog(DialogOwner(), request.caption,
                      request.directory.isEmpty() ? QDir::currentPath() : request.directory,
                      ToQtFilter(request.filter));
   dialog.setAcceptMode(mode);
@@ -57,9 +62,18 @@ QString RunFileDialog(const FileRequest& request, QFileDialog::AcceptMode mode) 
 
 }  // namespace
 
+QWidget* DialogOwner() {
+  QWidget* active = QApplication::activeWindow();
+  if (active != nullptr && StaysOnTop(active)) return active;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->isVisible() && !window->isMinimized() && StaysOnTop(window)) return window;
+  }
+  return active;
+}
+
 Answer QtDialogs::Show(const MessageRequest& request) {
   QMessageBox box(IconOf(request.kind), CaptionOf(request), request.text,
-                  ButtonsOf(request.buttons), QApplication::activeWindow());
+                  ButtonsOf(request.buttons), DialogOwner());
   switch (box.exec()) {
     case QMessageBox::Ok:
       return Answer::Ok;
@@ -82,7 +96,7 @@ QString QtDialogs::SaveFileName(const FileRequest& request) {
 
 void QtDialogs::PrintPreview(const std::function<void(QPrinter&)>& render) {
   QPrinter printer(QPrinter::HighResolution);
-  QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
+  QPrintPreviewDialog preview(&printer, DialogOwner());
   QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                    [&render](QPrinter* target) { render(*target); });
   preview.exec();

@@ -1,11 +1,19 @@
 #pragma once
 
-// The real dialog seam: QMessageBox, QFileDialog and QPrintPreviewDialog, modal over the active
-// window.
+// The real dialog seam: QMessageBox, QFileDialog and QPrintPreviewDialog, modal over the window
+// the user works in.
 
 #include "app/Dialogs.h"
 
+class QWidget;
+
 namespace app {
+
+// The window a message box or file dialog opens over: the active window, unless one of the
+// program's always-on-top windows (the word editor, the settings window) is showing in front of
+// it; a box owned by the window behind would open beneath that one, holding the keyboard unseen.
+// Null when no window of the program is active or on top.
+QWidget* DialogOwner();
 
 class QtDialogs final : public Dialogs {
  public:

@@ -167,6 +167,16 @@ bool TFormSelect::eventFilter(QObject* watched, QEvent* event) {
   const auto* key = dynamic_cast<QKeyEvent*>(event);
   if (key == nullptr) return QMainWindow::eventFilter(watched, event);
 
+  const auto keyUp = [this, watched](int code) {
+    app::RunGuarded(dialogs_, [&] {
+      if (watched == Memo1) Memo1KeyUp(code);
+      if (watched == Memo2) Memo2KeyUp(code);
+      if (watched == DBGrid3) DBGrid3KeyUp(code);
+      if (watched == DBGrid2) DBGrid2KeyUp(code);
+      if (watched == DBGrid1) DBGrid1KeyUp(code);
+    });
+  };
+
   using KeyPress = void (TFormSelect::*)(QChar&);
   KeyPress press = nullptr;
   if (watched == Edit3) press = &TFormSelect::Edit3KeyPress;
@@ -191,6 +201,9 @@ bool TFormSelect::eventFilter(QObject* watched, QEvent* event) {
     if (!typed.isPrint() && typed != QLatin1Char('\b')) return false;
     QChar letter = typed;
     (this->*press)(letter);
+    // A held key types its letter again: in a Hebrew box the repeat first steps back past the
+    // letter before it, as that keystroke's release would, so each goes in to its left.
+    if (key->isAutoRepeat() && !letter.isNull()) keyUp(key->key());
     if (letter == typed) return false;
     if (!letter.isNull()) {
       QKeyEvent replacement(QEvent::KeyPress, key->key(), key->modifiers(), QString(letter),
@@ -202,15 +215,7 @@ bool TFormSelect::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
 
-  if (event->type() == QEvent::KeyRelease) {
-    const int code = key->key();
-    app::RunGuarded(dialogs_, [&] {
-      if (watched == Memo1) Memo1KeyUp(code);
-      if (watched == Memo2) Memo2KeyUp(code);
-      if (watched == DBGrid3) DBGrid3KeyUp(code);
-      if (watched == DBGrid2) DBGrid2KeyUp(code);
-      if (watched == DBGrid1) DBGrid1KeyUp(code);
-    });
-  }
+  // The releases a held key repeats are not releases.
+  if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat()) keyUp(key->key());
   return QMainWindow::eventFilter(watched, event);
 }

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/CodepageValidator.h"
 #include "app/DisplayOrder.h"
 #include "app/EventGuard.h"
 #include "app/Instances.h"
@@ -77,6 +78,9 @@ QWidget* TFormAdd::BuildVerbPage() {
   }
   MemoShov->SetMaxTextLength(40);
   MemoShovRU->setMaxLength(40);
+  MemoShov->setValidator(
+      new app::CodepageValidator(text::Codepage::Win1255, app::kStoredOrderPrefix, MemoShov));
+  MemoShovRU->setValidator(new app::CodepageValidator(text::Codepage::Win1251, {}, MemoShovRU));
   Button1 = new QPushButton(QStringLiteral("Speack"), TabSheet2);
   Button1->setObjectName(QStringLiteral("Button1"));
 
@@ -147,7 +151,9 @@ void TFormAdd::ShowVerbGrid() {
 }
 
 void TFormAdd::StrGridVerbSelectCell(int column) {
-  const auto [spelling, pronunciation] = VerbForms.Select(column);
+  const auto selected = VerbForms.Select(column);
+  if (!selected) return;
+  const auto& [spelling, pronunciation] = *selected;
   MemoShov->SetText(Hebrew(spelling));
   MemoShovRU->setText(Cyrillic(pronunciation));
   MemoShov->setReadOnly(false);

@@ -1,11 +1,14 @@
 #include "editor/FieldBinding.h"
 
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <algorithm>
 
+#include "app/CodepageValidator.h"
 #include "app/DisplayOrder.h"
 #include "app/EventGuard.h"
 #include "store/DataSource.h"
+#include "store/FieldCodec.h"
 
 namespace editor {
 
@@ -26,6 +29,11 @@ FieldBinding::FieldBinding(app::Dialogs& dialogs, store::DataSource& source, std
     connect(edit_, &QLineEdit::textChanged, this,
             app::Guarded(dialogs_, [this](const QString& text) { Written(text); }));
   }
+  if (store::Table* table = source_.DataSet()) {
+    edit_->setValidator(
+        new app::CodepageValidator(store::CodepageOf(table->FieldByName(fieldName_).Encoding()),
+                                   ordered_ ? app::kStoredOrderPrefix : QString(), this));
+  }
   connect(&source_, &store::DataSource::CurrentRecordChanged, this,
           app::Guarded(dialogs_, [this] { Reload(); }));
   connect(&source_, &QAbstractItemModel::modelReset, this,
@@ -36,6 +44,7 @@ FieldBinding::FieldBinding(app::Dialogs& dialogs, store::DataSource& source, std
 QString FieldBinding::Text() const { return ordered_ ? ordered_->Text() : edit_->text(); }
 
 void FieldBinding::Reload() {
+  if (starting_) return;
   const QString value =
       source_.DataSet() && source_.DataSet()->Active() ? source_.FieldText(fieldName_) : QString();
   if (value != Text()) SetBoxText(value);
@@ -70,8 +79,23 @@ void FieldBinding::SetBoxText(const QString& text) {
 
 void FieldBinding::Written(const QString& text) {
   if (loading_) return;
-  if (source_.FieldText(fieldName_) != text) source_.SetFieldText(fieldName_, text);
+  if (source_.FieldText(fieldName_) != text) {
+    try {
+      StartEdit();
+      source_.SetFieldText(fieldName_, text);
+    } catch (...) {
+      Reload();
+      throw;
+    }
+  }
   if (edited_) edited_();
+}
+
+void FieldBinding::StartEdit() {
+  store::Table* table = source_.DataSet();
+  if (table == nullptr || table->State() != store::TableState::Browse) return;
+  const QScopedValueRollback<bool> starting(starting_, true);
+  table->Edit();
 }
 
 }  // namespace editor

@@ -2,8 +2,10 @@
 
 // A data-aware one-line text box: binds a QLineEdit (or a display-order edit) to one field of the
 // current record of a data source. The box shows the field of whatever record is current; text
-// typed into it is written into the field at once (the table must then be in edit or insert
-// state). After each write `edited` runs, so the editor can keep dependent fields in step.
+// typed into it is written into the field at once, and a table in browse state is put into edit
+// state first, as typing into any data-aware box does. The box takes only characters the field's
+// code page can store, and after a write that fails it shows the stored value again. After each
+// write `edited` runs, so the editor can keep dependent fields in step.
 
 #include <QObject>
 #include <QString>
@@ -42,6 +44,8 @@ class FieldBinding : public QObject {
   // Lets the box hold `textLength` characters, or the limit when that is more (on loading).
   void AllowLength(int textLength);
   void Written(const QString& text);
+  // Puts the table into edit state when it browses, keeping the typed text in the box.
+  void StartEdit();
 
   app::Dialogs& dialogs_;
   store::DataSource& source_;
@@ -52,6 +56,7 @@ class FieldBinding : public QObject {
   int allowedLength_ = -1;  // the box's current limit
   std::function<void()> edited_;
   bool loading_ = false;
+  bool starting_ = false;  // StartEdit is running: the box keeps what was typed
 };
 
 }  // namespace editor

@@ -45,16 +45,24 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
         if (left_) left_();
         break;
       case QEvent::KeyPress: {
-        const std::optional<QChar> typed = TypedCharacter(*static_cast<QKeyEvent*>(event));
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const std::optional<QChar> typed = TypedCharacter(*key);
         if (!typed || !map_) break;
         consumed = true;
         if (edit_->isReadOnly()) break;
-        if (const std::optional<QChar> letter = map_(*typed)) edit_->insert(QString(*letter));
+        if (const std::optional<QChar> letter = map_(*typed)) {
+          // A held key types its letter again: the repeat first steps back past the letter
+          // before it, as that keystroke's release would, so each goes in to its left.
+          if (stepBack_ && key->isAutoRepeat()) StepBack(key->key());
+          edit_->insert(QString(*letter));
+        }
         break;
       }
-      case QEvent::KeyRelease:
-        if (stepBack_) StepBack(static_cast<QKeyEvent*>(event)->key());
+      case QEvent::KeyRelease: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (stepBack_ && !key->isAutoRepeat()) StepBack(key->key());
         break;
+      }
       default:
         break;
     }

@@ -5,8 +5,9 @@
 //   leaving it runs `left`;
 // - each typed character goes through `map`: what it returns goes in instead, nothing drops the
 //   key; keys that type no character and shortcuts with Ctrl or Alt pass untouched;
-// - with `stepBack`, every key release steps the caret one place left (the Hebrew boxes, see
-//   text/CaretStepBack.h), so Hebrew is typed in display order.
+// - with `stepBack`, every real key release steps the caret one place left (the Hebrew boxes, see
+//   text/CaretStepBack.h), so Hebrew is typed in display order. The releases a held key repeats
+//   do not count; each letter a held key types again goes in to the left of the one before.
 
 #include <QChar>
 #include <QObject>

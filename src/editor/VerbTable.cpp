@@ -15,13 +15,15 @@ void VerbTable::Build(std::string_view mask) {
   VerbColumn = 0;
 }
 
-std::pair<std::string, std::string> VerbTable::Select(int column) {
+std::optional<std::pair<std::string, std::string>> VerbTable::Select(int column) {
+  if (column < 0 || static_cast<size_t>(column) >= Columns.size()) return std::nullopt;
   VerbColumn = column;
-  return {Columns.at(column).spelling, VerbPronunciation[SelectedForm()]};
+  return std::make_pair(Columns[column].spelling, VerbPronunciation[SelectedForm()]);
 }
 
 std::vector<VerbTable::CellChange> VerbTable::LeaveSpelling(const std::string& text) {
   std::vector<CellChange> changes;
+  if (Columns.empty()) return changes;
   const int form = SelectedForm();
   VerbSpelling[form] = text;
   if (static_cast<size_t>(VerbColumn) < Columns.size()) {
@@ -42,6 +44,7 @@ std::vector<VerbTable::CellChange> VerbTable::LeaveSpelling(const std::string& t
 }
 
 void VerbTable::LeavePronunciation(const std::string& text) {
+  if (Columns.empty()) return;
   VerbPronunciation[SelectedForm()] = text;
 }
 

@@ -7,6 +7,7 @@
 // every change of a memo reaches the forms only through LeaveSpelling / LeavePronunciation.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -44,17 +45,18 @@ class VerbTable {
   void Build(std::string_view mask);
 
   // Selects column `column` of the spelling row: returns the texts for the spelling and the
-  // pronunciation memo. REQUIRES: 0 <= column < Columns.size().
-  std::pair<std::string, std::string> Select(int column);
+  // pronunciation memo. A column the built grid does not have (any column before the first
+  // build) selects nothing: nothing is returned and nothing changes.
+  std::optional<std::pair<std::string, std::string>> Select(int column);
 
   // The spelling memo was left with `text`: it becomes the spelling of the selected column's form
   // and that column's cell. A non-empty masculine singular present also replaces the three other
   // present forms by their derived texts, and the cells of those shown in the grid. Returns the
-  // cells that changed.
+  // cells that changed. Before the first build the memos show no form: nothing changes.
   std::vector<CellChange> LeaveSpelling(const std::string& text);
 
   // The pronunciation memo was left with `text`: it becomes the pronunciation of the selected
-  // column's form.
+  // column's form. Before the first build nothing changes.
   void LeavePronunciation(const std::string& text);
 
   // The form the selected column stands for.

@@ -101,6 +101,9 @@ TShare::TShare(Instances& instances, speech::EngineSet engines, QWidget* parent)
   BuildWindow();
   ConnectHandlers();
   FormCreate();
+  // A fixed size, known before the first show, so the window opens centred and cannot be
+  // maximised.
+  setFixedSize(sizeHint());
 }
 
 TShare::~TShare() = default;

@@ -33,12 +33,15 @@ qsizetype StepBackCaret(QStringView text, qsizetype caret, int key) {
   return KeepsCaret(key) ? caret : StepLeft(text, caret);
 }
 
-BoxText TypeInDisplayOrder(QStringView text, qsizetype caret, std::optional<QChar> typed) {
+BoxText EraseTypedLast(QStringView text, qsizetype caret) {
   BoxText box{text.toString(), std::clamp<qsizetype>(caret, 0, text.size())};
-  if (typed == QChar(u'\b')) {
-    if (box.caret > 0) box.text.remove(--box.caret, 1);
-    return box;
-  }
+  if (box.caret < box.text.size() && box.text[box.caret] != u'\n') box.text.remove(box.caret, 1);
+  return box;
+}
+
+BoxText TypeInDisplayOrder(QStringView text, qsizetype caret, std::optional<QChar> typed) {
+  if (typed == QChar(u'\b')) return EraseTypedLast(text, caret);
+  BoxText box{text.toString(), std::clamp<qsizetype>(caret, 0, text.size())};
   if (typed) box.text.insert(box.caret++, *typed);
   box.caret = StepLeft(box.text, box.caret);
   return box;

@@ -15,7 +15,9 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <array>
 #include <map>
+#include <memory>
 
 #include "MainWindowFixture.h"
 #include "app/Abaut.h"
@@ -133,7 +135,7 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
       {"NSoundHE", "Hebrew", QKeySequence(Qt::CTRL | Qt::Key_H)},
       {"NSoundRU", "Russian", QKeySequence(Qt::CTRL | Qt::Key_R)},
       {"NSoundEN", "English", QKeySequence(Qt::CTRL | Qt::Key_E)},
-      {"Settings1", "Settings", QKeySequence(Qt::Key_F10)},
+      {"Settings1", "Settings", {}},  // F10 belongs to "Speech" alone
       {"Speech1", "Speech", QKeySequence(Qt::Key_F10)},
       {"Verbs1", "Verbs", QKeySequence(Qt::Key_F11)},
       {"Information1", "Information", QKeySequence(Qt::Key_F12)},
@@ -316,6 +318,75 @@ TEST_F(MainWindowTest, EscapeReachesTheOneEnabledEscapeItem) {
   QSignalSpy cancel(window->N5, &QAction::triggered);
   QTest::keyClick(window.get(), Qt::Key_Escape);
   EXPECT_EQ(cancel.count(), 0);
+}
+
+// The item each shortcut reaches in the dictionary, word editing, lesson and game; null: none.
+struct ShortcutRow {
+  QKeySequence key;
+  std::array<const char*, 4> reached;
+};
+
+TEST_F(MainWindowTest, EveryModeReachesExactlyTheShortcutsItsMenusOffer) {
+  const ShortcutRow rows[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_A), {"NNew", nullptr, nullptr, nullptr}},
+      {QKeySequence(Qt::CTRL | Qt::Key_Space), {"NEdit", nullptr, nullptr, nullptr}},
+      {QKeySequence(Qt::Key_Insert), {"NSelect", nullptr, nullptr, nullptr}},
+      {QKeySequence(Qt::Key_F2), {nullptr, "N4", nullptr, nullptr}},
+      {QKeySequence(Qt::Key_Escape), {nullptr, "N5", "NVocamirClose", "NGameClose"}},
+      {QKeySequence(Qt::Key_F3), {"NTeachBegin", nullptr, nullptr, nullptr}},
+      {QKeySequence(Qt::Key_F5), {nullptr, nullptr, "NTalk", nullptr}},
+      {QKeySequence(Qt::SHIFT | Qt::Key_F5), {nullptr, nullptr, "NPausa", nullptr}},
+      {QKeySequence(Qt::CTRL | Qt::Key_P), {"Print1", nullptr, "Print1", nullptr}},
+      {QKeySequence(Qt::CTRL | Qt::Key_Delete), {nullptr, nullptr, "NVocamirDel", nullptr}},
+      {QKeySequence(Qt::Key_F4), {"NGameBegin", nullptr, nullptr, nullptr}},
+      {QKeySequence(Qt::CTRL | Qt::Key_H), {nullptr, nullptr, nullptr, "NSoundHE"}},
+      {QKeySequence(Qt::CTRL | Qt::Key_R), {nullptr, nullptr, nullptr, "NSoundRU"}},
+      {QKeySequence(Qt::CTRL | Qt::Key_E), {nullptr, nullptr, nullptr, "NSoundEN"}},
+      {QKeySequence(Qt::Key_F10), {"Speech1", "Speech1", "Speech1", "Speech1"}},
+      {QKeySequence(Qt::Key_F11), {"Verbs1", "Verbs1", "Verbs1", "Verbs1"}},
+      {QKeySequence(Qt::Key_F12), {"Information1", "Information1", "Information1", "Information1"}},
+      {QKeySequence(Qt::Key_F1), {"N3", "N3", "N3", "N3"}},
+      {QKeySequence(Qt::CTRL | Qt::Key_X), {"NExit", nullptr, nullptr, nullptr}},
+  };
+  Window();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  // Only which item a key reaches matters here, not what the item does.
+  const QList<QAction*> items = window->Menu->findChildren<QAction*>();
+  for (QAction* item : items) QObject::disconnect(item, &QAction::triggered, nullptr, nullptr);
+  const int modes[] = {0, 1, 2, 4};
+  for (int column = 0; column < 4; ++column) {
+    SCOPED_TRACE(modes[column]);
+    if (modes[column] != 0) window->SetWorkMode(modes[column], false);
+    for (const ShortcutRow& row : rows) {
+      std::vector<std::unique_ptr<QSignalSpy>> spies;
+      for (QAction* item : items) {
+        spies.push_back(std::make_unique<QSignalSpy>(item, &QAction::triggered));
+      }
+      QTest::keySequence(window.get(), row.key);
+      QStringList triggered;
+      for (size_t i = 0; i < spies.size(); ++i) {
+        if (spies[i]->count() > 0) triggered << items[i]->objectName();
+      }
+      const QStringList expected =
+          row.reached[column] ? QStringList{row.reached[column]} : QStringList{};
+      EXPECT_EQ(triggered, expected) << row.key.toString().toStdString();
+    }
+    if (modes[column] != 0) window->SetWorkMode(modes[column], true);
+  }
+}
+
+TEST_F(MainWindowTest, F10OpensTheSpeechPageAlsoAfterTheSettingsMenuWasClosedWithEscape) {
+  Window();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  QObject::disconnect(window->Speech1, &QAction::triggered, nullptr, nullptr);
+  QSignalSpy speech(window->Speech1, &QAction::triggered);
+  window->Menu->setActiveAction(window->Settings1->menuAction());
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(window->Settings1));
+  QTest::keyClick(window->Settings1, Qt::Key_Escape);
+  ASSERT_FALSE(window->Settings1->isVisible());
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus ? focus : window.get(), Qt::Key_F10);
+  EXPECT_EQ(speech.count(), 1);
 }
 
 TEST_F(MainWindowTest, MenuShortcutsWinOverTheSearchBoxesEditingKeys) {

@@ -12,9 +12,11 @@
 #include <stdexcept>
 
 #include "ScriptedDialogs.h"
+#include "app/CodepageValidator.h"
 #include "app/DisplayOrder.h"
 #include "app/EventGuard.h"
 #include "app/PanelStatusBar.h"
+#include "app/QtDialogs.h"
 #include "app/TrayIcon.h"
 #include "store/Error.h"
 
@@ -75,14 +77,65 @@ TEST(DialogsTest, ConveniencesAskTheRightBoxesAndReadTheAnswers) {
   EXPECT_EQ(dialogs.messages[5].kind, app::BoxKind::Information);
 }
 
+// A box of the main window must open over the always-on-top editor, not beneath it.
+TEST(DialogOwnerTest, IsTheWindowOnTopWhileOneShowsElseTheActiveWindow) {
+  QWidget main;
+  QWidget editor(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+  const auto activate = [](QWidget& window) {
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+  };
+  main.show();
+  ASSERT_TRUE(activate(main));
+  EXPECT_EQ(app::DialogOwner(), &main);
+  editor.show();
+  ASSERT_TRUE(activate(main));
+  EXPECT_EQ(app::DialogOwner(), &editor);
+  ASSERT_TRUE(activate(editor));
+  EXPECT_EQ(app::DialogOwner(), &editor);
+  editor.hide();
+  ASSERT_TRUE(activate(main));
+  EXPECT_EQ(app::DialogOwner(), &main);
+}
+
+struct ValidatorCase {
+  text::Codepage codepage;
+  const char* input;  // UTF-8
+  int pos;
+  const char* output;
+  int outputPos;
+};
+
+TEST(CodepageValidatorTest, LeavesOutWhatTheCodepageCannotHold) {
+  const ValidatorCase cases[] = {
+      {text::Codepage::Win1255, "\xD7\x90\xD0\x96\xD7\x91", 3, "\xD7\x90\xD7\x91", 2},  // אЖב
+      {text::Codepage::Win1251, "\xD0\x9A\xD7\x90\xD0\xA2", 1, "\xD0\x9A\xD0\xA2", 1},  // Кא|Т
+      {text::Codepage::Ascii, "C\xD0\xAFT.", 4, "CT.", 3},
+      {text::Codepage::Win1251,
+       "a\xF0\x9F\x98\x80"
+       "b",
+       4, "ab", 2},  // outside the basic plane
+      {text::Codepage::Win1255, "\xE2\x80\x8E\xE2\x80\xAD\xD7\x90", 3,
+       "\xE2\x80\x8E\xE2\x80\xAD\xD7\x90", 3},
+  };
+  for (const ValidatorCase& c : cases) {
+    app::CodepageValidator validator(c.codepage, app::kStoredOrderPrefix, nullptr);
+    QString input = QString::fromUtf8(c.input);
+    int pos = c.pos;
+    EXPECT_EQ(validator.validate(input, pos), QValidator::Acceptable) << c.input;
+    EXPECT_EQ(input, QString::fromUtf8(c.output)) << c.input;
+    EXPECT_EQ(pos, c.outputPos) << c.input;
+  }
+}
+
 TEST(DisplayOrderEditTest, KeepsTheOverrideInFrontAndTheCaretBehindIt) {
   app::DisplayOrderEdit edit;
   QSignalSpy changes(&edit, &app::DisplayOrderEdit::TextChanged);
   edit.SetText(QString::fromUtf8("אב"));
   EXPECT_EQ(edit.Text(), QString::fromUtf8("אב"));
   EXPECT_EQ(edit.text(), app::kStoredOrderPrefix + QString::fromUtf8("אב"));
-  edit.SetCursorPos(0);
-  QTest::keyClick(&edit, Qt::Key_Backspace);  // nothing left of the caret: the mark stays
+  edit.SetCursorPos(2);
+  QTest::keyClick(&edit, Qt::Key_Backspace);  // nothing right of the caret: the mark stays
   EXPECT_EQ(edit.Text(), QString::fromUtf8("אב"));
   QTest::keyClick(&edit, Qt::Key_Home);
   EXPECT_EQ(edit.CursorPos(), 0);

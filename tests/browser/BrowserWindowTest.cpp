@@ -1,9 +1,11 @@
 // The language pages of the main window, driven through its widgets offscreen.
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -160,6 +162,23 @@ TEST_F(BrowserWindowTest, ArrowReleaseInGridShowsTranslationPageDownDoesNot) {
   QTest::keyClick(window->DBGrid3, Qt::Key_PageDown);
   EXPECT_NE(RU().CurrentRow(), 1);
   EXPECT_EQ(Panel(0), He(QString::fromUtf8("ספר")));
+}
+
+TEST_F(BrowserWindowTest, HeldArrowShowsTheTranslationOnlyWhenReleased) {
+  window->DBGrid3->setFocus();
+  window->DBGrid3->setCurrentIndex(window->DBGrid3->model()->index(0, 0));
+  const QString before = Panel(0);
+  const auto send = [this](QEvent::Type type, bool repeated) {
+    QKeyEvent event(type, Qt::Key_Down, Qt::NoModifier, QString(), repeated);
+    QApplication::sendEvent(window->DBGrid3, &event);
+  };
+  send(QEvent::KeyPress, false);
+  send(QEvent::KeyRelease, true);
+  send(QEvent::KeyPress, true);
+  EXPECT_EQ(RU().CurrentRow(), 2);
+  EXPECT_EQ(Panel(0), before);
+  send(QEvent::KeyRelease, false);
+  EXPECT_EQ(Panel(0), He(QString::fromUtf8("ללכת")));  // the third word in id order: ИДТИ
 }
 
 TEST_F(BrowserWindowTest, ClickOnWordShowsTranslationClickOnMarkTogglesMeaning) {

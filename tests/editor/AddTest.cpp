@@ -1,13 +1,17 @@
 // The word editor window: its components, typing in its fields, the part-of-speech rule, the
 // paint rule and the speak buttons.
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
 #include "EditorFixture.h"
+#include "ScriptedDialogs.h"
 #include "app/DisplayOrder.h"
 #include "speech/Formshare.h"
 
@@ -121,11 +125,16 @@ TEST_F(AddTest, HebrewLettersAreStoredInDisplayOrderWithTheirReversedCopy) {
   }
 }
 
-TEST_F(AddTest, ArrowsBackspaceAndDeleteMoveTheCaretAsUsual) {
+TEST_F(AddTest, ArrowsAndDeleteWorkAsUsualBackspaceRemovesTheLetterTypedLast) {
   ShowEditor();
   Focus(form_->DBMemo1);
   Type(form_->DBMemo1, "tcv");  // stored "\xE4\xE1\xE0", caret at 0
   auto* memo = form_->DBMemo1;
+  QTest::keyClick(memo, Qt::Key_Backspace);  // the letter just typed, right of the caret
+  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE1\xE0");
+  EXPECT_EQ(Text(data_->HETable, "Item_Invert"), "\xE0\xE1");
+  EXPECT_EQ(memo->CursorPos(), 0);
+  Type(form_->DBMemo1, "v");
   QTest::keyClick(memo, Qt::Key_Right);
   EXPECT_EQ(memo->CursorPos(), 1);
   QTest::keyClick(memo, Qt::Key_Right);
@@ -136,9 +145,91 @@ TEST_F(AddTest, ArrowsBackspaceAndDeleteMoveTheCaretAsUsual) {
   EXPECT_EQ(Text(data_->HETable, "Item"), "\xE4\xE0");
   EXPECT_EQ(memo->CursorPos(), 1);
   QTest::keyClick(memo, Qt::Key_Backspace);
-  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE0");
-  EXPECT_EQ(Text(data_->HETable, "Item_Invert"), "\xE0");
-  EXPECT_EQ(memo->CursorPos(), 0);
+  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE4");
+  EXPECT_EQ(Text(data_->HETable, "Item_Invert"), "\xE4");
+  EXPECT_EQ(memo->CursorPos(), 1);
+}
+
+// A held key: its press, `repeats` repeated release and press pairs, and the real release.
+void Hold(QWidget* edit, char key, int repeats) {
+  const auto send = [&](QEvent::Type type, bool repeated) {
+    QKeyEvent event(type, QChar(key).toUpper().unicode(), Qt::NoModifier, QString(QChar(key)),
+                    repeated);
+    QApplication::sendEvent(edit, &event);
+  };
+  send(QEvent::KeyPress, false);
+  for (int i = 0; i < repeats; ++i) {
+    send(QEvent::KeyRelease, true);
+    send(QEvent::KeyPress, true);
+  }
+  send(QEvent::KeyRelease, false);
+}
+
+TEST_F(AddTest, HeldKeysStepTheCaretBackOncePerLetterNotPerRepeat) {
+  ShowEditor();
+  Focus(form_->DBMemo1);
+  Type(form_->DBMemo1, "tc");  // "\xE1\xE0", caret at 0
+  Hold(form_->DBMemo1, 'v', 2);
+  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE4\xE4\xE4\xE1\xE0");
+  EXPECT_EQ(form_->DBMemo1->CursorPos(), 0);
+  form_->DBMemo1->SetCursorPos(5);
+  Hold(form_->DBMemo1, '1', 3);  // types nothing in Hebrew: one step back for the one release
+  EXPECT_EQ(form_->DBMemo1->CursorPos(), 4);
+  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE4\xE4\xE4\xE1\xE0");
+}
+
+// A grid click of the main window can store and leave the record while the editor stays open:
+// typing into a bound box then starts an edit of the table's current record.
+TEST_F(AddTest, TypingIntoABoxOfABrowsingTableStartsAnEdit) {
+  ShowEditor();
+  for (store::Table* table : {&data_->RUTable, &data_->HETable}) table->Post();
+  Focus(form_->DBMemo1);
+  Type(form_->DBMemo1, "tc");
+  Focus(form_->DBEdit1);
+  Type(form_->DBEdit1, "rjn");
+  EXPECT_EQ(dialogs_->Texts(), std::vector<QString>{});
+  EXPECT_EQ(data_->HETable.State(), store::TableState::Edit);
+  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE1\xE0");
+  EXPECT_EQ(Text(data_->HETable, "Item_Invert"), "\xE0\xE1");
+  EXPECT_EQ(Text(data_->RUTable, "Item"), "\xCA\xCE\xD2");
+  EXPECT_EQ(form_->DBMemo1->CursorPos(), 0);
+}
+
+struct PasteCase {
+  const char* box;
+  const char* pasted;  // UTF-8
+  const char* shown;   // UTF-8
+  store::Table& (*table)(TDataModul&);
+  const char* field;
+  const char* stored;  // bytes of the field's code page
+};
+
+store::Table& RussianTable(TDataModul& data) { return data.RUTable; }
+store::Table& HebrewTable(TDataModul& data) { return data.HETable; }
+store::Table& EnglishTable(TDataModul& data) { return data.ENTable; }
+
+TEST_F(AddTest, PastedCharactersTheFieldCannotHoldAreLeftOut) {
+  const PasteCase cases[] = {
+      {"DBMemo1", "\xD7\x90\xD0\x96\xD7\x91", "\xD7\x90\xD7\x91", HebrewTable, "Item",
+       "\xE0\xE1"},  // אЖב
+      {"DBMemo5", "\xD0\x96", "", HebrewTable, "Root", ""},
+      {"DBEdit1", "\xD0\x9A\xD7\x90\xD0\xA2", "\xD0\x9A\xD0\xA2", RussianTable, "Item",
+       "\xCA\xD2"},  // КאТ
+      {"DBEdit3", "C\xD7\x90T", "CT", EnglishTable, "Item", "CT"},
+      {"DBMemo4", "\xD7\x90go", "go", EnglishTable, "EnglishSpeech", "go"},
+  };
+  ShowEditor();
+  for (const PasteCase& c : cases) {
+    auto* box = form_->findChild<QLineEdit*>(c.box);
+    ASSERT_NE(box, nullptr) << c.box;
+    Focus(box);
+    QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
+    box->paste();
+    const auto* ordered = qobject_cast<app::DisplayOrderEdit*>(box);
+    EXPECT_EQ(ordered ? ordered->Text() : box->text(), QString::fromUtf8(c.shown)) << c.box;
+    EXPECT_EQ(Text(c.table(*data_), c.field), c.stored) << c.box;
+  }
+  EXPECT_EQ(dialogs_->Texts(), std::vector<QString>{});
 }
 
 TEST_F(AddTest, RootIsTypedInDisplayOrderWithItsReversedCopy) {

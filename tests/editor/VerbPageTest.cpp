@@ -3,11 +3,14 @@
 
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
 #include "EditorFixture.h"
+#include "ScriptedDialogs.h"
 #include "app/DisplayOrder.h"
 #include "text/Codepage.h"
 
@@ -194,6 +197,20 @@ TEST_F(VerbPageTest, MemosShowTheToolTipColourUnlessFocused) {
   Focus(form_->MemoShovRU);
   EXPECT_EQ(form_->MemoShov->palette().color(QPalette::Base), tip);
   EXPECT_EQ(form_->MemoShovRU->palette().color(QPalette::Base), window);
+}
+
+// Switching pages moves the focus from the Hebrew "Speack" button into the grid before the grid of
+// this opening is built: the selection this makes must stay harmless.
+TEST_F(VerbPageTest, FirstVisitWithTheFocusOnCammonBuildsTheGridWithoutError) {
+  form_->VerbForms.VerbSpelling[0] = "\xE1\xFA\xEB";
+  QTest::mouseClick(form_->BtnSpeackHE, Qt::LeftButton);
+  ASSERT_TRUE(form_->BtnSpeackHE->hasFocus());
+  QTabBar* tabs = form_->PConVerb->tabBar();
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+  ASSERT_TRUE(form_->VerbPageShowing());
+  EXPECT_EQ(dialogs_->Texts(app::BoxKind::Error), std::vector<QString>{});
+  EXPECT_EQ(GridForms(), (std::vector<int>{0, 3, 6, 13, 14, 23, 27}));
+  EXPECT_EQ(form_->MemoShov->Text(), text::ToUnicode("\xE1\xFA\xEB", text::Codepage::Win1255));
 }
 
 TEST_F(VerbPageTest, ShowingTheEditorAgainReturnsToCammon) {

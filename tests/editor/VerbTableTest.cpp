@@ -117,6 +117,18 @@ TEST(VerbTableTest, BuildBringsSelectionBackToForm0) {
   EXPECT_EQ(table.VerbPronunciation[9], "p9");
 }
 
+TEST(VerbTableTest, BeforeTheFirstBuildNothingCanBeSelectedOrOverwritten) {
+  VerbTable table = Filled();
+  EXPECT_EQ(table.Select(0), std::nullopt);
+  EXPECT_TRUE(table.LeaveSpelling("").empty());
+  table.LeavePronunciation("");
+  EXPECT_EQ(table.VerbSpelling, Filled().VerbSpelling);
+  EXPECT_EQ(table.VerbPronunciation, Filled().VerbPronunciation);
+  table.Build(kDefaultMask);
+  EXPECT_EQ(table.Select(7), std::nullopt);  // the default grid has seven columns, 0 to 6
+  EXPECT_NE(table.Select(6), std::nullopt);
+}
+
 TEST(VerbTableTest, SelectingColumnsShowsEachColumnsOwnForm) {
   VerbTable table = Filled();
   table.Build(kDefaultMask);

@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -65,7 +67,7 @@ class FormshareTest : public testing::Test {
     he.Post();
   }
 
-  void Create() {
+  void Create(QWidget* parent = nullptr) {
     speech::EngineSet engines;
     engines.RU = std::make_unique<ScriptedEngine>(ruModes);
     engines.HE = std::make_unique<ScriptedEngine>(ruModes);
@@ -74,7 +76,7 @@ class FormshareTest : public testing::Test {
     he = static_cast<ScriptedEngine*>(engines.HE.get());
     en = static_cast<ScriptedEngine*>(engines.EN.get());
     if (failure) en->FailWith(*failure);
-    share = std::make_unique<TShare>(instances, std::move(engines));
+    share = std::make_unique<TShare>(instances, std::move(engines), parent);
   }
 
   QString Mask() const {
@@ -357,6 +359,20 @@ TEST_F(FormshareTest, MenuPagesShowTheWindowOnTheirPage) {
   EXPECT_TRUE(share->windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_FALSE(share->windowFlags() & Qt::WindowCloseButtonHint);
   EXPECT_EQ(share->windowTitle(), "Settings");
+}
+
+TEST_F(FormshareTest, OpensCentredOverTheMainWindowTheFirstTime) {
+  QWidget main;
+  main.setGeometry(60, 40, 1100, 760);
+  main.show();
+  Create(&main);
+  share->ShowPage(share->TabSheetSpeech);
+  QApplication::processEvents();
+  const QPoint offset = share->geometry().center() - main.geometry().center();
+  EXPECT_LE(std::abs(offset.x()), 2);  // rounding of the two centres
+  EXPECT_LE(std::abs(offset.y()), 2);
+  EXPECT_EQ(share->minimumSize(), share->maximumSize());
+  share.reset();
 }
 
 TEST_F(FormshareTest, VerbFormsAreShownInStoredOrderInTwoColumns) {

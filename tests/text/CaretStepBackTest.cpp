@@ -67,9 +67,33 @@ TEST(CaretStepBack, DroppedKeyStillStepsBack) {
   EXPECT_EQ(box, (BoxText{QStringLiteral("\u05D0\u05D1"), 1}));
 }
 
-TEST(CaretStepBack, BackspaceDeletesLeftOfCaretWithoutStepping) {
-  EXPECT_EQ(TypeInDisplayOrder(u"abc", 2, QChar(u'\b')), (BoxText{"ac", 1}));
-  EXPECT_EQ(TypeInDisplayOrder(u"abc", 0, QChar(u'\b')), (BoxText{"abc", 0}));
+struct EraseCase {
+  QString text;
+  qsizetype caret;
+  BoxText expected;
+};
+
+TEST(CaretStepBack, BackspaceErasesTheLetterTypedLastRightOfTheCaret) {
+  const EraseCase cases[] = {
+      {"abc", 0, {"bc", 0}},
+      {"abc", 2, {"ab", 2}},
+      {"abc", 3, {"abc", 3}},        // nothing right of the caret
+      {"ab\ncd", 2, {"ab\ncd", 2}},  // end of the first line
+      {"ab\ncd", 3, {"ab\nd", 3}},
+      {"abc", 7, {"abc", 3}},
+      {"", 0, {"", 0}},
+  };
+  for (const EraseCase& c : cases) {
+    EXPECT_EQ(TypeInDisplayOrder(c.text, c.caret, QChar(u'\b')), c.expected)
+        << c.text.toStdString() << " caret " << c.caret;
+  }
+}
+
+TEST(CaretStepBack, BackspaceAfterTypingRemovesTheLastLetter) {
+  BoxText box = TypeKeys(QStringLiteral("tcv"));
+  box = TypeInDisplayOrder(box.text, box.caret, QChar(u'\b'));
+  EXPECT_EQ(FromUnicode(box.text, Codepage::Win1255), "\xE1\xE0");
+  EXPECT_EQ(box.caret, 0);
 }
 
 TEST(CaretStepBack, TypingInsertsAtTheCaretOfALaterLine) {
