@@ -264,6 +264,12 @@ class TFormSelect : public QMainWindow {
   void Exportdata1Click();
   void Importdata1Click();
 
+  // ==== src/lesson/print/FindPrint.cpp: the printed lesson list ====
+
+  // Opens the report's table on the data folder (once) and shows the report of the lesson
+  // records of the moment in a modal print preview, from which it can be printed.
+  void Print1Click();
+
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;

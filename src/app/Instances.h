@@ -15,11 +15,16 @@ namespace app {
 class Dialogs;
 }
 
+namespace lesson {
+class TQuickReport1;
+}
+
 struct Instances {
   app::Dialogs* Dialogs = nullptr;  // the dialog seam, there before any window
   TFormSelect* FormSelect = nullptr;
   TDataModul* DataModul = nullptr;
   TShare* Share = nullptr;
   TFormAdd* FormAdd = nullptr;
+  lesson::TQuickReport1* QuickReport1 = nullptr;
   TFormHelp* FormHelp = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "app/Find.h"
 #include "app/Icons.h"
 #include "editor/Add.h"
+#include "lesson/print/QuickReport1.h"
 #include "speech/EspeakEngine.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
@@ -54,6 +55,9 @@ bool Startup::Create() {
   instances_.Share = new TShare(instances_, speech::CreateEspeakEngines(), formSelect_.get());
   // The word editor, hidden until "Add word" or "Edit word" opens it.
   instances_.FormAdd = new TFormAdd(instances_, formSelect_.get());
+  // The printed lesson list; its table opens on the first print.
+  quickReport1_ = std::make_unique<lesson::TQuickReport1>();
+  instances_.QuickReport1 = quickReport1_.get();
 
   instances_.FormHelp = new TFormHelp(instances_, formSelect_.get());
   return true;

@@ -27,6 +27,9 @@ constexpr CommandText kCommands[] = {
      "Exits with 1 when it finds a problem.\n"},
     {"stats", "stats", "count the meanings by part of speech", ""},
     {"deselect", "deselect", "clear the lesson marks, as the program's \"Deselect\" does", ""},
+    {"print-lessons", "print-lessons FILE", "print the lesson list to the PDF file FILE",
+     "The pages are those of the program's \"Print\": A4, one ruled row per lesson record.\n"
+     "FILE is replaced only when it has been written completely.\n"},
 };
 
 constexpr std::string_view kCommonText =
