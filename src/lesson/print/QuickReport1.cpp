@@ -1,5 +1,6 @@
 #include "lesson/print/QuickReport1.h"
 
+#include <QGlyphRun>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -103,8 +104,11 @@ class RowText {
   // How much taller than one line the wrapped text is, in millimetres.
   double Growth() const { return growth_; }
 
+  // Draws the laid-out glyphs themselves: a print preview records what is drawn and replays it
+  // later, and a text replayed from its characters would lose the stored order of Hebrew.
   void Draw(QPainter& painter, const Scale& scale, double rowTop) const {
-    layout_->draw(&painter, QPointF(scale.X(place_.Left), scale.Y(rowTop + place_.Top)));
+    const QPointF origin(scale.X(place_.Left), scale.Y(rowTop + place_.Top));
+    for (const QGlyphRun& run : layout_->glyphRuns()) painter.drawGlyphRun(origin, run);
   }
 
  private:
