@@ -313,6 +313,7 @@ void TFormSelect::ConnectHandlers() {
   onAction(N5, &TFormSelect::N5Click);
   onAction(Exportdata1, &TFormSelect::Exportdata1Click);
   onAction(Importdata1, &TFormSelect::Importdata1Click);
+  onAction(Print1, &TFormSelect::Print1Click);
   onAction(Speech1, &TFormSelect::Speech1Click);
   onAction(Verbs1, &TFormSelect::Verbs1Click);
   onAction(Information1, &TFormSelect::Information1Click);

@@ -285,6 +285,11 @@ class TFormSelect : public QMainWindow {
   void NSoundHEClick();
   void NSoundRUClick();
   void NSoundENClick();
+  // ==== src/lesson/print/FindPrint.cpp: the printed lesson list ====
+
+  // Opens the report's table on the data folder (once) and shows the report of the lesson
+  // records of the moment in a modal print preview, from which it can be printed.
+  void Print1Click();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

@@ -16,6 +16,10 @@ namespace app {
 class Dialogs;
 }
 
+namespace lesson {
+class TQuickReport1;
+}
+
 struct Instances {
   app::Dialogs* Dialogs = nullptr;  // the dialog seam, there before any window
   TFormSelect* FormSelect = nullptr;
@@ -23,5 +27,6 @@ struct Instances {
   TShare* Share = nullptr;
   TFormGame* FormGame = nullptr;
   TFormAdd* FormAdd = nullptr;
+  lesson::TQuickReport1* QuickReport1 = nullptr;
   TFormHelp* FormHelp = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "app/StartupProbe.h"
 #include "editor/Add.h"
 #include "game/Game.h"
+#include "lesson/print/QuickReport1.h"
 #include "speech/EspeakEngine.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
@@ -58,6 +59,9 @@ bool Startup::Create() {
   instances_.FormGame = new TFormGame(instances_, formSelect_->ClientArea);
   // The word editor, hidden until "Add word" or "Edit word" opens it.
   instances_.FormAdd = new TFormAdd(instances_, formSelect_.get());
+  // The printed lesson list; its table opens on the first print.
+  quickReport1_ = std::make_unique<lesson::TQuickReport1>();
+  instances_.QuickReport1 = quickReport1_.get();
 
   instances_.FormHelp = new TFormHelp(instances_, formSelect_.get());
   return true;

@@ -35,6 +35,7 @@ class Startup {
   Instances instances_;
   std::unique_ptr<TFormSelect> formSelect_;
   std::unique_ptr<TDataModul> dataModul_;
+  std::unique_ptr<lesson::TQuickReport1> quickReport1_;
 };
 
 // The whole program: application title and icon, Startup, the event loop. Any error that escapes

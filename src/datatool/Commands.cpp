@@ -15,6 +15,8 @@
 #include "datatool/Usage.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
+#include "lesson/print/QuickReport1.h"
+#include "lesson/print/ReportPdf.h"
 #include "store/DataModul.h"
 #include "store/PartCounts.h"
 
@@ -138,6 +140,18 @@ int Deselect(const fs::path& workingDirectory, std::ostream& out) {
   return kOk;
 }
 
+int PrintLessons(const fs::path& workingDirectory, const std::string& file, std::ostream& out) {
+  lesson::ReportSummary printed;
+  WithDictionary(workingDirectory, [&](TDataModul& data) {
+    lesson::TQuickReport1 report;
+    report.Table1.Open(data.DataFolder());
+    printed = lesson::WriteReportPdf(report.Table1.Rows(), PathText(workingDirectory, file));
+  });
+  out << "Printed " << printed.Records << " lesson records on " << printed.Pages
+      << (printed.Pages == 1 ? " page" : " pages") << " to " << file << ".\n";
+  return kOk;
+}
+
 }  // namespace
 
 int RunCommand(const std::vector<std::string>& arguments, const fs::path& workingDirectory,
@@ -171,6 +185,9 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
     if (command == "deselect" && count == 1) return Deselect(workingDirectory, out);
     if (command == "conjugate" && count == 3) {
       return PrintConjugation(arguments[1], arguments[2], out, err);
+    }
+    if (command == "print-lessons" && count == 2) {
+      return PrintLessons(workingDirectory, arguments[1], out);
     }
   } catch (const std::exception& error) {
     err << "vocamir-data: " << error.what() << "\n";

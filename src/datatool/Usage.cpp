@@ -38,6 +38,9 @@ constexpr CommandText kCommands[] = {
      "hint, separated by tabs. A root the engine does not cover is refused with the reason and\n"
      "exits with 1. Needs no dictionary.\n",
      false},
+    {"print-lessons", "print-lessons FILE", "print the lesson list to the PDF file FILE",
+     "The pages are those of the program's \"Print\": A4, one ruled row per lesson record.\n"
+     "FILE is replaced only when it has been written completely.\n"},
 };
 
 constexpr std::string_view kCommonText =

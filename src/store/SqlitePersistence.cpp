@@ -38,10 +38,11 @@ std::string KeyColumn(const TableDef& table) {
 
 }  // namespace
 
-SqlitePersistence::SqlitePersistence(const std::filesystem::path& file) : file_(file) {
-  const int result =
-      sqlite3_open_v2(file.c_str(), &db_,
-                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+SqlitePersistence::SqlitePersistence(const std::filesystem::path& file, Access access)
+    : file_(file) {
+  const int mode = access == Access::ReadOnly ? SQLITE_OPEN_READONLY
+                                              : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+  const int result = sqlite3_open_v2(file.c_str(), &db_, mode | SQLITE_OPEN_NOMUTEX, nullptr);
   if (result != SQLITE_OK) {
     const std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(result);
     sqlite3_close(db_);
@@ -50,8 +51,10 @@ SqlitePersistence::SqlitePersistence(const std::filesystem::path& file) : file_(
   }
   try {
     sqlite3_busy_timeout(db_, 2000);
-    Execute("PRAGMA journal_mode=WAL");
-    Execute("PRAGMA synchronous=FULL");
+    if (access == Access::ReadWrite) {
+      Execute("PRAGMA journal_mode=WAL");
+      Execute("PRAGMA synchronous=FULL");
+    }
   } catch (const Error&) {
     sqlite3_close(db_);
     db_ = nullptr;

@@ -33,9 +33,14 @@ struct StoredValue {
 // runs in a savepoint of it (so a failed write undoes only itself).
 class SqlitePersistence {
  public:
-  // Opens (creating when missing) the database file. The folder must exist.
+  enum class Access {
+    ReadWrite,  // creates the file when it is missing
+    ReadOnly,   // the file must exist; every write fails; reads see what is committed at the time
+  };
+
+  // Opens the database file. The folder must exist.
   // Throws Error with the text for the user when the file cannot be opened as a database.
-  explicit SqlitePersistence(const std::filesystem::path& file);
+  explicit SqlitePersistence(const std::filesystem::path& file, Access access = Access::ReadWrite);
   ~SqlitePersistence();
   SqlitePersistence(const SqlitePersistence&) = delete;
   SqlitePersistence& operator=(const SqlitePersistence&) = delete;
