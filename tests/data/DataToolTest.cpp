@@ -143,9 +143,8 @@ TEST_F(DataToolTest, HelpAndVersionPrintToStandardOutput) {
   EXPECT_FALSE(fs::exists(root_ / "x.xml"));
   // Every command of the usage has a help of its own.
   const std::string usage = Run({"--help"}, root_).Out;
-  for (const char* command :
-       {"create", "import", "export", "check", "clean", "stats", "deselect", "conjugate",
-        "print-lessons"}) {
+  for (const char* command : {"create", "import", "export", "check", "clean", "stats", "deselect",
+                              "conjugate", "print-lessons"}) {
     EXPECT_NE(usage.find(std::string("  ") + command + " "), std::string::npos) << command;
     EXPECT_EQ(Run({command, "--help"}, root_).Status, datatool::kOk) << command;
   }
