@@ -10,6 +10,7 @@
 #include "app/Instances.h"
 #include "app/TrayIcon.h"
 #include "editor/Add.h"
+#include "lesson/Formsele.h"
 #include "speech/Formshare.h"
 
 void TFormSelect::NExitClick() { close(); }
@@ -23,7 +24,9 @@ void TFormSelect::N3Click() {
 // The mode is judged by the menus: "Learn words" and "Game" are both hidden only while a word
 // is being edited.
 void TFormSelect::FormClose() {
-  const bool editing = !NTich->menuAction()->isVisible() && !NGame->menuAction()->isVisible();
+  const bool lessonsHidden = !NTich->menuAction()->isVisible();
+  const bool editing = lessonsHidden && !NGame->menuAction()->isVisible();
+  if (lessonsHidden && instances_.FormSel != nullptr) instances_.FormSel->hide();
   if (editing && instances_.FormAdd != nullptr) instances_.FormAdd->hide();
   if (instances_.Share != nullptr) instances_.Share->hide();
 }

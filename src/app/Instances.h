@@ -9,6 +9,7 @@ class TFormSelect;
 class TDataModul;
 class TShare;
 class TFormAdd;
+class TFormSel;
 class TFormHelp;
 
 namespace app {
@@ -20,6 +21,7 @@ struct Instances {
   TFormSelect* FormSelect = nullptr;
   TDataModul* DataModul = nullptr;
   TShare* Share = nullptr;
+  TFormSel* FormSel = nullptr;
   TFormAdd* FormAdd = nullptr;
   TFormHelp* FormHelp = nullptr;
 };

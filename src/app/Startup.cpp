@@ -11,6 +11,7 @@
 #include "app/Find.h"
 #include "app/Icons.h"
 #include "editor/Add.h"
+#include "lesson/Formsele.h"
 #include "speech/EspeakEngine.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
@@ -52,6 +53,8 @@ bool Startup::Create() {
 
   // The settings window reads vocamir.ini, counts the Hebrew words and sets up speech.
   instances_.Share = new TShare(instances_, speech::CreateEspeakEngines(), formSelect_.get());
+  // The lesson list window, inside the client area under the pages.
+  instances_.FormSel = new TFormSel(instances_, formSelect_->ClientArea);
   // The word editor, hidden until "Add word" or "Edit word" opens it.
   instances_.FormAdd = new TFormAdd(instances_, formSelect_.get());
 
