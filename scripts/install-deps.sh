@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6opengl6-dev
-  libsqlite3-dev libespeak-ng-dev espeak-ng espeak-ng-data
+  libsqlite3-dev libespeak-ng-dev espeak-ng espeak-ng-data libsndfile1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xauth xvfb poppler-utils
   dpkg-dev file

@@ -11,6 +11,7 @@
 #include "app/TrayIcon.h"
 #include "editor/Add.h"
 #include "game/Game.h"
+#include "lesson/Formsele.h"
 #include "speech/Formshare.h"
 
 void TFormSelect::NExitClick() { close(); }
@@ -24,8 +25,10 @@ void TFormSelect::N3Click() {
 // The mode is judged by the menus: "Learn words" and "Game" are both hidden only while a word
 // is being edited; "Learn words" alone is hidden in the game.
 void TFormSelect::FormClose() {
-  const bool editing = !NTich->menuAction()->isVisible() && !NGame->menuAction()->isVisible();
-  const bool playing = !NTich->menuAction()->isVisible() && NGame->menuAction()->isVisible();
+  const bool lessonsHidden = !NTich->menuAction()->isVisible();
+  const bool editing = lessonsHidden && !NGame->menuAction()->isVisible();
+  const bool playing = lessonsHidden && NGame->menuAction()->isVisible();
+  if (lessonsHidden && instances_.FormSel != nullptr) instances_.FormSel->hide();
   if (editing && instances_.FormAdd != nullptr) instances_.FormAdd->hide();
   if (playing && instances_.FormGame != nullptr) instances_.FormGame->hide();
   if (instances_.Share != nullptr) instances_.Share->hide();

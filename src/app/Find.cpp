@@ -337,6 +337,7 @@ void TFormSelect::ConnectHandlers() {
   onButton(SpeedButton3, &TFormSelect::N4Click);
   onButton(SpeedButton19, &TFormSelect::N5Click);
   onButton(BitBtn1, &TFormSelect::BitBtn1Click);
+  ConnectLessonHandlers();
   // Choosing an item changes the edit text too, so this one signal covers choosing and typing.
   connect(CBTheme, &QComboBox::editTextChanged, this,
           app::Guarded(dialogs_, [this] { CBThemeChange(); }));

@@ -290,6 +290,25 @@ class TFormSelect : public QMainWindow {
   // Opens the report's table on the data folder (once) and shows the report of the lesson
   // records of the moment in a modal print preview, from which it can be printed.
   void Print1Click();
+  // ==== src/lesson/FindLesson.cpp: lesson assembly and playback ====
+
+  // "Begin Lesson": lesson mode, the chosen meanings added to the lesson list, the list shown.
+  void NTeachBeginClick();
+  // "Speack/Start": the lesson from its first record.
+  void NTalkClick();
+  // "Pause" / "Continue".
+  void NPausaClick();
+  // The tool-bar toggle: down starts, up pauses.
+  void SPSpeak1Click();
+  // One tick of the speaking lesson (100 ms) and of the silent lesson (1300 ms).
+  void TimerSelSpeechTimer();
+  void TimerWithautSpeechTimer();
+  // The lesson is over: its timer off, SPSpeak1 released.
+  void LessonOver();
+  // "Delete word" (the current lesson record), "Delete All", "End Lesson".
+  void NVocamirDelClick();
+  void NVocamirDelAllClick();
+  void NVocamirCloseClick();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -331,6 +350,12 @@ class TFormSelect : public QMainWindow {
   void SpeakTranslation();
   void CellClick(speech::Language language, int column);
   void ClearGridSelections();
+
+  // ==== src/lesson ====
+  void ConnectLessonHandlers();
+  // TimerSelSpeech when speech is available, else TimerWithautSpeech.
+  QTimer* LessonTimer() const;
+  void StopLessonOnEmptyList();
 
   bool replacingKey_ = false;  // a mapped key event is on its way to a search box
 

@@ -10,6 +10,7 @@ class TDataModul;
 class TShare;
 class TFormAdd;
 class TFormGame;
+class TFormSel;
 class TFormHelp;
 
 namespace app {
@@ -26,6 +27,7 @@ struct Instances {
   TDataModul* DataModul = nullptr;
   TShare* Share = nullptr;
   TFormGame* FormGame = nullptr;
+  TFormSel* FormSel = nullptr;
   TFormAdd* FormAdd = nullptr;
   lesson::TQuickReport1* QuickReport1 = nullptr;
   TFormHelp* FormHelp = nullptr;

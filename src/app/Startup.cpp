@@ -14,6 +14,7 @@
 #include "editor/Add.h"
 #include "game/Game.h"
 #include "lesson/print/QuickReport1.h"
+#include "lesson/Formsele.h"
 #include "speech/EspeakEngine.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
@@ -57,6 +58,8 @@ bool Startup::Create() {
   instances_.Share = new TShare(instances_, speech::CreateEspeakEngines(), formSelect_.get());
   // The game window, in the client area under the pages until "Begin" shows it.
   instances_.FormGame = new TFormGame(instances_, formSelect_->ClientArea);
+  // The lesson list window, inside the client area under the pages.
+  instances_.FormSel = new TFormSel(instances_, formSelect_->ClientArea);
   // The word editor, hidden until "Add word" or "Edit word" opens it.
   instances_.FormAdd = new TFormAdd(instances_, formSelect_.get());
   // The printed lesson list; its table opens on the first print.

@@ -22,9 +22,9 @@ class Startup {
   Startup& operator=(const Startup&) = delete;
 
   // Creates, in this order, FormSelect, DataModul (opening its tables; an error there is shown
-  // and start-up goes on), Share, FormGame, FormAdd and FormHelp. Returns false when the program
-  // must end at once: another running program owns the data folder (the user has been told). Other
-  // errors escape to the caller.
+  // and start-up goes on), Share, FormGame, FormSel, FormAdd and FormHelp. Returns false when the
+  // program must end at once: another running program owns the data folder (the user has been
+  // told). Other errors escape to the caller.
   bool Create();
   // Shows the main window maximised and the About window above it.
   void Show();

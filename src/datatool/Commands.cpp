@@ -1,5 +1,7 @@
 #include "datatool/Commands.h"
 
+#include <unistd.h>
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -12,6 +14,7 @@
 #include "datatool/BlankMeanings.h"
 #include "datatool/Conjugation.h"
 #include "datatool/DictionaryCheck.h"
+#include "datatool/LessonAudio.h"
 #include "datatool/Usage.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
@@ -152,6 +155,34 @@ int PrintLessons(const fs::path& workingDirectory, const std::string& file, std:
   return kOk;
 }
 
+int LessonAudio(const fs::path& workingDirectory, const std::vector<std::string>& arguments,
+                std::ostream& out, std::ostream& err) {
+  const std::string& file = arguments[1];
+  std::string problem;
+  const std::optional<LessonAudioOptions> options = ParseLessonAudioOptions(
+      std::vector<std::string>(arguments.begin() + 2, arguments.end()), problem);
+  if (options && SoundFormatOf(file) == 0) problem = "FILE must end in .wav, .flac or .ogg";
+  if (!problem.empty()) {
+    err << "vocamir-data: " << problem << "\n" << *CommandHelp("lesson-audio");
+    return kUsage;
+  }
+  const bool terminal = isatty(STDERR_FILENO) == 1;
+  const LessonAudioProgress progress = [&](int record, int records, int pass, int passes) {
+    err << "\rword " << record << " of " << records << ", pass " << pass << " of " << passes
+        << "   " << std::flush;
+  };
+  LessonAudioResult result;
+  WithDictionary(workingDirectory, [&](TDataModul& data) {
+    const fs::path path = PathText(workingDirectory, file).toStdString();
+    result = RenderLessonAudio(data, workingDirectory, path, *options,
+                               terminal ? progress : LessonAudioProgress());
+  });
+  if (terminal) err << "\n";
+  out << "Wrote " << result.Words << " spoken words, " << result.Seconds << " s of audio, to "
+      << file << ".\n";
+  return kOk;
+}
+
 }  // namespace
 
 int RunCommand(const std::vector<std::string>& arguments, const fs::path& workingDirectory,
@@ -188,6 +219,9 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
     }
     if (command == "print-lessons" && count == 2) {
       return PrintLessons(workingDirectory, arguments[1], out);
+    }
+    if (command == "lesson-audio" && count >= 2) {
+      return LessonAudio(workingDirectory, arguments, out, err);
     }
   } catch (const std::exception& error) {
     err << "vocamir-data: " << error.what() << "\n";

@@ -41,6 +41,17 @@ constexpr CommandText kCommands[] = {
     {"print-lessons", "print-lessons FILE", "print the lesson list to the PDF file FILE",
      "The pages are those of the program's \"Print\": A4, one ruled row per lesson record.\n"
      "FILE is replaced only when it has been written completely.\n"},
+    {"lesson-audio",
+     "lesson-audio FILE [--mode N] [--languages RHE] [--repeat R,H,E] [--passes P] [--pause S]",
+     "write the speaking lesson of the lesson list to an audio file",
+     "The lesson is played as the lesson list window plays it, with the voices, speeds and verb\n"
+     "forms of vocamir.ini, and written as WAV, FLAC or Ogg Vorbis by the extension of FILE.\n"
+     "  --mode N          lesson mode 0 to 7 (0 Russian - Hebrew - English ... 7 Verbs); 0\n"
+     "  --languages RHE   the languages taking part: letters R, H, E; all three\n"
+     "  --repeat R,H,E    times each word is spoken, per language, 1 to 99; 1,1,1\n"
+     "  --passes P        times the whole list is played, 1 to 99; 1\n"
+     "  --pause S         seconds of silence between words, 0 to 10; 0.5\n"
+     "The file is written under a temporary name and appears only when it is complete.\n"},
 };
 
 constexpr std::string_view kCommonText =

@@ -7,9 +7,13 @@
 
 namespace exchange {
 
-DetachedSources::DetachedSources(TDataModul& data) {
-  const std::pair<store::DataSource*, store::Table*> sources[] = {
-      {&data.DSRU, &data.RUTable}, {&data.DSHE, &data.HETable}, {&data.DSEN, &data.ENTable}};
+DetachedSources::DetachedSources(TDataModul& data)
+    : DetachedSources(
+          {{&data.DSRU, &data.RUTable}, {&data.DSHE, &data.HETable}, {&data.DSEN, &data.ENTable}}) {
+}
+
+DetachedSources::DetachedSources(
+    std::initializer_list<std::pair<store::DataSource*, store::Table*>> sources) {
   for (const auto& [source, table] : sources) {
     if (source->DataSet() != table) continue;
     Bindings.push_back({source, table, source->Columns()});

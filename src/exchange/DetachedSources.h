@@ -6,6 +6,8 @@
 // each source is bound again to its table with the columns it had; the grids then show the rows
 // and current records as the run left them. Meanwhile the grids show no rows.
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "store/DataSource.h"
@@ -16,7 +18,11 @@ namespace exchange {
 
 class DetachedSources {
  public:
+  // The three word tables' sources.
   explicit DetachedSources(TDataModul& data);
+  // The given sources, each unbound only while it shows its table.
+  explicit DetachedSources(
+      std::initializer_list<std::pair<store::DataSource*, store::Table*>> sources);
   ~DetachedSources();
   DetachedSources(const DetachedSources&) = delete;
   DetachedSources& operator=(const DetachedSources&) = delete;

@@ -170,6 +170,8 @@ void LessonPlayer::Activate(int recordCount) {
   LessonMode = 0;
 }
 
+void LessonPlayer::Stop() { Finish(); }
+
 void LessonPlayer::Finish() {
   display_.SetWordVisible(false);
   DueRU = DueHE = DueEN = false;

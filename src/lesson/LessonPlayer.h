@@ -70,6 +70,9 @@ class LessonPlayer {
   // The window was activated: the next tick starts from the first record, in mode 0.
   void Activate(int recordCount);
 
+  // Ends the lesson now: the display hidden, LessonDisplay::LessonFinished called.
+  void Stop();
+
   // One tick of the speaking lesson. At most one word is spoken per tick.
   void SpeakingTick();
   // One tick of the silent lesson: shows one word; plays the list once and holds the last word

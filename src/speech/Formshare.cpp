@@ -340,6 +340,10 @@ void TShare::QueueSpeech(speech::Language language, std::string text) {
   queue_.QueueSpeech(language, std::move(text));
 }
 
+void TShare::SetPendingText(speech::Language language, std::string text) {
+  queue_.SetPendingText(language, std::move(text));
+}
+
 void TShare::TimerSpeechTimer() { queue_.TimerSpeechTimer(); }
 
 // ---- the window ----

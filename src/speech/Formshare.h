@@ -67,6 +67,9 @@ class TShare : public QWidget {
   // a later request for the same language replaces it. Switches TimerSpeech on.
   void QueueSpeech(speech::Language language, std::string text);
 
+  // Leaves `text` as the language's queue text without asking the queue for speech.
+  void SetPendingText(speech::Language language, std::string text);
+
   // The queue with its pending flags and texts (PendingRU(), PendingTextRU(), ...).
   const speech::SpeechQueue& Queue() const { return queue_; }
 

@@ -27,6 +27,10 @@ SpeechQueue::Slot& SpeechQueue::SlotOf(Language language) {
                               std::to_string(static_cast<int>(language)));
 }
 
+void SpeechQueue::SetPendingText(Language language, std::string text) {
+  SlotOf(language).text = std::move(text);
+}
+
 void SpeechQueue::QueueSpeech(Language language, std::string text) {
   Slot& slot = SlotOf(language);
   slot.text = std::move(text);

@@ -26,6 +26,10 @@ class SpeechQueue {
   // switches the timer on. Does not check whether speech is available.
   void QueueSpeech(Language language, std::string text);
 
+  // Stores `text` as the pending text of `language` without asking for speech: the flag and the
+  // timer are left as they are (the lesson, which speaks at once, leaves its text here).
+  void SetPendingText(Language language, std::string text);
+
   // One tick, in this order:
   // 1. If PendingRU and neither HE nor EN is speaking: speak PendingTextRU on RU, clear PendingRU.
   // 2. If PendingHE and neither RU nor EN is speaking: speak PendingTextHE on HE, clear PendingHE.

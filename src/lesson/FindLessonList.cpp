@@ -1,0 +1,51 @@
+// The main window's lesson list commands: "Delete word", "Delete All" and "End Lesson".
+
+#include <QAction>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/Find.h"
+#include "browser/Filters.h"
+#include "exchange/DetachedSources.h"
+#include "lesson/Formsele.h"
+#include "store/DataModul.h"
+
+// A lesson whose list has become empty stops at once instead of on its next tick.
+void TFormSelect::StopLessonOnEmptyList() {
+  if (!instances_.DataModul->SelWordTable.IsEmpty()) return;
+  if (TimerSelSpeech->isActive() || TimerWithautSpeech->isActive()) {
+    instances_.FormSel->Player().Stop();
+  }
+}
+
+void TFormSelect::NVocamirDelClick() {
+  store::Table& lessons = instances_.DataModul->SelWordTable;
+  if (lessons.RecordCount() < 1) return;
+  lessons.Delete();
+  StopLessonOnEmptyList();
+}
+
+void TFormSelect::NVocamirDelAllClick() {
+  TDataModul& data = *instances_.DataModul;
+  store::Table& lessons = data.SelWordTable;
+  {
+    const exchange::DetachedSources detached({{&data.DSSel, &lessons}});
+    store::BulkTransaction transaction(lessons);
+    const int count = lessons.RecordCount();
+    lessons.First();
+    for (int i = 0; i < count; ++i) lessons.Delete();
+    transaction.Commit();
+  }
+  StopLessonOnEmptyList();
+}
+
+void TFormSelect::NVocamirCloseClick() {
+  if (SPSpeak1->isChecked()) return;
+  // A lesson started from the menu ends with the lesson mode; it never speaks in the dictionary.
+  if (TimerSelSpeech->isActive() || TimerWithautSpeech->isActive()) {
+    instances_.FormSel->Player().Stop();
+  }
+  SetWorkMode(2, true);
+  browser::SwitchFilters(Tables(), false);
+  if (instances_.FormSel != nullptr) instances_.FormSel->hide();
+}
