@@ -197,8 +197,28 @@ Paradigms ClassifyPassive(const Root& root, Pattern pattern) {
   return pattern == Pattern::Pual ? Paradigms::PualRegular : Paradigms::HufalRegular;
 }
 
+// Four-letter roots: PIEL, PUAL and HITPAEL, with no vav, yod or final guttural.
+Paradigms ClassifyFourLetters(const Root& root, Pattern pattern) {
+  if (pattern != Pattern::Piel && pattern != Pattern::Pual && pattern != Pattern::Hitpael) {
+    Refuse(root, pattern, "four-letter roots are conjugated only in PIEL, PUAL and HITPAEL");
+  }
+  for (int position = 0; position < 4; ++position) {
+    if (IsVavYod(root.At(position)) || (position == 3 && IsGuttural(root.At(position)))) {
+      Refuse(root, pattern, "a four-letter root with a vav or yod, or with a final guttural");
+    }
+  }
+  const QChar first = root.At(0);
+  if (pattern == Pattern::Piel) return Paradigms::PielRegular;
+  if (pattern == Pattern::Pual) return Paradigms::PualRegular;
+  if (first == u'ד' || first == u'ט' || first == u'ת') {
+    Refuse(root, pattern, "a first dalet, tet or tav, which merges with the ת");
+  }
+  return QStringView(u"סשצז").contains(first) ? Paradigms::HitpaelSibilant
+                                              : Paradigms::HitpaelRegular;
+}
+
 Paradigms Classify(const Root& root, Pattern pattern) {
-  if (root.Size() == 4) Refuse(root, pattern, "four-letter roots are not covered");
+  if (root.Size() == 4) return ClassifyFourLetters(root, pattern);
   switch (pattern) {
     case Pattern::Paal:
       return ClassifyPaal(root);
@@ -221,7 +241,7 @@ Paradigms Classify(const Root& root, Pattern pattern) {
 
 VerbForms Conjugate(std::string_view storedRoot, Pattern pattern) {
   const Root root = ParseStoredRoot(storedRoot);
-  const Paradigm paradigm = ParadigmOf(Classify(root, pattern), root.At(0));
+  const Paradigm paradigm = ParadigmOf(Classify(root, pattern), root.At(0), root.Size() == 4);
   VerbForms forms;
   for (int form = 0; form < kFormCount; ++form) {
     if (paradigm.Spelling[form].isEmpty()) continue;

@@ -2,8 +2,9 @@
 
 // The conjugation engine: the 28 forms of a Hebrew verb from its root and pattern.
 //
-// It covers regular roots in every pattern and, for PAAL, PIEL, HIFIL, NIFAL and HITPAEL, the
-// common weak roots: first letter nun or yod, middle vav or yod, final he, and gutturals. A root
+// It covers regular roots in every pattern, four-letter roots in PIEL, PUAL and HITPAEL, and, for
+// PAAL, PIEL, HIFIL, NIFAL and HITPAEL, the common weak roots: first letter nun or yod, middle
+// vav or yod, final he, and gutturals. A root
 // it does not cover is refused with the reason (NotCovered); it never guesses.
 
 #include <array>

@@ -275,9 +275,32 @@ Paradigm HitpaelSibilant(QChar first) {
   return paradigm;
 }
 
+// The doubled middle letter of PIEL, PUAL and HITPAEL becomes the second and third letters of a
+// four-letter root.
+Paradigm ForFourLetters(Paradigm paradigm) {
+  ReplaceAll(paradigm.Spelling, "3", "4");
+  ReplaceAll(paradigm.Spelling, "2", "23");
+  ReplaceAll(paradigm.Spelling, "Y", "");
+  ReplaceAll(paradigm.Hint, "3", "4");
+  ReplaceAll(paradigm.Hint, "\\*2", "23");
+  // Where the doubled letter had a vowelless schwa before the last one, the third letter takes
+  // "e" (тиргэма<, like дибра<).
+  ReplaceAll(paradigm.Hint, "23(~?)4", "23э\\14");
+  return paradigm;
+}
+
+Paradigm ThreeLetterParadigm(Paradigms kind, QChar first);
+
 }  // namespace
 
-Paradigm ParadigmOf(Paradigms kind, QChar first) {
+Paradigm ParadigmOf(Paradigms kind, QChar first, bool fourLetters) {
+  const Paradigm paradigm = ThreeLetterParadigm(kind, first);
+  return fourLetters ? ForFourLetters(paradigm) : paradigm;
+}
+
+namespace {
+
+Paradigm ThreeLetterParadigm(Paradigms kind, QChar first) {
   switch (kind) {
     case Paradigms::PaalRegular:
       return PaalRegular();
@@ -377,5 +400,7 @@ Paradigm ParadigmOf(Paradigms kind, QChar first) {
   }
   return PaalRegular();
 }
+
+}  // namespace
 
 }  // namespace conjugation

@@ -54,6 +54,9 @@ enum class Paradigms {
 };
 
 // The paradigm of a kind of root. `first` is the first root letter, which HitpaelSibilant needs.
-Paradigm ParadigmOf(Paradigms kind, QChar first);
+// With `fourLetters` the paradigm of PIEL, PUAL or HITPAEL is made for a four-letter root
+// (תרגם, תורגם, התפלסף): the second and third letters stand where the doubled middle letter
+// stood, and the "i" of an open syllable is no longer written.
+Paradigm ParadigmOf(Paradigms kind, QChar first, bool fourLetters = false);
 
 }  // namespace conjugation

@@ -43,22 +43,23 @@ TEST_P(RefusalTest, SaysWhy) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Roots, RefusalTest,
-                         ::testing::Values(Refusal{"", Pattern::Paal, "three or four letters"},
-                                           Refusal{"אב", Pattern::Paal, "three or four letters"},
-                                           Refusal{"כתבבב", Pattern::Paal, "three or four letters"},
-                                           Refusal{"כתב1", Pattern::Paal, "only Hebrew letters"},
-                                           Refusal{"תרגם", Pattern::Piel, "four-letter roots"},
-                                           Refusal{"הלך", Pattern::Paal,
-                                                   "The root הלך is not covered in PAAL"},
-                                           Refusal{"נתן", Pattern::Paal, "irregular"},
-                                           Refusal{"ירש", Pattern::Paal, "first yod"},
-                                           Refusal{"נסע", Pattern::Paal, "first nun"},
-                                           Refusal{"ברך", Pattern::Piel, "middle alef or resh"},
-                                           Refusal{"נצל", Pattern::Nifal, "first nun"},
-                                           Refusal{"דבר", Pattern::Hitpael, "first dalet"},
-                                           Refusal{"עמד", Pattern::Hufal, "weak or guttural"},
-                                           Refusal{"בנה", Pattern::Hifil, "final he"}));
+INSTANTIATE_TEST_SUITE_P(
+    Roots, RefusalTest,
+    ::testing::Values(Refusal{"", Pattern::Paal, "three or four letters"},
+                      Refusal{"אב", Pattern::Paal, "three or four letters"},
+                      Refusal{"כתבבב", Pattern::Paal, "three or four letters"},
+                      Refusal{"כתב1", Pattern::Paal, "only Hebrew letters"},
+                      Refusal{"תרגם", Pattern::Hifil, "only in PIEL, PUAL and HITPAEL"},
+                      Refusal{"תרגע", Pattern::Piel, "final guttural"},
+                      Refusal{"הלך", Pattern::Paal, "The root הלך is not covered in PAAL"},
+                      Refusal{"נתן", Pattern::Paal, "irregular"},
+                      Refusal{"ירש", Pattern::Paal, "first yod"},
+                      Refusal{"נסע", Pattern::Paal, "first nun"},
+                      Refusal{"ברך", Pattern::Piel, "middle alef or resh"},
+                      Refusal{"נצל", Pattern::Nifal, "first nun"},
+                      Refusal{"דבר", Pattern::Hitpael, "first dalet"},
+                      Refusal{"עמד", Pattern::Hufal, "weak or guttural"},
+                      Refusal{"בנה", Pattern::Hifil, "final he"}));
 
 TEST(ConjugateTest, ReadsFinalLettersBlanksAndTheSinPoint) {
   // A final letter inside the typed root, blanks, and a sin point before or after its letter.
