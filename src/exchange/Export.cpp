@@ -127,11 +127,14 @@ bool ExportDocument(TDataModul& data, const QString& path, int count, std::strin
 
   if (markedOnly) {
     russian.SetFiltered(false);
+    // One transaction for all the cleared marks instead of one per post.
+    store::BulkTransaction bulk(russian);
     for (const MarkedMeaning& meaning : marked) {
       ClearMark(russian, meaning.Russian, fields.Russian.Select);
       if (meaning.Hebrew) ClearMark(data.HETable, *meaning.Hebrew, fields.Hebrew.Select);
       if (meaning.English) ClearMark(data.ENTable, *meaning.English, fields.English.Select);
     }
+    bulk.Commit();
   }
   WriteStylesheet(QFileInfo(path).absolutePath());
   return true;
