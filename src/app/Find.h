@@ -259,16 +259,16 @@ class TFormSelect : public QMainWindow {
   void Verbs1Click();
   void Information1Click();
 
-  // ==== src/exchange/FindExchange.cpp: XML export and import ====
-
-  void Exportdata1Click();
-  void Importdata1Click();
-
   // ==== src/lesson/print/FindPrint.cpp: the printed lesson list ====
 
   // Opens the report's table on the data folder (once) and shows the report of the lesson
   // records of the moment in a modal print preview, from which it can be printed.
   void Print1Click();
+
+  // ==== src/exchange/FindExchange.cpp: XML export and import ====
+
+  void Exportdata1Click();
+  void Importdata1Click();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
