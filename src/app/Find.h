@@ -290,6 +290,7 @@ class TFormSelect : public QMainWindow {
   // Opens the report's table on the data folder (once) and shows the report of the lesson
   // records of the moment in a modal print preview, from which it can be printed.
   void Print1Click();
+
   // ==== src/lesson/FindLesson.cpp: lesson assembly and playback ====
 
   // "Begin Lesson": lesson mode, the chosen meanings added to the lesson list, the list shown.
