@@ -8,6 +8,7 @@
 
 #include "app/Abaut.h"
 #include "app/Dialogs.h"
+#include "app/EndSignals.h"
 #include "app/Find.h"
 #include "app/Icons.h"
 #include "editor/Add.h"
@@ -70,6 +71,19 @@ void Startup::Show() {
   instances_.FormHelp->raise();
 }
 
+int Startup::Run(QApplication& application) {
+  TFormSelect* window = formSelect_.get();
+  const auto closeMain = [window] {
+    if (window->isVisible()) window->NExitClick();
+  };
+  QObject::connect(&application, &QCoreApplication::aboutToQuit, window, closeMain);
+  const EndSignals endSignals([closeMain] {
+    closeMain();
+    QCoreApplication::exit(0);
+  });
+  return application.exec();
+}
+
 int RunVocamir(QApplication& application, Dialogs& dialogs) {
   QApplication::setApplicationName(kTitle);
   QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
@@ -78,7 +92,7 @@ int RunVocamir(QApplication& application, Dialogs& dialogs) {
     Startup startup(dialogs);
     if (!startup.Create()) return 1;
     startup.Show();
-    return application.exec();
+    return startup.Run(application);
   } catch (const std::exception&) {
   } catch (...) {
   }

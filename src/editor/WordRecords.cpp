@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "store/Table.h"
+#include "store/WriteUnit.h"
 #include "text/InvertText.h"
 
 namespace editor {
@@ -148,9 +149,11 @@ void WriteCodesAndPost(WordTables& tables, const WordCodes& codes) {
   tables.he.FieldByName("Topic").SetAsInteger(codes.topic);
   tables.ru.FieldByName("Topic").SetAsInteger(codes.topic);
   tables.en.FieldByName("Topic").SetAsInteger(codes.topic);
-  tables.he.Post();
-  tables.ru.Post();
-  tables.en.Post();
+  store::WriteUnit({&tables.he, &tables.ru, &tables.en}).Run([&tables] {
+    tables.he.Post();
+    tables.ru.Post();
+    tables.en.Post();
+  });
 }
 
 void StoreVerbForms(WordTables& tables, int hebrewId, const VerbTexts& spelling,
@@ -174,10 +177,12 @@ void StoreVerbForms(WordTables& tables, int hebrewId, const VerbTexts& spelling,
       tables.gl.Fields(form + 1).SetAsString(spelling[form]);
       tables.nekudot.Fields(form + 1).SetAsString(pronunciation[form]);
     }
-    tables.nekudot.Post();
-    tables.gl.FieldByName("IdHE").SetAsInteger(hebrewId);
-    tables.gl.FieldByName("IdNekudot").SetAsInteger(Key(tables.nekudot));
-    tables.gl.Post();
+    store::WriteUnit({&tables.nekudot, &tables.gl}).Run([&tables, hebrewId] {
+      tables.nekudot.Post();
+      tables.gl.FieldByName("IdHE").SetAsInteger(hebrewId);
+      tables.gl.FieldByName("IdNekudot").SetAsInteger(Key(tables.nekudot));
+      tables.gl.Post();
+    });
   } catch (...) {
     tables.gl.Cancel();
     tables.nekudot.Cancel();
