@@ -8,13 +8,14 @@
 
 #include "app/Abaut.h"
 #include "app/Dialogs.h"
+#include "app/EndSignals.h"
 #include "app/Find.h"
 #include "app/Icons.h"
 #include "app/StartupProbe.h"
 #include "editor/Add.h"
 #include "game/Game.h"
-#include "lesson/print/QuickReport1.h"
 #include "lesson/Formsele.h"
+#include "lesson/print/QuickReport1.h"
 #include "speech/EspeakEngine.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
@@ -81,6 +82,19 @@ void Startup::Show() {
   instances_.FormHelp->raise();
 }
 
+int Startup::Run(QApplication& application) {
+  TFormSelect* window = formSelect_.get();
+  const auto closeMain = [window] {
+    if (window->isVisible()) window->NExitClick();
+  };
+  QObject::connect(&application, &QCoreApplication::aboutToQuit, window, closeMain);
+  const EndSignals endSignals([closeMain] {
+    closeMain();
+    QCoreApplication::exit(0);
+  });
+  return application.exec();
+}
+
 int RunVocamir(QApplication& application, Dialogs& dialogs) {
   QApplication::setApplicationName(kTitle);
   QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
@@ -90,7 +104,7 @@ int RunVocamir(QApplication& application, Dialogs& dialogs) {
     if (!startup.Create()) return 1;
     startup.Show();
     ArmStartupProbe(*startup.Created().FormSelect);
-    return application.exec();
+    return startup.Run(application);
   } catch (const std::exception&) {
   } catch (...) {
   }

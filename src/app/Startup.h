@@ -28,6 +28,10 @@ class Startup {
   bool Create();
   // Shows the main window maximised and the About window above it.
   void Show();
+  // Runs the event loop until the main window closes. SIGTERM, SIGINT, SIGHUP and the end of the
+  // desktop session close the main window the way "Exit" does and end the loop; the pending
+  // edits are stored when the data module goes with this object.
+  int Run(QApplication& application);
 
   Instances& Created() { return instances_; }
 

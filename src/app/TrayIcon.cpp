@@ -5,36 +5,68 @@
 #include <QWidget>
 
 namespace app {
+namespace {
 
-TrayIcon::TrayIcon(QWidget* window) : QObject(window), window_(window) {}
+class SystemArea : public NotificationArea {
+ public:
+  bool Available() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
-TrayIcon::~TrayIcon() { delete icon_; }
+  void Show(const QIcon& icon, const QString& tip, std::function<void()> doubleClicked) override {
+    if (!icon_) icon_ = std::make_unique<QSystemTrayIcon>();
+    QObject::disconnect(icon_.get(), &QSystemTrayIcon::activated, nullptr, nullptr);
+    QObject::connect(
+        icon_.get(), &QSystemTrayIcon::activated,
+        [doubleClicked = std::move(doubleClicked)](QSystemTrayIcon::ActivationReason reason) {
+          if (reason == QSystemTrayIcon::DoubleClick) doubleClicked();
+        });
+    icon_->setIcon(icon);
+    icon_->setToolTip(tip);
+    icon_->show();
+  }
+
+  void Hide() override {
+    if (icon_) icon_->hide();
+  }
+
+  bool Shown() const override { return icon_ && icon_->isVisible(); }
+
+ private:
+  std::unique_ptr<QSystemTrayIcon> icon_;
+};
+
+}  // namespace
+
+std::unique_ptr<NotificationArea> SystemNotificationArea() {
+  return std::make_unique<SystemArea>();
+}
+
+TrayIcon::TrayIcon(QWidget* window, std::unique_ptr<NotificationArea> area)
+    : QObject(window), window_(window), area_(std::move(area)) {}
+
+TrayIcon::~TrayIcon() { area_->Hide(); }
 
 void TrayIcon::SetTip(const QString& tip) {
   tip_ = tip.left(kMaxTipLength);
-  if (icon_ != nullptr) icon_->setToolTip(tip_);
+  if (area_->Shown()) PutIcon();
 }
 
-bool TrayIcon::IsShown() const { return icon_ != nullptr && icon_->isVisible(); }
+bool TrayIcon::IsShown() const { return area_->Shown(); }
 
 void TrayIcon::WindowMinimised() {
-  if (!QSystemTrayIcon::isSystemTrayAvailable()) return;
-  if (icon_ == nullptr) {
-    icon_ = new QSystemTrayIcon();
-    connect(icon_, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-              if (reason == QSystemTrayIcon::DoubleClick) Restore();
-            });
-  }
-  const QIcon windowIcon = window_->windowIcon();
-  icon_->setIcon(windowIcon.isNull() ? QApplication::windowIcon() : windowIcon);
-  icon_->setToolTip(tip_);
-  icon_->show();
+  if (!area_->Available()) return;
+  PutIcon();
   window_->hide();
 }
 
+// The main window's icon, else the application's.
+void TrayIcon::PutIcon() {
+  const QIcon windowIcon = window_->windowIcon();
+  area_->Show(windowIcon.isNull() ? QApplication::windowIcon() : windowIcon, tip_,
+              [this] { Restore(); });
+}
+
 void TrayIcon::Restore() {
-  if (icon_ != nullptr) icon_->hide();
+  area_->Hide();
   window_->showNormal();
   window_->raise();
   window_->activateWindow();

@@ -5,13 +5,30 @@
 // its place; a double click on the icon removes it and shows the window again. Without a
 // notification area the window minimises normally. The icon is removed with this object.
 
+#include <QIcon>
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <memory>
 
-class QSystemTrayIcon;
 class QWidget;
 
 namespace app {
+
+// The desktop's notification area, as the icon uses it.
+class NotificationArea {
+ public:
+  virtual ~NotificationArea() = default;
+  // Whether the desktop offers a notification area now.
+  virtual bool Available() const = 0;
+  // Puts the icon into the area (or updates it); `doubleClicked` runs on a double click on it.
+  virtual void Show(const QIcon& icon, const QString& tip, std::function<void()> doubleClicked) = 0;
+  virtual void Hide() = 0;
+  virtual bool Shown() const = 0;
+};
+
+// The system's notification area (QSystemTrayIcon).
+std::unique_ptr<NotificationArea> SystemNotificationArea();
 
 class TrayIcon : public QObject {
   Q_OBJECT
@@ -19,7 +36,8 @@ class TrayIcon : public QObject {
  public:
   static constexpr int kMaxTipLength = 63;
 
-  explicit TrayIcon(QWidget* window);
+  explicit TrayIcon(QWidget* window,
+                    std::unique_ptr<NotificationArea> area = SystemNotificationArea());
   ~TrayIcon() override;
 
   // The tip, cut to kMaxTipLength characters.
@@ -34,9 +52,11 @@ class TrayIcon : public QObject {
   void Restore();
 
  private:
+  void PutIcon();
+
   QWidget* window_;
   QString tip_;
-  QSystemTrayIcon* icon_ = nullptr;
+  std::unique_ptr<NotificationArea> area_;
 };
 
 }  // namespace app

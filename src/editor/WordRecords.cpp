@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "store/Table.h"
+#include "store/WriteUnit.h"
 #include "text/InvertText.h"
 
 namespace editor {
@@ -164,11 +165,13 @@ std::optional<int> WriteCodesAndPost(WordTables& tables, const WordCodes& codes)
   tables.ru.FieldByName("Topic").SetAsInteger(codes.topic);
   tables.en.FieldByName("Topic").SetAsInteger(codes.topic);
   std::optional<int> hebrewId = IntegerOrNull(tables.he, "id");
-  tables.he.Post();
-  // A record inserted just now gets its key on posting; unfiltered, the cursor stays on it.
-  if (!hebrewId && !tables.he.Filtered()) hebrewId = IntegerOrNull(tables.he, "id");
-  tables.ru.Post();
-  tables.en.Post();
+  store::WriteUnit({&tables.he, &tables.ru, &tables.en}).Run([&tables, &hebrewId] {
+    tables.he.Post();
+    // A record inserted just now gets its key on posting; unfiltered, the cursor stays on it.
+    if (!hebrewId && !tables.he.Filtered()) hebrewId = IntegerOrNull(tables.he, "id");
+    tables.ru.Post();
+    tables.en.Post();
+  });
   return hebrewId;
 }
 
@@ -193,10 +196,12 @@ void StoreVerbForms(WordTables& tables, int hebrewId, const VerbTexts& spelling,
       tables.gl.Fields(form + 1).SetAsString(spelling[form]);
       tables.nekudot.Fields(form + 1).SetAsString(pronunciation[form]);
     }
-    tables.nekudot.Post();
-    tables.gl.FieldByName("IdHE").SetAsInteger(hebrewId);
-    tables.gl.FieldByName("IdNekudot").SetAsInteger(Key(tables.nekudot));
-    tables.gl.Post();
+    store::WriteUnit({&tables.nekudot, &tables.gl}).Run([&tables, hebrewId] {
+      tables.nekudot.Post();
+      tables.gl.FieldByName("IdHE").SetAsInteger(hebrewId);
+      tables.gl.FieldByName("IdNekudot").SetAsInteger(Key(tables.nekudot));
+      tables.gl.Post();
+    });
   } catch (...) {
     tables.gl.Cancel();
     tables.nekudot.Cancel();

@@ -7,6 +7,7 @@
 #include "exchange/ExchangeError.h"
 #include "exchange/WordFields.h"
 #include "store/DataModul.h"
+#include "store/WriteUnit.h"
 #include "text/InvertText.h"
 
 namespace exchange {
@@ -198,7 +199,9 @@ ImportResult ImportBytes(TDataModul& data, std::string_view document, const Prog
       if (committer.IsDuplicate(*unit)) {
         ++result.Skipped;
       } else {
-        committer.Commit(*unit);
+        store::WriteUnit(
+            {&data.RUTable, &data.HETable, &data.ENTable, &data.GLTABLE, &data.NekudotTable})
+            .Run([&] { committer.Commit(*unit); });
         ++result.Added;
       }
       const int done = result.Added + result.Skipped;
@@ -207,7 +210,8 @@ ImportResult ImportBytes(TDataModul& data, std::string_view document, const Prog
         break;
       }
     }
-  } catch (const ExchangeError& error) {
+  } catch (const std::exception& error) {
+    // A unit the document or the database refused is left out whole; the ones before it stay.
     EndImport(data);
     transaction.Commit();
     throw ExchangeError(std::string(error.what()) + " The import stopped there; " +

@@ -15,8 +15,10 @@ constexpr char kSpeechSection[] = "Speech";
 // A UTF-8 byte order mark that an editor may have put at the start of the file; kept on writing.
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
+// A carriage return counts as a blank: one left over from a line end of another system must not
+// become part of a name or value, which would change when a line is appended after it.
 std::string_view Trim(std::string_view text) {
-  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
   while (!text.empty() && blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && blank(text.back())) text.remove_suffix(1);
   return text;
@@ -62,15 +64,18 @@ void RequireSingleLine(std::string_view what, std::string_view text) {
 }  // namespace
 
 IniFile IniFile::Load(const QString& path) {
-  IniFile file;
   QFile source(path);
-  if (!source.exists()) return file;
+  if (!source.exists()) return IniFile();
   if (!source.open(QIODevice::ReadOnly)) {
     throw SettingsFileError("Cannot read the settings file " + path.toStdString() + ": " +
                             source.errorString().toStdString());
   }
   const QByteArray bytes = source.readAll();
-  std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  return FromBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+IniFile IniFile::FromBytes(std::string_view text) {
+  IniFile file;
   if (text.starts_with(kByteOrderMark)) {
     file.byteOrderMark_ = true;
     text.remove_prefix(std::string_view(kByteOrderMark).size());
@@ -161,7 +166,9 @@ void IniFile::Save(const QString& path) const {
     throw SettingsFileError("Cannot write the settings file " + path.toStdString() + ": " +
                             cause.toStdString());
   };
-  if (!target.open(QIODevice::WriteOnly)) fail(target.errorString());
+  // Unbuffered: a disk that takes only part of the text must show here, as a short write, and not
+  // be lost inside the buffer's flush on commit.
+  if (!target.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) fail(target.errorString());
   if (target.write(text.data(), static_cast<qint64>(text.size())) !=
       static_cast<qint64>(text.size())) {
     const QString cause = target.errorString();

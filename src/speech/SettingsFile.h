@@ -32,6 +32,8 @@ class IniFile {
   // Reads `path`. A missing file gives an empty IniFile; a file that exists but cannot be read
   // throws SettingsFileError.
   static IniFile Load(const QString& path);
+  // The file whose bytes are `bytes` (a leading UTF-8 byte order mark is kept aside).
+  static IniFile FromBytes(std::string_view bytes);
 
   // The value of `key` in `section`, or nullopt when the section or key is missing. With several
   // matching lines the first one counts.

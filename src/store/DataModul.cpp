@@ -44,8 +44,10 @@ void TDataModul::DataModuleCreate() {
   const std::string& first = RUTable.TableName();
   std::error_code error;
   if (!std::filesystem::is_directory(dataFolder_, error)) {
-    throw store::Error("Cannot open table " + first + ": the folder " + dataFolder_.string() +
-                       " does not exist.");
+    const bool exists = std::filesystem::exists(dataFolder_, error);
+    throw store::Error("Cannot open table " + first + ": " +
+                       (exists ? dataFolder_.string() + " is not a folder."
+                               : "the folder " + dataFolder_.string() + " does not exist."));
   }
   try {
     lock_ = std::make_unique<store::FolderLock>(dataFolder_);
@@ -55,7 +57,13 @@ void TDataModul::DataModuleCreate() {
     throw store::Error("Cannot open table " + first + ": " + failure.what());
   }
   try {
-    database_ = std::make_unique<store::SqlitePersistence>(dataFolder_ / kDatabaseFileName);
+    std::vector<std::string> names;
+    for (const store::Table* table :
+         {&RUTable, &ENTable, &HETable, &SelWordTable, &GLTABLE, &NekudotTable}) {
+      names.push_back(table->TableName());
+    }
+    database_ = std::make_unique<store::SqlitePersistence>(
+        dataFolder_ / kDatabaseFileName, store::SqlitePersistence::Access::ReadWrite, names);
   } catch (const store::Error& failure) {
     throw store::Error("Cannot open table " + first + ": " + failure.what());
   }

@@ -1,5 +1,6 @@
 #include "store/SqlitePersistence.h"
 
+#include <iostream>
 #include <set>
 
 #include "store/Convert.h"
@@ -38,7 +39,8 @@ std::string KeyColumn(const TableDef& table) {
 
 }  // namespace
 
-SqlitePersistence::SqlitePersistence(const std::filesystem::path& file, Access access)
+SqlitePersistence::SqlitePersistence(const std::filesystem::path& file, Access access,
+                                     const std::vector<std::string>& ownTables)
     : file_(file) {
   const int mode = access == Access::ReadOnly ? SQLITE_OPEN_READONLY
                                               : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
@@ -51,6 +53,8 @@ SqlitePersistence::SqlitePersistence(const std::filesystem::path& file, Access a
   }
   try {
     sqlite3_busy_timeout(db_, 2000);
+    // Before the first change of the file: the journal mode is written into it.
+    if (!ownTables.empty()) RefuseForeign(ownTables);
     if (access == Access::ReadWrite) {
       Execute("PRAGMA journal_mode=WAL");
       Execute("PRAGMA synchronous=FULL");
@@ -60,6 +64,24 @@ SqlitePersistence::SqlitePersistence(const std::filesystem::path& file, Access a
     db_ = nullptr;
     throw;
   }
+}
+
+void SqlitePersistence::RefuseForeign(const std::vector<std::string>& ownTables) {
+  const Statement names =
+      Prepare("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%'");
+  std::string found;
+  int result;
+  while ((result = sqlite3_step(names.get())) == SQLITE_ROW) {
+    const std::string name = reinterpret_cast<const char*>(sqlite3_column_text(names.get(), 0));
+    for (const std::string& own : ownTables) {
+      if (sqlite3_stricmp(name.c_str(), own.c_str()) == 0) return;
+    }
+    found += (found.empty() ? "" : ", ") + name;
+  }
+  if (result != SQLITE_DONE) Fail("Cannot read the tables of the database");
+  if (found.empty()) return;
+  throw Error("The database " + file_.string() + " belongs to another program (it holds " + found +
+              "); it was left as it is.");
 }
 
 SqlitePersistence::~SqlitePersistence() {
@@ -238,7 +260,7 @@ void SqlitePersistence::BindValues(sqlite3_stmt* statement, const TableDef& tabl
 
 template <typename Write>
 void SqlitePersistence::RunWrite(const TableDef& table, const Write& write) {
-  if (bulkDepth_ == 0) {
+  if (bulkDepth_ == 0 && unitDepth_ == 0) {
     if (!write()) Fail("Cannot write table " + table.Name);
     return;
   }
@@ -299,6 +321,34 @@ void SqlitePersistence::CommitBulk() {
   } catch (const Error&) {
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
     throw;
+  }
+}
+
+// Outside a transaction the savepoint begins one, and releasing it commits.
+void SqlitePersistence::BeginUnit() {
+  Execute("SAVEPOINT write_unit");
+  ++unitDepth_;
+}
+
+void SqlitePersistence::CommitUnit() {
+  try {
+    Execute("RELEASE write_unit");
+  } catch (const Error&) {
+    RollbackUnit();
+    throw;
+  }
+  --unitDepth_;
+}
+
+void SqlitePersistence::RollbackUnit() noexcept {
+  --unitDepth_;
+  // A failed commit may have ended the transaction already, and with it the unit's writes.
+  if (sqlite3_get_autocommit(db_) != 0) return;
+  for (const char* sql : {"ROLLBACK TO write_unit", "RELEASE write_unit"}) {
+    if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
+      std::cerr << "Cannot undo a change of " << file_.string() << ": " << sqlite3_errmsg(db_)
+                << '\n';
+    }
   }
 }
 

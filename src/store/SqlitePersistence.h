@@ -29,8 +29,8 @@ struct StoredValue {
 // as INTEGER, null as NULL. The journal is WAL with full synchronous commits, so a committed
 // post survives a crash of the process or the machine.
 //
-// Every write runs in its own transaction unless a bulk transaction is open, in which case it
-// runs in a savepoint of it (so a failed write undoes only itself).
+// Every write runs in its own transaction unless a bulk transaction or a write unit is open, in
+// which case it runs in a savepoint of it (so a failed write undoes only itself).
 class SqlitePersistence {
  public:
   enum class Access {
@@ -39,8 +39,11 @@ class SqlitePersistence {
   };
 
   // Opens the database file. The folder must exist.
-  // Throws Error with the text for the user when the file cannot be opened as a database.
-  explicit SqlitePersistence(const std::filesystem::path& file, Access access = Access::ReadWrite);
+  // Throws Error with the text for the user when the file cannot be opened as a database, or when
+  // `ownTables` is not empty and the file holds tables but none of those (a database of another
+  // program); such a file is left exactly as it was.
+  explicit SqlitePersistence(const std::filesystem::path& file, Access access = Access::ReadWrite,
+                             const std::vector<std::string>& ownTables = {});
   ~SqlitePersistence();
   SqlitePersistence(const SqlitePersistence&) = delete;
   SqlitePersistence& operator=(const SqlitePersistence&) = delete;
@@ -69,6 +72,14 @@ class SqlitePersistence {
   void BeginBulk();
   void CommitBulk();
 
+  // Write units (see WriteUnit): the writes between BeginUnit and CommitUnit are kept together or
+  // not at all. Units nest, also inside a bulk transaction. CommitUnit throws Error when the
+  // database refuses (the unit is then undone); RollbackUnit undoes every write of the innermost
+  // unit and never throws (a failure there is written to standard error).
+  void BeginUnit();
+  void CommitUnit();
+  void RollbackUnit() noexcept;
+
  private:
   struct StatementDeleter {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
@@ -82,6 +93,8 @@ class SqlitePersistence {
   };
 
   void Execute(const std::string& sql);
+  // Throws Error when the file holds tables and none of `ownTables`; reads only.
+  void RefuseForeign(const std::vector<std::string>& ownTables);
   // Runs a prepared statement that returns no rows; throws Error as Execute does.
   void ExecutePrepared(sqlite3_stmt* statement);
   Statement Prepare(const std::string& sql);
@@ -96,6 +109,7 @@ class SqlitePersistence {
   std::filesystem::path file_;
   sqlite3* db_ = nullptr;
   int bulkDepth_ = 0;
+  int unitDepth_ = 0;
   std::map<std::string, TableStatements> statements_;
   std::string utf8_;  // reused for the text bound to a write
   // The savepoint around each write of a bulk transaction, prepared on first use.

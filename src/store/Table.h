@@ -257,6 +257,7 @@ class Table {
 
  private:
   friend class Field;
+  friend class WriteUnit;
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

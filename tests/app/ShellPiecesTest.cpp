@@ -6,15 +6,17 @@
 #include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QSystemTrayIcon>
 #include <QTest>
 #include <QWidget>
+#include <functional>
+#include <memory>
 #include <stdexcept>
 
 #include "ScriptedDialogs.h"
 #include "app/CodepageValidator.h"
 #include "app/DisplayOrder.h"
 #include "app/EventGuard.h"
+#include "app/Icons.h"
 #include "app/PanelStatusBar.h"
 #include "app/QtDialogs.h"
 #include "app/TrayIcon.h"
@@ -178,19 +180,52 @@ TEST(PanelStatusBarTest, TwoHalvesShowingStoredOrder) {
   EXPECT_EQ(bar.Panel(0)->alignment(), Qt::AlignCenter);
 }
 
-TEST(TrayIconTest, TipIsCutAndWithoutNotificationAreaTheWindowStays) {
+// A notification area the test controls.
+class FakeArea : public app::NotificationArea {
+ public:
+  explicit FakeArea(bool available) : available_(available) {}
+  bool Available() const override { return available_; }
+  void Show(const QIcon& icon, const QString& tip, std::function<void()> doubleClicked) override {
+    shown = true;
+    this->icon = icon;
+    this->tip = tip;
+    this->doubleClicked = std::move(doubleClicked);
+  }
+  void Hide() override { shown = false; }
+  bool Shown() const override { return shown; }
+
+  bool available_;
+  bool shown = false;
+  QIcon icon;
+  QString tip;
+  std::function<void()> doubleClicked;
+};
+
+TEST(TrayIconTest, MinimisedWindowHidesBehindTheIconUntilItsDoubleClick) {
   QWidget window;
-  app::TrayIcon tray(&window);
+  window.setWindowIcon(app::BuiltInIcon());
+  auto owned = std::make_unique<FakeArea>(true);
+  FakeArea& area = *owned;
+  app::TrayIcon tray(&window, std::move(owned));
   tray.SetTip(QString(80, QLatin1Char('x')));
-  EXPECT_EQ(tray.Tip().size(), app::TrayIcon::kMaxTipLength);
   window.show();
   tray.WindowMinimised();
-  // The offscreen platform has no notification area: minimising works as usual.
-  EXPECT_EQ(tray.IsShown(), QSystemTrayIcon::isSystemTrayAvailable());
-  EXPECT_EQ(window.isVisible(), !QSystemTrayIcon::isSystemTrayAvailable());
-  tray.Restore();
-  EXPECT_TRUE(window.isVisible());
+  EXPECT_TRUE(tray.IsShown());
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(area.tip, QString(app::TrayIcon::kMaxTipLength, QLatin1Char('x')));
+  EXPECT_FALSE(area.icon.isNull());
+  area.doubleClicked();
   EXPECT_FALSE(tray.IsShown());
+  EXPECT_TRUE(window.isVisible());
+}
+
+TEST(TrayIconTest, WithoutNotificationAreaTheWindowStays) {
+  QWidget window;
+  app::TrayIcon tray(&window, std::make_unique<FakeArea>(false));
+  window.show();
+  tray.WindowMinimised();
+  EXPECT_FALSE(tray.IsShown());
+  EXPECT_TRUE(window.isVisible());
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <filesystem>
 
 #include "ScriptedDialogs.h"
+#include "WorkingFolder.h"
 #include "app/Abaut.h"
 #include "app/Find.h"
 #include "app/Icons.h"
@@ -20,17 +21,7 @@
 
 namespace {
 
-// Makes a temporary folder the working directory while it lives.
-class WorkingFolder {
- public:
-  WorkingFolder() : previous_(QDir::currentPath()) { QDir::setCurrent(folder_.path()); }
-  ~WorkingFolder() { QDir::setCurrent(previous_); }
-  QString Path() const { return folder_.path(); }
-
- private:
-  QTemporaryDir folder_;
-  QString previous_;
-};
+using test::WorkingFolder;
 
 TEST(StartupTest, CreatesTheInstancesInOrderOverTheWorkingFolder) {
   WorkingFolder folder;

@@ -6,22 +6,30 @@ set -euo pipefail
 launcher=$1
 tool=$2
 
+here=$(cd "$(dirname "$0")" && pwd)
+# shellcheck source=../support/x11.sh
+source "$here/../support/x11.sh"
+
 home=$(mktemp -d)
-trap 'rm -rf "$home"' EXIT
+trap 'x_stop; rm -rf "$home"' EXIT
 export VOCAMIR_HOME="$home/vocamir"
-export QT_QPA_PLATFORM=offscreen
+export QT_QPA_PLATFORM=xcb
+x_start
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# Starts the program through the launcher and ends it after a moment; it must still be running
-# then (a program that quits at once has failed to start).
+# Starts the program through the launcher, waits for its main window and the About window above
+# it, requires that nothing else (an error box) is open, and ends it with SIGTERM.
 start_for_a_moment() {
   "$launcher" >"$home/out.log" 2>&1 &
   local pid=$!
-  sleep 4
-  kill -0 "$pid" 2>/dev/null || { cat "$home/out.log" >&2; fail "the program ended by itself"; }
-  kill "$pid"
-  wait "$pid" 2>/dev/null || true
+  x_wait_title "$pid" 120 "Vocamir " || { cat "$home/out.log" >&2; fail "no main window"; }
+  x_wait_title "$pid" 30 "Read My" || fail "no About window"
+  local titles
+  titles=$(x_titles "$pid" | tr '\n' '|')
+  [ "$titles" = "Read My|Vocamir |" ] || fail "unexpected windows open: $titles"
+  kill -TERM "$pid"
+  wait "$pid" || fail "the program ended with status $? on SIGTERM"
 }
 
 start_for_a_moment

@@ -11,10 +11,7 @@
 namespace editortest {
 
 EditorFixture::EditorFixture() {
-  oldCurrent_ = QDir::currentPath();
-  EXPECT_TRUE(dir_.isValid());
-  QDir(dir_.path()).mkdir(QStringLiteral("data"));
-  QDir::setCurrent(dir_.path());
+  QDir(folder_.Path()).mkdir(QStringLiteral("data"));
   dialogs_ = std::make_unique<test::ScriptedDialogs>();
   instances_.Dialogs = dialogs_.get();
 }
@@ -28,7 +25,6 @@ EditorFixture::~EditorFixture() {
   formSelect_.reset();
   instances_.DataModul = nullptr;
   data_.reset();
-  QDir::setCurrent(oldCurrent_);
 }
 
 void EditorFixture::SetUpWindows(bool withMainWindow) {
@@ -36,7 +32,7 @@ void EditorFixture::SetUpWindows(bool withMainWindow) {
     formSelect_ = std::make_unique<TFormSelect>(instances_);
     instances_.FormSelect = formSelect_.get();
   }
-  data_ = std::make_unique<TDataModul>(dir_.path().toStdString());
+  data_ = std::make_unique<TDataModul>(folder_.Path().toStdString());
   data_->DataModuleCreate();
   instances_.DataModul = data_.get();
   if (formSelect_) formSelect_->AttachData();

@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <memory>
 #include <string>
 
+#include "WorkingFolder.h"
 #include "app/Instances.h"
 #include "editor/Add.h"
 #include "editor/WordRecords.h"
@@ -46,8 +46,7 @@ class EditorFixture : public ::testing::Test {
   // Types each character of `text` into `widget` as a key press and release.
   static void TypeText(QWidget* widget, const QString& text);
 
-  QTemporaryDir dir_;
-  QString oldCurrent_;
+  test::WorkingFolder folder_;
   Instances instances_;
   std::unique_ptr<test::ScriptedDialogs> dialogs_;
   std::unique_ptr<TDataModul> data_;

@@ -8,10 +8,13 @@
 #include <QTest>
 
 #include "EditorFixture.h"
+#include "RefusedWrites.h"
 #include "ScriptedDialogs.h"
+#include "TestDictionary.h"
 #include "app/DisplayOrder.h"
 #include "app/Find.h"
 #include "app/PanelStatusBar.h"
+#include "store/Error.h"
 #include "text/Codepage.h"
 
 namespace editortest {
@@ -83,15 +86,7 @@ TEST_P(AddWordTest, NewMeaningStartsWithTheSearchTextLinkedAndMarked) {
       EXPECT_TRUE(table.FieldByName("Item").IsNull());
     }
   }
-  const int ru = data_->RUTable.FieldByName("Id").AsInteger();
-  const int he = data_->HETable.FieldByName("id").AsInteger();
-  const int en = data_->ENTable.FieldByName("id").AsInteger();
-  EXPECT_EQ(data_->RUTable.FieldByName("IdHE").AsInteger(), he);
-  EXPECT_EQ(data_->RUTable.FieldByName("IdEN").AsInteger(), en);
-  EXPECT_EQ(data_->HETable.FieldByName("idRU").AsInteger(), ru);
-  EXPECT_EQ(data_->HETable.FieldByName("idEN").AsInteger(), en);
-  EXPECT_EQ(data_->ENTable.FieldByName("idRU").AsInteger(), ru);
-  EXPECT_EQ(data_->ENTable.FieldByName("idHE").AsInteger(), he);
+  EXPECT_TRUE(test::CurrentRecordsLinked(*data_));
   EXPECT_EQ(form_->Codes().sexRU, 0);
   EXPECT_EQ(form_->VerbForms.VerbSpelling[4], "");
   if (c.page == 1) {
@@ -106,6 +101,37 @@ INSTANTIATE_TEST_SUITE_P(
                       AddCase{"Hebrew", 1, QString::fromUtf8("הבא"), "\xE4\xE1\xE0"},
                       AddCase{"English", 2, QStringLiteral("HOUSE"), "HOUSE"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// "Save" on a disk that refuses its first, second or third write changes nothing of the meaning
+// on disk and keeps the editor open with what was typed; once the disk takes writes again,
+// "Save" stores it.
+class SaveRefusedTest : public WordCommandsTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(SaveRefusedTest, ChangesNothingAndKeepsTheTyping) {
+  const std::filesystem::path database = data_->DataFolder() / "vocamir.db";
+  const auto stored = [&database](const char* table) {
+    return test::QueryInteger(database, std::string("SELECT count(*) FROM ") + table +
+                                            " WHERE Part = " + std::to_string(editor::kPartNoun));
+  };
+  OnPage(Main().SheetEN);
+  Main().Edit1->setText("CAT");
+  Main().NNewClick();
+  form_->CBTypeHE->setCurrentIndex(editor::kPartNoun);
+  test::RefuseWrite(database, GetParam());
+
+  EXPECT_THROW(Main().N4Click(), store::Error);
+  EXPECT_TRUE(Editing());
+  EXPECT_EQ(stored("RUWORDS") + stored("Hewords") + stored("ENWORDS"), 0);
+  EXPECT_EQ(Text(data_->ENTable, "Item"), "CAT");
+  EXPECT_EQ(data_->ENTable.FieldByName("Part").AsInteger(), editor::kPartNoun);
+
+  test::RefuseWrite(database, 0);
+  Main().N4Click();
+  EXPECT_FALSE(Editing());
+  EXPECT_EQ(stored("RUWORDS") + stored("Hewords") + stored("ENWORDS"), 3);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWrite, SaveRefusedTest, ::testing::Values(1, 2, 3));
 
 TEST_F(WordCommandsTest, AddThenCancelLeavesThreeLinkedMarkedRecords) {
   OnPage(Main().SheetEN);

@@ -11,6 +11,7 @@
 
 #include "GoldenFile.h"
 #include "MainWindowFixture.h"
+#include "WorkingFolder.h"
 #include "app/EventGuard.h"
 #include "exchange/ProgressWindow.h"
 
@@ -20,12 +21,7 @@ const QString kQuestion = QStringLiteral("You are really going to export all wor
 
 class ExchangeCommands : public test::MainWindowFixture {
  protected:
-  void SetUp() override {
-    MainWindowFixture::SetUp();
-    previousFolder = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(current.path()));
-  }
-  void TearDown() override { QDir::setCurrent(previousFolder); }
+  void SetUp() override { MainWindowFixture::SetUp(); }
 
   void AddWord(const QString& russian, bool marked) {
     test::AddMeaning(workspace.Data(), {.ru = russian,
@@ -58,9 +54,8 @@ class ExchangeCommands : public test::MainWindowFixture {
     return marks;
   }
 
-  QTemporaryDir target;   // where the user saves
-  QTemporaryDir current;  // the process's current folder during the test
-  QString previousFolder;
+  QTemporaryDir target;         // where the user saves
+  test::WorkingFolder current;  // the process's current folder during the test
 };
 
 TEST_F(ExchangeCommands, ExportOfMarkedWordsAsksNothingAndClearsTheMarks) {
@@ -76,7 +71,7 @@ TEST_F(ExchangeCommands, ExportOfMarkedWordsAsksNothingAndClearsTheMarks) {
   EXPECT_EQ(dialogs.saveRequests[0].filter, "XML|*.xml");
   EXPECT_EQ(Units(path), 2);
   EXPECT_EQ(exchange::ReadBytes(target.filePath("TStyle.xsl")), exchange::Golden("TStyle.xsl"));
-  EXPECT_FALSE(QFile::exists(current.filePath("TStyle.xsl")));
+  EXPECT_FALSE(QFile::exists(current.FilePath("TStyle.xsl")));
   for (store::Table* table : {&RU(), &HE(), &EN()}) {
     EXPECT_FALSE(table->Filtered());
     EXPECT_EQ(Marks(*table), (std::vector<QString>{"", "", ""}));
@@ -109,7 +104,7 @@ TEST_F(ExchangeCommands, ACancelledSaveDialogWritesNothing) {
   AddWord(QStringLiteral("A"), true);
   Run(&TFormSelect::Exportdata1Click);
   EXPECT_EQ(dialogs.saveRequests.size(), 1u);
-  EXPECT_TRUE(QDir(current.path()).isEmpty());
+  EXPECT_TRUE(QDir(current.Path()).isEmpty());
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_FALSE(RU().Filtered());
   EXPECT_EQ(Marks(RU()), std::vector<QString>{"*"});

@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "GoldenFile.h"
+#include "RefusedWrites.h"
 #include "TestDictionary.h"
 #include "exchange/ExchangeError.h"
 #include "exchange/Export.h"
@@ -245,6 +246,40 @@ TEST_F(ImportTest, ADocumentThatEndsEarlyKeepsItsCompleteUnitsAndSaysSo) {
   EXPECT_NE(EndedEarlyText(cut).find("2 complete units were taken"), std::string::npos);
 }
 
+// A write the database refuses anywhere in a unit leaves that unit out whole (its three word
+// records and its verb forms) and keeps the units before it, for every write of both units.
+TEST(ImportRefusedWrite, LeavesTheUnitOutWholeAndKeepsTheOnesBefore) {
+  const std::string verb =
+      "<Common><Part>1</Part></Common><WordRU><Item>A</Item></WordRU>"
+      "<WordHE><Item>\xE1</Item><Shoresh>\xE1\xE2</Shoresh><Binyan>1</Binyan>"
+      "<Verb><Spelling><Present><Zahar>s1</Zahar></Present></Spelling></Verb></WordHE>"
+      "<WordEN><Item>GO</Item></WordEN>";
+  const std::string document = Document({kNoun, verb});
+  int refused = 0;
+  for (int n = 1; n < 100; ++n) {
+    TestDictionary dictionary;
+    TDataModul& data = dictionary.Data();
+    test::RefuseWrite(data.DataFolder() / "vocamir.db", n);
+    try {
+      EXPECT_EQ(ImportBytes(data, document).Added, 2);
+      break;
+    } catch (const ExchangeError& error) {
+      ++refused;
+      dictionary.Reopen();
+      const int meanings = dictionary.Data().RUTable.RecordCount();
+      const std::string text = error.what();
+      EXPECT_NE(text.find("disk is full"), std::string::npos) << text;
+      EXPECT_NE(text.find(std::to_string(meanings) + " new meaning"), std::string::npos) << text;
+      EXPECT_EQ(dictionary.Data().HETable.RecordCount(), meanings) << n;
+      EXPECT_EQ(dictionary.Data().ENTable.RecordCount(), meanings) << n;
+      EXPECT_EQ(dictionary.Data().GLTABLE.RecordCount(), 0) << n;
+      EXPECT_EQ(dictionary.Data().NekudotTable.RecordCount(), 0) << n;
+    }
+  }
+  // Each unit takes at least one write per word record.
+  EXPECT_GE(refused, 6);
+}
+
 TEST_F(ImportTest, LeavesTheWordTablesUnfilteredOnTheirLastRecords) {
   FillSmallDictionary(Dictionary, SmallDictionary::Consistent);
   Data().RUTable.SetFilter("Select = '*'");
@@ -260,20 +295,22 @@ TEST_F(ImportTest, LeavesTheWordTablesUnfilteredOnTheirLastRecords) {
   EXPECT_EQ(Data().RUTable.FieldByName("Item").AsString(), "\xDF");
 }
 
+// Cancelled at its first progress report, the import keeps exactly the units it reported done.
 TEST_F(ImportTest, ProgressCanCancelBetweenUnits) {
-  std::vector<std::string> units;
-  for (int i = 0; i < 600; ++i) units.push_back("<WordRU><Item>W" + std::to_string(i) + "</Item>");
   std::string document;
-  for (const std::string& unit : units) document += unit + "</Unit>";
-  std::vector<std::pair<int, int>> reported;
+  for (int i = 0; i < 600; ++i)
+    document += "<WordRU><Item>W" + std::to_string(i) + "</Item></Unit>";
+  int cancelledAt = 0;
   const ImportResult result = ImportBytes(Data(), document, [&](int done, int total) {
-    reported.emplace_back(done, total);
-    return done < 512;
+    EXPECT_EQ(total, 600);
+    cancelledAt = done;
+    return false;
   });
   EXPECT_TRUE(result.Cancelled);
-  EXPECT_EQ(result.Added, 512);
-  EXPECT_EQ(reported, (std::vector<std::pair<int, int>>{{256, 600}, {512, 600}}));
-  EXPECT_EQ(Counts(), (std::array<int, 3>{512, 512, 512}));
+  EXPECT_GT(cancelledAt, 0);
+  EXPECT_LT(cancelledAt, 600);
+  EXPECT_EQ(result.Added, cancelledAt);
+  EXPECT_EQ(Counts(), (std::array<int, 3>{cancelledAt, cancelledAt, cancelledAt}));
 }
 
 TEST_F(ImportTest, AFileThatCannotBeReadIsNamed) {

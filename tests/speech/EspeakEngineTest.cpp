@@ -172,20 +172,27 @@ TEST_F(EspeakEngineTest, SpeakingIsTrueUntilTheLastSampleHasPlayed) {
   const auto start = std::chrono::steady_clock::now();
   paced.Speak(u"Hello there");
   EXPECT_TRUE(paced.Speaking()) << "true from the moment Speak is called";
-  ASSERT_TRUE(WaitSilent(paced, 10s));
+  ASSERT_TRUE(WaitSilent(paced, 30s));
   const double elapsed =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double spoken = SecondsOf(u"Hello there", "Carol", Reading::Natural);
   EXPECT_GE(elapsed, spoken * 0.95) << "the silent output is paced in real time";
-  EXPECT_LT(elapsed, spoken + 1.0);
+  // A loaded machine may be late by seconds; a second time through the audio is a fault.
+  EXPECT_LT(elapsed, 2 * spoken + 5.0);
 }
 
+// Speak leaves the synthesis to the worker: it returns while the output still holds back the
+// first samples.
 TEST_F(EspeakEngineTest, SpeakReturnsAtOnce) {
-  const QString longText = QStringLiteral(u"раз два три четыре пять ").repeated(40);
-  const auto start = std::chrono::steady_clock::now();
-  engine.Speak(longText);
-  EXPECT_LT(std::chrono::steady_clock::now() - start, 50ms);
-  EXPECT_TRUE(WaitSilent(engine));
+  auto capture = std::make_unique<CaptureOutput>();
+  CaptureOutput& audio = *capture;
+  audio.Hold();
+  EspeakEngine instance(worker, std::move(capture), Reading::Natural);
+  instance.Select(ModeOf("Nicolai"));
+  instance.Speak(QStringLiteral(u"раз два три четыре пять ").repeated(4));
+  audio.Release();
+  EXPECT_FALSE(audio.HeldTooLong()) << "Speak waited for the synthesis";
+  EXPECT_TRUE(WaitSilent(instance));
 }
 
 TEST_F(EspeakEngineTest, ATextOfTenThousandCharactersIsSpokenWhole) {
@@ -308,10 +315,13 @@ TEST(SilentOutputTest, PlaysAsLongAsTheSamplesLastAndQueuesThem) {
   output->Write(tenth.data(), tenth.size(), 22050);
   output->Write(tenth.data(), tenth.size(), 22050);
   EXPECT_TRUE(output->Playing());
-  while (output->Playing()) std::this_thread::sleep_for(1ms);
+  const auto end = start + 30s;
+  while (output->Playing() && std::chrono::steady_clock::now() < end) {
+    std::this_thread::sleep_for(1ms);
+  }
   const auto elapsed = std::chrono::steady_clock::now() - start;
-  EXPECT_GE(elapsed, 195ms);
-  EXPECT_LT(elapsed, 400ms);
+  EXPECT_GE(elapsed, 195ms) << "both writes are played, one after the other";
+  EXPECT_LT(elapsed, 10s) << "playing comes to an end";
 }
 
 }  // namespace

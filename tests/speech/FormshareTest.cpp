@@ -15,6 +15,7 @@
 
 #include "ScriptedDialogs.h"
 #include "ScriptedEngine.h"
+#include "WorkingFolder.h"
 #include "app/DisplayOrder.h"
 #include "app/Find.h"
 #include "speech/EngineSetup.h"
@@ -32,21 +33,16 @@ const QString kDefaultMask = QStringLiteral("0001001000000110000000010001");
 class FormshareTest : public testing::Test {
  protected:
   FormshareTest() {
-    previousFolder = QDir::currentPath();
     std::filesystem::create_directory(Folder() / "data");
-    QDir::setCurrent(work.path());
     module.DataModuleCreate();
     instances.Dialogs = &dialogs;
     instances.DataModul = &module;
   }
 
-  ~FormshareTest() override {
-    share.reset();
-    QDir::setCurrent(previousFolder);
-  }
+  ~FormshareTest() override { share.reset(); }
 
-  std::filesystem::path Folder() const { return work.path().toStdString(); }
-  QString IniPath() const { return work.filePath("vocamir.ini"); }
+  std::filesystem::path Folder() const { return work.Path().toStdString(); }
+  QString IniPath() const { return work.FilePath("vocamir.ini"); }
 
   void PutIni(const std::string& text) {
     QFile file(IniPath());
@@ -87,8 +83,7 @@ class FormshareTest : public testing::Test {
     return mask;
   }
 
-  QTemporaryDir work;
-  QString previousFolder;
+  test::WorkingFolder work;
   TDataModul module{Folder()};
   test::ScriptedDialogs dialogs;
   Instances instances;

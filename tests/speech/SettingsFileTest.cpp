@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
@@ -168,6 +170,17 @@ TEST(IniFileTest, FirstMatchingLineCountsAndIsTheOneReplaced) {
   EXPECT_EQ(file.Read("T", "K", "fallback"), "fallback");
 }
 
+// A stray carriage return at the end of the last line is no part of the value, before or after a
+// line is appended behind it.
+TEST(IniFileTest, AStrayCarriageReturnIsABlank) {
+  IniFile file = IniFile::FromBytes("[Speech]\nHEBREW=Nicolai\r\r");
+  EXPECT_EQ(file.Value("Speech", "HEBREW"), "Nicolai");
+  file.Write("Speech", "ENGLISH", "Carol");
+  const IniFile again = IniFile::FromBytes(file.Text());
+  EXPECT_EQ(again.Value("Speech", "HEBREW"), "Nicolai");
+  EXPECT_EQ(again.Value("Speech", "ENGLISH"), "Carol");
+}
+
 TEST(IniFileTest, LineBreaksInNamesOrValuesAreRefused) {
   IniFile file;
   EXPECT_THROW(file.Write("S", "K", "a\nb"), speech::SettingsFileError);
@@ -175,14 +188,21 @@ TEST(IniFileTest, LineBreaksInNamesOrValuesAreRefused) {
   EXPECT_EQ(file.Text(), "");
 }
 
+// The disk refuses the new file after its first bytes (a file-size limit holds for every user,
+// also for one with rights to any folder).
 TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFileUntouched) {
   Put("[Speech]\nRUSSIAN=Boris\n");
-  QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  if (QFileInfo(folder.path()).isWritable()) GTEST_SKIP() << "running with rights to any folder";
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 8;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   EXPECT_THROW(WriteSettings(path, Settings{}), speech::SettingsFileError);
-  QFile::setPermissions(folder.path(),
-                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  signal(SIGXFSZ, oldHandler);
   EXPECT_EQ(Get(), "[Speech]\nRUSSIAN=Boris\n");
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("vocamir.ini")});
 }
 
 TEST_F(SettingsFileTest, WritingIntoAMissingFolderFailsAndCreatesNothing) {

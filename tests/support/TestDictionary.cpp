@@ -88,4 +88,28 @@ QString FieldText(store::Table& table, const char* field) {
   return text::ToUnicode(value.AsString(), store::CodepageOf(value.Encoding()));
 }
 
+::testing::AssertionResult CurrentRecordsLinked(TDataModul& data) {
+  struct Link {
+    store::Table& from;
+    const char* field;
+    store::Table& to;
+    const char* key;
+  };
+  store::Table& ru = data.RUTable;
+  store::Table& he = data.HETable;
+  store::Table& en = data.ENTable;
+  const Link links[] = {{ru, "IdHE", he, "id"}, {ru, "IdEN", en, "id"}, {he, "idRU", ru, "Id"},
+                        {he, "idEN", en, "id"}, {en, "idRU", ru, "Id"}, {en, "idHE", he, "id"}};
+  for (const Link& link : links) {
+    const std::string held = link.from.FieldByName(link.field).AsString();
+    const std::string key = link.to.FieldByName(link.key).AsString();
+    if (held.empty() || held != key) {
+      return ::testing::AssertionFailure()
+             << link.from.TableName() << "." << link.field << " holds '" << held << "', but the "
+             << link.to.TableName() << " record's key is '" << key << "'";
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
 }  // namespace test

@@ -6,6 +6,8 @@
 //   test::TestWorkspace workspace;
 //   test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("КОТ"), .en = QStringLiteral("CAT")});
 
+#include <gtest/gtest.h>
+
 #include <QString>
 #include <QTemporaryDir>
 #include <memory>
@@ -54,6 +56,10 @@ struct MeaningIds {
 // Inserts the three linked records of a meaning and posts them. The tables' cursors end on the
 // new records.
 MeaningIds AddMeaning(TDataModul& data, const MeaningSpec& meaning);
+
+// Whether the current records of the three word tables make one meaning: each holds the keys of
+// the other two.
+::testing::AssertionResult CurrentRecordsLinked(TDataModul& data);
 
 // The current record's field of a table as Unicode ("" for null).
 QString FieldText(store::Table& table, const char* field);
