@@ -94,3 +94,36 @@ await "Settings"
 shot settings
 keys Escape
 sleep 1
+
+# Three meanings marked and made a lesson; the lesson showing a word.
+mark() {
+  click "${search_box[@]}"
+  xdotool key --repeat 12 BackSpace
+  typed "$1"
+  keys Insert
+}
+mark "gbcfnm" # ПИСАТЬ
+mark "cjkywt" # СОЛНЦЕ
+mark "lheu"   # ДРУГ
+keys F3
+await "To study, to study"
+shot lesson-list
+keys F5
+sleep 1.5
+shot lesson 0
+keys Escape
+sleep 1
+
+# The game on the lesson list, half-way through a word.
+keys F4
+await "play the game"
+typed "kfu"
+shot game
+keys Escape
+sleep 1
+
+# The print preview of the lesson list.
+keys ctrl+p
+await "Print"
+shot print-preview 2
+keys Escape
