@@ -83,6 +83,18 @@ QString JoinYod(QString hint) {
   return hint;
 }
 
+// A л at the end of the word or before a consonant is written soft (ль), as every hint of the
+// dictionary writes it.
+QString SoftenL(QString hint) {
+  for (qsizetype i = 0; i < hint.size(); ++i) {
+    if (hint[i] != u'л') continue;
+    const bool beforeConsonant = i + 1 < hint.size() && hint[i + 1] != u'ь' &&
+                                 hint[i + 1] != u'<' && !IsCyrillicVowel(hint[i + 1]);
+    if (i + 1 == hint.size() || beforeConsonant) hint.insert(i + 1, u'ь');
+  }
+  return hint;
+}
+
 }  // namespace
 
 std::string SpellForm(const Root& root, const QString& spellingTemplate) {
@@ -141,7 +153,7 @@ std::string PronounceForm(const Root& root, const QString& hintTemplate) {
       hint += c;
     }
   }
-  return text::FromUnicode(JoinYod(hint), text::Codepage::Win1251);
+  return text::FromUnicode(SoftenL(JoinYod(hint)), text::Codepage::Win1251);
 }
 
 }  // namespace conjugation

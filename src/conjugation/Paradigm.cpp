@@ -376,10 +376,14 @@ Paradigm ThreeLetterParadigm(Paradigms kind, QChar first) {
       return HifilHollow();
     case Paradigms::NifalRegular:
       return NifalRegular();
-    case Paradigms::NifalSecondGuttural:
-      return WithHints(
-          NifalRegular(),
-          {{kPastShe, "ни12а3а<"}, {kPastTheyM, "ни12а3у<"}, {kPastTheyF, "ни12а3у<"}});
+    case Paradigms::NifalSecondGuttural: {
+      // The guttural keeps an "a" where another letter loses its vowel (тишаари<).
+      Paradigm paradigm =
+          WithHints(NifalRegular(),
+                    {{kPastShe, "ни12а3а<"}, {kPastTheyM, "ни12а3у<"}, {kPastTheyF, "ни12а3у<"}});
+      ReplaceAll(paradigm.Hint, "2~", "2а");
+      return paradigm;
+    }
     case Paradigms::NifalThirdGuttural: {
       Paradigm paradigm = NifalRegular();
       ReplaceAll(paradigm.Hint, "э<3$", "а<3");

@@ -136,10 +136,12 @@ kill -0 "$pid" 2>/dev/null || fail "the program ended by itself at the end"
 end_program
 ls "$work"/sanitizer.* >/dev/null 2>&1 && fail "sanitizer report"
 
-(cd "$work/home" && "$tool" check) >"$work/check.log" 2>&1 || {
+# Blank meanings ("Add word" then "Cancel") are kept by design; any other finding is a fault.
+if ! (cd "$work/home" && "$tool" check) >"$work/check.log" 2>&1 &&
+  grep -v -e "are a blank meaning" -e "^[0-9]* problems\? found" "$work/check.log" | grep -q .; then
   cat "$work/check.log" >&2
   fail "the data tool found the dictionary broken"
-}
+fi
 (cd "$work/home" && "$tool" export "$work/before.xml") >/dev/null || fail "export failed"
 start_program
 end_program
