@@ -4,6 +4,7 @@
 #include <QTabWidget>
 #include <QTableView>
 
+#include "app/DetachedWork.h"
 #include "app/Find.h"
 #include "app/Instances.h"
 #include "browser/WordCommands.h"
@@ -41,15 +42,10 @@ void TFormSelect::ClearGridSelections() {
 
 void TFormSelect::BitBtn1Click() {
   BlankStatus();
-  // The walk over every marked meaning runs with the grids unbound; bound anew they have lost
-  // their column widths, so the window is laid out again.
-  try {
-    const exchange::DetachedSources detached(*instances_.DataModul);
-    browser::ClearAllMarks(Tables());
-  } catch (...) {
-    FormPaint();
-    throw;
-  }
-  FormPaint();
+  // The walk over every marked meaning runs with the grids unbound.
+  TDataModul& data = *instances_.DataModul;
+  app::RunDetached(
+      *this, [&data] { return exchange::DetachedSources(data); },
+      [this] { browser::ClearAllMarks(Tables()); });
   ClearGridSelections();
 }

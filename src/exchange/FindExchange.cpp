@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <string>
 
+#include "app/DetachedWork.h"
 #include "app/Find.h"
 #include "app/Instances.h"
 #include "exchange/DetachedSources.h"
@@ -25,20 +26,6 @@ std::string Today() {
       .value_or(today.toString(Qt::ISODate).toStdString());
 }
 
-// Runs a long export or import with the word tables' data sources unbound (DetachedSources),
-// then lays the window out again, since the grids bound anew have lost their column widths.
-template <class Work>
-void RunDetached(TFormSelect& window, TDataModul& data, const Work& work) {
-  try {
-    const exchange::DetachedSources detached(data);
-    work();
-  } catch (...) {
-    window.FormPaint();
-    throw;
-  }
-  window.FormPaint();
-}
-
 }  // namespace
 
 void TFormSelect::Exportdata1Click() {
@@ -50,10 +37,12 @@ void TFormSelect::Exportdata1Click() {
     }
     const QString path = dialogs_.SaveFileName(ExportData);
     if (!path.isEmpty()) {
-      RunDetached(*this, data, [&] {
-        exchange::ProgressWindow progress(this, QStringLiteral("Exporting words..."));
-        exchange::ExportDocument(data, path, count, Today(), progress.Callback());
-      });
+      app::RunDetached(
+          *this, [&data] { return exchange::DetachedSources(data); },
+          [&] {
+            exchange::ProgressWindow progress(this, QStringLiteral("Exporting words..."));
+            exchange::ExportDocument(data, path, count, Today(), progress.Callback());
+          });
     }
   } catch (...) {
     exchange::ReleaseWordFilters(data);
@@ -70,9 +59,11 @@ void TFormSelect::Importdata1Click() {
     return;
   }
   exchange::ImportResult result;
-  RunDetached(*this, data, [&] {
-    exchange::ProgressWindow progress(this, QStringLiteral("Importing words..."));
-    result = exchange::ImportDocument(data, path, progress.Callback());
-  });
+  app::RunDetached(
+      *this, [&data] { return exchange::DetachedSources(data); },
+      [&] {
+        exchange::ProgressWindow progress(this, QStringLiteral("Importing words..."));
+        result = exchange::ImportDocument(data, path, progress.Callback());
+      });
   if (result.EndedEarly) dialogs_.Message(QString::fromStdString(exchange::EndedEarlyText(result)));
 }

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "app/DetachedWork.h"
 #include "app/EventGuard.h"
 #include "app/Find.h"
 #include "exchange/DetachedSources.h"
@@ -72,13 +73,15 @@ void TFormSelect::NTeachBeginClick() {
   // Bookmarks outlive the filters, which the assembly turns off before it reads them.
   const std::vector<store::Bookmark> rows =
       SelectedRows(grid, browser::TableOf(Tables(), language));
-  {
-    const exchange::DetachedSources detached({{&data.DSRU, &data.RUTable},
-                                              {&data.DSHE, &data.HETable},
-                                              {&data.DSEN, &data.ENTable},
-                                              {&data.DSSel, &data.SelWordTable}});
-    lesson::AssembleLesson(Tables(), language, rows, data.SelWordTable);
-  }
+  app::RunDetached(
+      *this,
+      [&data] {
+        return exchange::DetachedSources({{&data.DSRU, &data.RUTable},
+                                          {&data.DSHE, &data.HETable},
+                                          {&data.DSEN, &data.ENTable},
+                                          {&data.DSSel, &data.SelWordTable}});
+      },
+      [&] { lesson::AssembleLesson(Tables(), language, rows, data.SelWordTable); });
   ClearGridSelections();
   TFormSel& lessonWindow = *instances_.FormSel;
   lessonWindow.show();

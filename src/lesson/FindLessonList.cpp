@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "app/DetachedWork.h"
 #include "app/Find.h"
 #include "browser/Filters.h"
 #include "exchange/DetachedSources.h"
@@ -28,14 +29,18 @@ void TFormSelect::NVocamirDelClick() {
 void TFormSelect::NVocamirDelAllClick() {
   TDataModul& data = *instances_.DataModul;
   store::Table& lessons = data.SelWordTable;
-  {
-    const exchange::DetachedSources detached({{&data.DSSel, &lessons}});
-    store::BulkTransaction transaction(lessons);
-    const int count = lessons.RecordCount();
-    lessons.First();
-    for (int i = 0; i < count; ++i) lessons.Delete();
-    transaction.Commit();
-  }
+  app::RunDetached(
+      *this,
+      [&] {
+        return exchange::DetachedSources({{&data.DSSel, &lessons}});
+      },
+      [&lessons] {
+        store::BulkTransaction transaction(lessons);
+        const int count = lessons.RecordCount();
+        lessons.First();
+        for (int i = 0; i < count; ++i) lessons.Delete();
+        transaction.Commit();
+      });
   StopLessonOnEmptyList();
 }
 

@@ -120,6 +120,7 @@ TFormSel::TFormSel(Instances& instances, QWidget* parent)
   setFrameShape(QFrame::Panel);
   setFrameShadow(QFrame::Raised);
   setAutoFillBackground(true);
+  hide();  // until "Begin Lesson" shows it
 
   Label5 = BoldLabel(this, "Label5", QStringLiteral("To repeat a lesson:"));
   EdALL = CountEdit(this, "EdALL", {});

@@ -17,6 +17,8 @@
 #include "app/Find.h"
 #include "app/Icons.h"
 #include "app/Startup.h"
+#include "game/Game.h"
+#include "lesson/Formsele.h"
 #include "store/DataModul.h"
 
 namespace {
@@ -38,6 +40,12 @@ TEST(StartupTest, CreatesTheInstancesInOrderOverTheWorkingFolder) {
   EXPECT_EQ(instances.FormHelp->EditCount->text(), "0");
   EXPECT_TRUE(dialogs.messages.empty());
   EXPECT_EQ(instances.FormSelect->windowTitle(), "Vocamir ");
+
+  // The dictionary alone shows: the lesson list and the game wait for their commands.
+  startup.Show();
+  EXPECT_TRUE(instances.FormSelect->isVisible());
+  EXPECT_FALSE(instances.FormSel->isVisible());
+  EXPECT_FALSE(instances.FormGame->isVisible());
 }
 
 TEST(StartupTest, ATableErrorIsShownAndStartUpGoesOn) {

@@ -85,6 +85,7 @@ TEST_F(LessonWindowTest, BeginLessonAddsTheMarkedWordsAndEntersTheLessonMode) {
   AddWords({"cat", "dog"});
   AddWords({"sun"}, false);
   TFormSelect& main = Windows();
+  EXPECT_FALSE(formSel->isVisible());  // the dictionary alone is shown before
   QTest::keyClick(&main, Qt::Key_F3);
 
   EXPECT_EQ(workspace.Data().SelWordTable.RecordCount(), 2);
@@ -216,6 +217,20 @@ TEST_F(LessonWindowTest, TheWindowFillsTheClientAreaAndSharesTheGridWidth) {
   EXPECT_EQ(formSel->DBGrid1->columnWidth(0), (width - 20) / 3 - 14);
   EXPECT_EQ(formSel->MShow->width(), width - 20);
   EXPECT_EQ(formSel->CBReg->x(), width - 405);
+}
+
+// Assembly and "Delete All" run with the grids unbound; bound anew, every grid must get back the
+// column widths of the layout.
+TEST_F(LessonWindowTest, GridsKeepTheirColumnWidthsOverAssemblyAndDeleteAll) {
+  AddWords({"cat", "dog"});
+  TFormSelect& main = Windows();
+  const int wordColumn = main.DBGrid3->columnWidth(0);
+  main.NTeachBeginClick();
+  const int lessonColumn = formSel->DBGrid1->columnWidth(0);
+  main.NVocamirDelAllClick();
+  EXPECT_EQ(formSel->DBGrid1->columnWidth(0), lessonColumn);
+  main.NVocamirCloseClick();
+  EXPECT_EQ(main.DBGrid3->columnWidth(0), wordColumn);
 }
 
 }  // namespace
