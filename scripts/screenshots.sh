@@ -63,7 +63,7 @@ keys Escape # the About window opens over the main window at every start
 
 click "${page_russian[@]}"
 click "${search_box[@]}"
-typed "lehf"
+typed "lheu" # ДРУГ
 shot main-russian
 
 click "${page_hebrew[@]}"
@@ -92,7 +92,7 @@ sleep 1
 keys F10
 await "Settings"
 shot settings
-keys Escape
+keys alt+F4 # the settings window closes like "Cancel"
 sleep 1
 
 # Three meanings marked and made a lesson; the lesson showing a word.
@@ -117,7 +117,7 @@ sleep 1
 # The game on the lesson list, half-way through a word.
 keys F4
 await "play the game"
-typed "kfu"
+typed "jc"
 shot game
 keys Escape
 sleep 1
