@@ -59,6 +59,9 @@ void TFormSelect::SetWorkMode(int mode, bool leave) {
       dictionaryBars(back);
       Menu2->setVisible(!back);
       filterStrip(back);
+      // The open editor holds the codes and verb forms of the meaning it opened; a click in a
+      // page must not move the tables to another meaning that "Save" would then overwrite.
+      PageControl1->setEnabled(back);
       break;
 
     case 2:

@@ -269,6 +269,17 @@ TEST_F(MainWindowTest, EveryModeChangesItsItemsAndLeavingRestoresThem) {
   }
 }
 
+// A grid click while the editor is open would move the tables under it, and "Save" would store
+// the edited meaning's codes and verb forms over another one.
+TEST_F(MainWindowTest, WordEditingLocksThePages) {
+  Window();
+  window->SetWorkMode(1, false);
+  EXPECT_FALSE(window->PageControl1->isEnabled());
+  EXPECT_FALSE(window->DBGrid3->isEnabled());
+  window->SetWorkMode(1, true);
+  EXPECT_TRUE(window->DBGrid3->isEnabled());
+}
+
 TEST_F(MainWindowTest, GameModeEnablesItsSoundButtons) {
   Window();
   window->SetWorkMode(4, false);
