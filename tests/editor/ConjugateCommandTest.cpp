@@ -26,12 +26,7 @@ std::string Stored(const char* reading) {
 class ConjugateCommandTest : public EditorFixture {
  protected:
   void SetUp() override {
-    SetUpWindows(false);
-    editor::WordTables tables = Tables();
-    editor::CreateMeaning(tables, editor::Page::Hebrew, "");
-    editor::WordCodes codes;
-    codes.part = editor::kPartVerb;
-    form_->SetCodes(codes);
+    SetUpNewVerb();
     SetMask(std::string(editor::kVerbFormCount, '1'));
     ShowEditor();
     form_->ShowVerbTabForPart();

@@ -62,6 +62,15 @@ void EditorFixture::SetMask(const std::string& mask) {
   ASSERT_EQ(share_->VerbFormMask().substr(0, mask.size()), mask);
 }
 
+void EditorFixture::SetUpNewVerb() {
+  SetUpWindows(false);
+  editor::WordTables tables = Tables();
+  editor::CreateMeaning(tables, editor::Page::Hebrew, "");
+  editor::WordCodes codes;
+  codes.part = editor::kPartVerb;
+  form_->SetCodes(codes);
+}
+
 void EditorFixture::ShowEditor() {
   form_->show();
   form_->activateWindow();

@@ -34,6 +34,9 @@ class EditorFixture : public ::testing::Test {
   // Creates FormSelect as well (for the word commands), before FormAdd as start-up does.
   void SetUpWindows(bool withMainWindow);
 
+  // The editor's windows alone, with a new meaning whose codes say VERB, not shown yet.
+  void SetUpNewVerb();
+
   editor::WordTables Tables();
   std::string Text(store::Table& table, const char* field);
 

@@ -32,12 +32,7 @@ QString Shown(const std::string& hebrew) {
 class VerbPageTest : public EditorFixture {
  protected:
   void SetUp() override {
-    SetUpWindows(false);
-    editor::WordTables tables = Tables();
-    editor::CreateMeaning(tables, editor::Page::Hebrew, "");
-    editor::WordCodes codes;
-    codes.part = editor::kPartVerb;
-    form_->SetCodes(codes);
+    SetUpNewVerb();
     ShowEditor();
   }
 
