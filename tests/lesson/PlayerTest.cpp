@@ -40,6 +40,12 @@ class PlayerTest : public ::testing::Test {
   ScriptedSpeech speech;
 };
 
+// Names a parameterised case by its lesson mode and its place in the list.
+template <class Case>
+std::string CaseName(const ::testing::TestParamInfo<Case>& info) {
+  return "Mode" + std::to_string(info.param.mode) + "_" + std::to_string(info.index);
+}
+
 struct ModeCase {
   int mode;
   std::array<bool, 3> on;
@@ -74,7 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
         ModeCase{4, {false, true, true}, Words({"EN: en1", "HE: hh1", "EN: en2", "HE: hh2"})},
         ModeCase{5, {true, true, true}, Words({"EN: en1", "RU: ru1", "EN: en2", "RU: ru2"})},
         ModeCase{6, {true, true, true}, Words({"HE: hh1", "RU: ru1", "HE: hh2", "RU: ru2"})},
-        ModeCase{0, {false, false, false}, Words({})}));
+        ModeCase{0, {false, false, false}, Words({})}),
+    CaseName<ModeCase>);
 
 TEST_F(PlayerTest, HebrewOffInModeOneIsNeverShown) {
   AddTwo();
@@ -289,7 +296,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(SilentCase{0, {"ru1", "he1", "en1", "ru-go", "he-go", "en-go", "-"}},
                       SilentCase{2, {"he1", "en1", "ru1", "he-go", "en-go", "ru-go", "-"}},
                       SilentCase{5, {"he1", "he-go", "-"}},
-                      SilentCase{7, {"he-go", "f4", "f7", "f14", "f15", "f24", "f28", "-"}}));
+                      SilentCase{7, {"he-go", "f4", "f7", "f14", "f15", "f24", "f28", "-"}}),
+    CaseName<SilentCase>);
 
 TEST_F(PlayerTest, SilentLessonPassesOverLanguagesThatAreOff) {
   AddTwo();
