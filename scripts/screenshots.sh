@@ -3,7 +3,8 @@
 # of the starter dictionary, on a virtual 1280x800 screen with a window manager, driven by
 # xdotool. Usage: scripts/screenshots.sh [BUILD_DIR] (default: build, as scripts/run.sh makes it).
 # The points clicked are screen positions of the maximised main window at 1280x800; after a change
-# of the layout, look at the pictures and mend the points below.
+# of the layout, look at the pictures and mend the points below. Xvfb, openbox, xdotool and
+# imagemagick come with scripts/install-deps.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
