@@ -12,13 +12,13 @@
 #include <memory>
 
 #include "DictionaryGenerator.h"
-#include "app/Dialogs.h"
 #include "app/Find.h"
-#include "app/Instances.h"
 #include "browser/DictionarySearch.h"
 #include "store/DataModul.h"
 #include "store/FieldCodec.h"
 #include "text/Codepage.h"
+#include "ui/Dialogs.h"
+#include "ui/Instances.h"
 
 namespace {
 
@@ -26,14 +26,14 @@ constexpr int kMeanings = 100000;
 constexpr int kWordLength = 6;
 
 // Answers every question as if the user closed the box; a benchmark asks nobody.
-class SilentDialogs final : public app::Dialogs {
+class SilentDialogs final : public ui::Dialogs {
  public:
-  app::Answer Show(const app::MessageRequest& request) override {
+  ui::Answer Show(const ui::MessageRequest& request) override {
     ++shown;
-    return request.buttons == app::Buttons::Ok ? app::Answer::Ok : app::Answer::No;
+    return request.buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::No;
   }
-  QString OpenFileName(const app::FileRequest&) override { return {}; }
-  QString SaveFileName(const app::FileRequest&) override { return {}; }
+  QString OpenFileName(const ui::FileRequest&) override { return {}; }
+  QString SaveFileName(const ui::FileRequest&) override { return {}; }
   void PrintPreview(const std::function<void(QPrinter&)>&) override {}
   int shown = 0;
 };

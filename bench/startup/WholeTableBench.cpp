@@ -19,26 +19,26 @@
 #include <vector>
 
 #include "DictionaryGenerator.h"
-#include "app/Dialogs.h"
 #include "app/Find.h"
-#include "app/Instances.h"
 #include "store/DataModul.h"
+#include "ui/Dialogs.h"
+#include "ui/Instances.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 // Answers "No" to every question and gives `exportPath` as the file to save to.
-class SilentDialogs final : public app::Dialogs {
+class SilentDialogs final : public ui::Dialogs {
  public:
   explicit SilentDialogs(QString exportPath) : exportPath_(std::move(exportPath)) {}
-  app::Answer Show(const app::MessageRequest& request) override {
+  ui::Answer Show(const ui::MessageRequest& request) override {
     ++shown;
     std::fprintf(stderr, "message: %s\n", request.text.toUtf8().constData());
-    return request.buttons == app::Buttons::Ok ? app::Answer::Ok : app::Answer::No;
+    return request.buttons == ui::Buttons::Ok ? ui::Answer::Ok : ui::Answer::No;
   }
-  QString OpenFileName(const app::FileRequest&) override { return {}; }
-  QString SaveFileName(const app::FileRequest&) override { return exportPath_; }
+  QString OpenFileName(const ui::FileRequest&) override { return {}; }
+  QString SaveFileName(const ui::FileRequest&) override { return exportPath_; }
   void PrintPreview(const std::function<void(QPrinter&)>&) override {}
   int shown = 0;
 

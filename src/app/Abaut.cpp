@@ -8,8 +8,8 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/Instances.h"
 #include "store/DataModul.h"
+#include "ui/Instances.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 
 #include "app/Abaut.h"
 #include "app/Find.h"
-#include "app/Instances.h"
 #include "app/TrayIcon.h"
 #include "editor/Add.h"
 #include "game/Game.h"
 #include "lesson/Formsele.h"
 #include "speech/Formshare.h"
+#include "ui/Instances.h"
 
 void TFormSelect::NExitClick() { close(); }
 

@@ -16,12 +16,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/EventGuard.h"
-#include "app/Icons.h"
-#include "app/Instances.h"
-#include "app/PanelStatusBar.h"
 #include "app/TrayIcon.h"
 #include "browser/ToggleGroup.h"
+#include "ui/EventGuard.h"
+#include "ui/Icons.h"
+#include "ui/Instances.h"
+#include "ui/PanelStatusBar.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ QToolButton* AddButton(QToolBar* bar, const char* name, const QString& caption, 
   button->setCheckable(checkable);
   button->setAutoRaise(true);
   if (caption.isEmpty()) {
-    button->setIcon(app::ToolIcon(themeIcon, glyph));
+    button->setIcon(ui::ToolIcon(themeIcon, glyph));
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
   } else {
     button->setText(caption);
@@ -282,21 +282,21 @@ void TFormSelect::BuildToolBars() {
 
   BitBtn1 = Named(new QPushButton(QStringLiteral("Deselect"), central), "BitBtn1");
 
-  StatusBar = Named(new app::PanelStatusBar(central), "StatusBar");
+  StatusBar = Named(new ui::PanelStatusBar(central), "StatusBar");
 }
 
 void TFormSelect::ConnectHandlers() {
   const auto onAction = [this](QAction* action, void (TFormSelect::*handler)()) {
     connect(action, &QAction::triggered, this,
-            app::Guarded(dialogs_, [this, handler] { (this->*handler)(); }));
+            ui::Guarded(dialogs_, [this, handler] { (this->*handler)(); }));
   };
   const auto onButton = [this](QAbstractButton* button, void (TFormSelect::*handler)()) {
     connect(button, &QAbstractButton::clicked, this,
-            app::Guarded(dialogs_, [this, handler] { (this->*handler)(); }));
+            ui::Guarded(dialogs_, [this, handler] { (this->*handler)(); }));
   };
   // The auto-speak switches keep their check mark as it was; their handlers decide.
   const auto onSwitch = [this](QAction* action, void (TFormSelect::*handler)()) {
-    connect(action, &QAction::triggered, this, app::Guarded(dialogs_, [this, action, handler] {
+    connect(action, &QAction::triggered, this, ui::Guarded(dialogs_, [this, action, handler] {
               action->setChecked(!action->isChecked());
               (this->*handler)();
             }));
@@ -340,7 +340,7 @@ void TFormSelect::ConnectHandlers() {
   ConnectLessonHandlers();
   // Choosing an item changes the edit text too, so this one signal covers choosing and typing.
   connect(CBTheme, &QComboBox::editTextChanged, this,
-          app::Guarded(dialogs_, [this] { CBThemeChange(); }));
+          ui::Guarded(dialogs_, [this] { CBThemeChange(); }));
   ConnectGameHandlers();
 }
 

@@ -7,7 +7,7 @@
 //
 // Every component is a named member whose objectName is the member's name. The member functions
 // are defined in the folder of the subsystem that owns them (see the sections below); each
-// handler connected to a signal runs inside the event guard (app/EventGuard.h).
+// handler connected to a signal runs inside the event guard (ui/EventGuard.h).
 //
 // Other folders add member declarations only inside the section marked for their folder.
 
@@ -15,7 +15,7 @@
 #include <QMainWindow>
 #include <QString>
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 class QAction;
 class QActionGroup;
@@ -34,10 +34,13 @@ class QToolButton;
 struct Instances;
 
 namespace app {
-class DisplayOrderEdit;
-class PanelStatusBar;
 class TrayIcon;
 }  // namespace app
+
+namespace ui {
+class DisplayOrderEdit;
+class PanelStatusBar;
+}  // namespace ui
 
 namespace browser {
 class ToggleGroup;
@@ -160,14 +163,14 @@ class TFormSelect : public QMainWindow {
   QWidget* SheetRU;
   QWidget* SheetHE;
   QWidget* SheetEN;
-  QLineEdit* Edit3;                // Russian search
-  app::DisplayOrderEdit* Memo1;    // Hebrew word search
-  app::DisplayOrderEdit* Memo2;    // Hebrew root search
-  QLineEdit* Edit1;                // English search
-  QTableView* DBGrid3;             // RUWORDS
-  QTableView* DBGrid2;             // Hewords
-  QTableView* DBGrid1;             // ENWORDS
-  app::PanelStatusBar* StatusBar;  // two panels
+  QLineEdit* Edit3;               // Russian search
+  ui::DisplayOrderEdit* Memo1;    // Hebrew word search
+  ui::DisplayOrderEdit* Memo2;    // Hebrew root search
+  QLineEdit* Edit1;               // English search
+  QTableView* DBGrid3;            // RUWORDS
+  QTableView* DBGrid2;            // Hewords
+  QTableView* DBGrid1;            // ENWORDS
+  ui::PanelStatusBar* StatusBar;  // two panels
 
   // The area under the pages that holds the lesson list and game windows; the pages cover it.
   QWidget* ClientArea;
@@ -175,8 +178,8 @@ class TFormSelect : public QMainWindow {
   // ---- Timers, file dialogs, notification-area icon ----
   QTimer* TimerSelSpeech;      // 100 ms, off at start
   QTimer* TimerWithautSpeech;  // 1300 ms, off at start
-  app::FileRequest ExportData;
-  app::FileRequest ImportData;
+  ui::FileRequest ExportData;
+  ui::FileRequest ImportData;
   app::TrayIcon* DCMinTray1;
 
   // The language whose keyboard mapping the search boxes use: 1 Russian, 2 Hebrew, 3 English.
@@ -330,7 +333,7 @@ class TFormSelect : public QMainWindow {
   void FormClose();
 
   Instances& instances_;
-  app::Dialogs& dialogs_;
+  ui::Dialogs& dialogs_;
   QActionGroup* gameTypeGroup_;
   browser::ToggleGroup* filterGroup_;  // group 3: the seven filter buttons and SpeedButton5
 

@@ -13,10 +13,10 @@
 #include <QToolBar>
 #include <algorithm>
 
-#include "app/DisplayOrder.h"
 #include "app/Find.h"
-#include "app/PanelStatusBar.h"
 #include "browser/MainLayout.h"
+#include "ui/DisplayOrder.h"
+#include "ui/PanelStatusBar.h"
 
 namespace {
 

@@ -7,10 +7,8 @@
 #include <filesystem>
 
 #include "app/Abaut.h"
-#include "app/Dialogs.h"
 #include "app/EndSignals.h"
 #include "app/Find.h"
-#include "app/Icons.h"
 #include "app/StartupProbe.h"
 #include "editor/Add.h"
 #include "game/Game.h"
@@ -20,6 +18,8 @@
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
 #include "store/Error.h"
+#include "ui/Dialogs.h"
+#include "ui/Icons.h"
 
 namespace app {
 namespace {
@@ -29,7 +29,7 @@ const QString kStartFailure = QStringLiteral("Should be installed MS SPEECH API!
 
 }  // namespace
 
-Startup::Startup(Dialogs& dialogs) { instances_.Dialogs = &dialogs; }
+Startup::Startup(ui::Dialogs& dialogs) { instances_.Dialogs = &dialogs; }
 
 // The windows go before the data module whose sources their grids show.
 Startup::~Startup() {
@@ -38,7 +38,7 @@ Startup::~Startup() {
 }
 
 bool Startup::Create() {
-  Dialogs& dialogs = *instances_.Dialogs;
+  ui::Dialogs& dialogs = *instances_.Dialogs;
 
   formSelect_ = std::make_unique<TFormSelect>(instances_);
   instances_.FormSelect = formSelect_.get();
@@ -48,7 +48,7 @@ bool Startup::Create() {
   try {
     dataModul_->DataModuleCreate();
   } catch (const store::FolderInUseError& error) {
-    dialogs.Show({BoxKind::Warning, QString::fromUtf8(error.what()), kTitle, Buttons::Ok});
+    dialogs.Show({ui::BoxKind::Warning, QString::fromUtf8(error.what()), kTitle, ui::Buttons::Ok});
     return false;
   } catch (const std::exception& error) {
     dialogs.Error(QString::fromUtf8(error.what()));
@@ -95,10 +95,10 @@ int Startup::Run(QApplication& application) {
   return application.exec();
 }
 
-int RunVocamir(QApplication& application, Dialogs& dialogs) {
+int RunVocamir(QApplication& application, ui::Dialogs& dialogs) {
   QApplication::setApplicationName(kTitle);
   QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
-  QApplication::setWindowIcon(ApplicationIcon(QDir::currentPath()));
+  QApplication::setWindowIcon(ui::ApplicationIcon(QDir::currentPath()));
   try {
     Startup startup(dialogs);
     if (!startup.Create()) return 1;
@@ -108,7 +108,7 @@ int RunVocamir(QApplication& application, Dialogs& dialogs) {
   } catch (const std::exception&) {
   } catch (...) {
   }
-  dialogs.Show({BoxKind::Error, kStartFailure, kTitle, Buttons::OkCancel});
+  dialogs.Show({ui::BoxKind::Error, kStartFailure, kTitle, ui::Buttons::OkCancel});
   return 1;
 }
 

@@ -5,18 +5,20 @@
 
 #include <memory>
 
-#include "app/Instances.h"
+#include "ui/Instances.h"
 
 class QApplication;
 
-namespace app {
-
+namespace ui {
 class Dialogs;
+}
+
+namespace app {
 
 class Startup {
  public:
   // `dialogs` must outlive the object.
-  explicit Startup(Dialogs& dialogs);
+  explicit Startup(ui::Dialogs& dialogs);
   ~Startup();
   Startup(const Startup&) = delete;
   Startup& operator=(const Startup&) = delete;
@@ -44,6 +46,6 @@ class Startup {
 
 // The whole program: application title and icon, Startup, the event loop. Any error that escapes
 // start-up ends the program after the message "Should be installed MS SPEECH API!!!".
-int RunVocamir(QApplication& application, Dialogs& dialogs);
+int RunVocamir(QApplication& application, ui::Dialogs& dialogs);
 
 }  // namespace app

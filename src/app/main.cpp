@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
-#include "app/QtDialogs.h"
 #include "app/Startup.h"
+#include "ui/QtDialogs.h"
 
 int main(int argc, char* argv[]) {
   if (const auto status = app::AnswerCommandLine({argv + 1, argv + argc}, std::cout)) {
@@ -14,6 +14,6 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // The toolkit has taken its own options out of argv; whatever is left is not understood.
   if (const int status = app::RejectLeftovers({argv + 1, argv + argc}, std::cerr)) return status;
-  app::QtDialogs dialogs;
+  ui::QtDialogs dialogs;
   return app::RunVocamir(application, dialogs);
 }

@@ -8,14 +8,14 @@
 #include <optional>
 #include <string>
 
-#include "app/DisplayOrder.h"
 #include "app/Find.h"
-#include "app/Instances.h"
 #include "editor/Add.h"
 #include "editor/WordRecords.h"
 #include "speech/Language.h"
 #include "store/DataModul.h"
 #include "text/Codepage.h"
+#include "ui/DisplayOrder.h"
+#include "ui/Instances.h"
 
 namespace {
 

@@ -3,15 +3,15 @@
 #include <QLineEdit>
 #include <QTableView>
 
-#include "app/DisplayOrder.h"
 #include "app/Find.h"
-#include "app/Instances.h"
-#include "app/PanelStatusBar.h"
 #include "browser/DictionarySearch.h"
 #include "browser/GridBinding.h"
 #include "store/DataModul.h"
 #include "text/CaretStepBack.h"
 #include "text/KeyBox.h"
+#include "ui/DisplayOrder.h"
+#include "ui/Instances.h"
+#include "ui/PanelStatusBar.h"
 
 browser::WordTables TFormSelect::Tables() const {
   TDataModul& data = *instances_.DataModul;

@@ -4,11 +4,11 @@
 #include <QAction>
 
 #include "app/Find.h"
-#include "app/Instances.h"
 #include "browser/Translation.h"
 #include "editor/Add.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
+#include "ui/Instances.h"
 
 namespace {
 // The column of the lesson mark in the three grids.

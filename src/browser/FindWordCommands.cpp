@@ -4,11 +4,11 @@
 #include <QTabWidget>
 #include <QTableView>
 
-#include "app/DetachedWork.h"
 #include "app/Find.h"
-#include "app/Instances.h"
 #include "browser/WordCommands.h"
 #include "exchange/DetachedSources.h"
+#include "ui/DetachedWork.h"
+#include "ui/Instances.h"
 
 namespace {
 const QString kDeleteQuestion = QStringLiteral("You really want to remove this word ?");
@@ -44,7 +44,7 @@ void TFormSelect::BitBtn1Click() {
   BlankStatus();
   // The walk over every marked meaning runs with the grids unbound.
   TDataModul& data = *instances_.DataModul;
-  app::RunDetached(
+  ui::RunDetached(
       *this, [&data] { return exchange::DetachedSources(data); },
       [this] { browser::ClearAllMarks(Tables()); });
   ClearGridSelections();

@@ -7,12 +7,12 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/EventGuard.h"
 #include "store/DataSource.h"
+#include "ui/EventGuard.h"
 
 namespace browser {
 
-GridBinding::GridBinding(QTableView* grid, store::DataSource& source, app::Dialogs& dialogs,
+GridBinding::GridBinding(QTableView* grid, store::DataSource& source, ui::Dialogs& dialogs,
                          std::function<void()> columnEntered)
     : QObject(grid), grid_(grid), source_(source), columnEntered_(std::move(columnEntered)) {
   // Connected before the grid's selection model exists, so that these run before it moves its
@@ -45,7 +45,7 @@ GridBinding::GridBinding(QTableView* grid, store::DataSource& source, app::Dialo
     ScheduleFollow();
   });
   connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-          app::Guarded(dialogs, [this](const QModelIndex& current, const QModelIndex& previous) {
+          ui::Guarded(dialogs, [this](const QModelIndex& current, const QModelIndex& previous) {
             FollowGrid(current, previous);
           }));
   grid->installEventFilter(this);

@@ -17,7 +17,7 @@
 class QModelIndex;
 class QTableView;
 
-namespace app {
+namespace ui {
 class Dialogs;
 }
 
@@ -33,7 +33,7 @@ class GridBinding : public QObject {
  public:
   // Shows `source` in `grid`. `columnEntered`, when set, runs when the user moves to another
   // column. Errors of the table are shown through `dialogs`.
-  GridBinding(QTableView* grid, store::DataSource& source, app::Dialogs& dialogs,
+  GridBinding(QTableView* grid, store::DataSource& source, ui::Dialogs& dialogs,
               std::function<void()> columnEntered);
 
   // The binding of `grid`, or nullptr when it has none.

@@ -19,6 +19,4 @@ MainLayout ComputeMainLayout(int width, int height) {
   return layout;
 }
 
-int StatusPanelWidth(int statusBarWidth) { return statusBarWidth / 2; }
-
 }  // namespace browser

@@ -32,7 +32,4 @@ struct MainLayout {
 
 MainLayout ComputeMainLayout(int width, int height);
 
-// Each status bar panel gets half of the bar's width.
-int StatusPanelWidth(int statusBarWidth);
-
 }  // namespace browser

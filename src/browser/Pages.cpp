@@ -15,16 +15,16 @@
 #include <functional>
 #include <initializer_list>
 
-#include "app/DisplayOrder.h"
-#include "app/EventGuard.h"
 #include "app/Find.h"
-#include "app/Fonts.h"
-#include "app/Instances.h"
-#include "app/PanelStatusBar.h"
 #include "browser/GridBinding.h"
 #include "browser/GridDelegate.h"
 #include "browser/RowIndicator.h"
 #include "store/DataModul.h"
+#include "ui/DisplayOrder.h"
+#include "ui/EventGuard.h"
+#include "ui/Fonts.h"
+#include "ui/Instances.h"
+#include "ui/PanelStatusBar.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ const QString kButtonTabs = QStringLiteral(
 QTableView* MakeGrid(QWidget* page, const char* name, Qt::Alignment wordAlignment) {
   auto* grid = new QTableView(page);
   grid->setObjectName(QLatin1String(name));
-  grid->setFont(app::WordFont());
+  grid->setFont(ui::WordFont());
   grid->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid->setSelectionMode(QAbstractItemView::ExtendedSelection);
   grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -67,7 +67,7 @@ const QString kSearchBoxStyle = QStringLiteral(
 
 QLineEdit* MakeSearchBox(QLineEdit* box, const char* name) {
   box->setObjectName(QLatin1String(name));
-  box->setFont(app::WordFont());
+  box->setFont(ui::WordFont());
   box->setStyleSheet(kSearchBoxStyle);
   return box;
 }
@@ -92,9 +92,9 @@ void TFormSelect::BuildPages() {
 
   SheetHE = new QWidget;
   SheetHE->setObjectName(QStringLiteral("SheetHE"));
-  Memo1 = new app::DisplayOrderEdit(SheetHE);
-  Memo2 = new app::DisplayOrderEdit(SheetHE);
-  for (app::DisplayOrderEdit* box : {Memo1, Memo2}) box->setAlignment(Qt::AlignRight);
+  Memo1 = new ui::DisplayOrderEdit(SheetHE);
+  Memo2 = new ui::DisplayOrderEdit(SheetHE);
+  for (ui::DisplayOrderEdit* box : {Memo1, Memo2}) box->setAlignment(Qt::AlignRight);
   MakeSearchBox(Memo1, "Memo1")->setToolTip(QStringLiteral("Search of Word"));
   MakeSearchBox(Memo2, "Memo2")->setToolTip(QStringLiteral("Search of Root"));
   DBGrid2 = MakeGrid(SheetHE, "DBGrid2", Qt::AlignRight);
@@ -106,21 +106,20 @@ void TFormSelect::BuildPages() {
   DBGrid1 = MakeGrid(SheetEN, "DBGrid1", Qt::AlignLeft);
   PageControl1->addTab(SheetEN, QStringLiteral("English"));
 
-  StatusBar->setFont(app::WordFont());
+  StatusBar->setFont(ui::WordFont());
 
-  connect(PageControl1, &QTabWidget::currentChanged, this,
-          app::Guarded(dialogs_, [this](int index) {
+  connect(PageControl1, &QTabWidget::currentChanged, this, ui::Guarded(dialogs_, [this](int index) {
             QWidget* page = PageControl1->widget(index);
             if (page == SheetRU) SheetRUShow();
             if (page == SheetHE) SheetHEShow();
             if (page == SheetEN) SheetENShow();
           }));
-  connect(Edit3, &QLineEdit::textChanged, this, app::Guarded(dialogs_, [this] { Edit3Change(); }));
-  connect(Memo1, &app::DisplayOrderEdit::TextChanged, this,
-          app::Guarded(dialogs_, [this] { Memo1Change(); }));
-  connect(Memo2, &app::DisplayOrderEdit::TextChanged, this,
-          app::Guarded(dialogs_, [this] { Memo2Change(); }));
-  connect(Edit1, &QLineEdit::textChanged, this, app::Guarded(dialogs_, [this] { Edit1Change(); }));
+  connect(Edit3, &QLineEdit::textChanged, this, ui::Guarded(dialogs_, [this] { Edit3Change(); }));
+  connect(Memo1, &ui::DisplayOrderEdit::TextChanged, this,
+          ui::Guarded(dialogs_, [this] { Memo1Change(); }));
+  connect(Memo2, &ui::DisplayOrderEdit::TextChanged, this,
+          ui::Guarded(dialogs_, [this] { Memo2Change(); }));
+  connect(Edit1, &QLineEdit::textChanged, this, ui::Guarded(dialogs_, [this] { Edit1Change(); }));
   for (QObject* watched :
        std::initializer_list<QObject*>{Edit3, Memo1, Memo2, Edit1, DBGrid3, DBGrid2, DBGrid1}) {
     watched->installEventFilter(this);
@@ -129,11 +128,11 @@ void TFormSelect::BuildPages() {
   const auto connectGrid = [this](QTableView* grid, void (TFormSelect::*cellClick)(int),
                                   void (TFormSelect::*dblClick)()) {
     connect(grid, &QAbstractItemView::clicked, this,
-            app::Guarded(dialogs_, [this, cellClick](const QModelIndex& index) {
+            ui::Guarded(dialogs_, [this, cellClick](const QModelIndex& index) {
               (this->*cellClick)(index.column());
             }));
     connect(grid, &QAbstractItemView::doubleClicked, this,
-            app::Guarded(dialogs_, [this, dblClick] { (this->*dblClick)(); }));
+            ui::Guarded(dialogs_, [this, dblClick] { (this->*dblClick)(); }));
   };
   connectGrid(DBGrid3, &TFormSelect::DBGrid3CellClick, &TFormSelect::DBGrid3DblClick);
   connectGrid(DBGrid2, &TFormSelect::DBGrid2CellClick, &TFormSelect::DBGrid2DblClick);
@@ -168,7 +167,7 @@ bool TFormSelect::eventFilter(QObject* watched, QEvent* event) {
   if (key == nullptr) return QMainWindow::eventFilter(watched, event);
 
   const auto keyUp = [this, watched](int code) {
-    app::RunGuarded(dialogs_, [&] {
+    ui::RunGuarded(dialogs_, [&] {
       if (watched == Memo1) Memo1KeyUp(code);
       if (watched == Memo2) Memo2KeyUp(code);
       if (watched == DBGrid3) DBGrid3KeyUp(code);

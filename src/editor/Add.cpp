@@ -13,10 +13,7 @@
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 
-#include "app/DisplayOrder.h"
-#include "app/EventGuard.h"
 #include "app/Find.h"
-#include "app/Instances.h"
 #include "editor/FieldBinding.h"
 #include "editor/KeyFilter.h"
 #include "editor/WordRecords.h"
@@ -25,6 +22,9 @@
 #include "text/Codepage.h"
 #include "text/InvertText.h"
 #include "text/KeyBox.h"
+#include "ui/DisplayOrder.h"
+#include "ui/EventGuard.h"
+#include "ui/Instances.h"
 
 namespace {
 
@@ -199,10 +199,10 @@ QWidget* TFormAdd::BuildHebrewPanel() {
 
 QWidget* TFormAdd::BuildCommonPage() {
   TabSheet1 = Named(new QWidget, "TabSheet1");
-  DBMemo1 = Named(new app::DisplayOrderEdit(TabSheet1), "DBMemo1");
+  DBMemo1 = Named(new ui::DisplayOrderEdit(TabSheet1), "DBMemo1");
   DBMemo1->setToolTip(QStringLiteral("Input Word on Hebrew"));
   DBMemo1->setAlignment(Qt::AlignRight);
-  DBMemo5 = Named(new app::DisplayOrderEdit(TabSheet1), "DBMemo5");
+  DBMemo5 = Named(new ui::DisplayOrderEdit(TabSheet1), "DBMemo5");
   DBMemo5->setToolTip(QStringLiteral("Input Root of Hebrew Verb"));
   DBMemo5->setAlignment(Qt::AlignCenter);
   DBMemo2 = Named(new QLineEdit(TabSheet1), "DBMemo2");
@@ -256,18 +256,18 @@ QWidget* TFormAdd::BuildCommonGroup() {
 // ---- Wiring ----
 
 void TFormAdd::ConnectHandlers() {
-  app::Dialogs& dialogs = *instances_.Dialogs;
+  ui::Dialogs& dialogs = *instances_.Dialogs;
   // Only a pick by the user runs the part-of-speech rule; the commands set the list silently.
   connect(CBTypeHE, &QComboBox::activated, this,
-          app::Guarded(dialogs, [this] { CBTypeHEChange(); }));
+          ui::Guarded(dialogs, [this] { CBTypeHEChange(); }));
   connect(BtnSpeackRU, &QPushButton::clicked, this,
-          app::Guarded(dialogs, [this] { BtnSpeackRUClick(); }));
+          ui::Guarded(dialogs, [this] { BtnSpeackRUClick(); }));
   connect(BtnSpeackHE, &QPushButton::clicked, this,
-          app::Guarded(dialogs, [this] { BtnSpeackHEClick(); }));
+          ui::Guarded(dialogs, [this] { BtnSpeackHEClick(); }));
   connect(BtnSpeackEN, &QPushButton::clicked, this,
-          app::Guarded(dialogs, [this] { BtnSpeackENClick(); }));
+          ui::Guarded(dialogs, [this] { BtnSpeackENClick(); }));
   connect(PConVerb, &QTabWidget::currentChanged, this,
-          app::Guarded(dialogs, [this] { PConVerbChange(); }));
+          ui::Guarded(dialogs, [this] { PConVerbChange(); }));
   ConnectVerbPage();
 
   using text::KeyBox;
@@ -296,7 +296,7 @@ void TFormAdd::ConnectHandlers() {
 }
 
 void TFormAdd::BindFields() {
-  app::Dialogs& dialogs = *instances_.Dialogs;
+  ui::Dialogs& dialogs = *instances_.Dialogs;
   TDataModul& data = *instances_.DataModul;
   const auto bind = [&](store::DataSource& source, const char* field, QLineEdit* edit,
                         std::function<void()> edited = {}) {
@@ -399,7 +399,7 @@ void TFormAdd::BtnSpeackENClick() {
 
 void TFormAdd::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  app::RunGuarded(*instances_.Dialogs, [this] { FormPaint(); });
+  ui::RunGuarded(*instances_.Dialogs, [this] { FormPaint(); });
 }
 
 void TFormAdd::closeEvent(QCloseEvent* event) { event->ignore(); }
@@ -407,12 +407,12 @@ void TFormAdd::closeEvent(QCloseEvent* event) { event->ignore(); }
 void TFormAdd::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
-    app::RunGuarded(*instances_.Dialogs, [this] { FormActivate(); });
+    ui::RunGuarded(*instances_.Dialogs, [this] { FormActivate(); });
   }
   // Restored from the minimised state: the window is uncovered again.
   if (event->type() == QEvent::WindowStateChange &&
       (static_cast<QWindowStateChangeEvent*>(event)->oldState() & Qt::WindowMinimized) &&
       !(windowState() & Qt::WindowMinimized)) {
-    app::RunGuarded(*instances_.Dialogs, [this] { FormPaint(); });
+    ui::RunGuarded(*instances_.Dialogs, [this] { FormPaint(); });
   }
 }

@@ -41,7 +41,7 @@ namespace store {
 class Table;
 }
 
-namespace app {
+namespace ui {
 class DisplayOrderEdit;
 }
 
@@ -148,13 +148,13 @@ class TFormAdd : public QWidget {
   // Hebrew panel.
   QFrame* Panel5;
   QTabWidget* PConVerb;
-  QWidget* TabSheet1;              // "Cammon"
-  QWidget* TabSheet2;              // "Verb"
-  app::DisplayOrderEdit* DBMemo1;  // Hewords Item, display order
-  app::DisplayOrderEdit* DBMemo5;  // Hewords Root, display order
-  QLineEdit* DBMemo2;              // Hewords HebrSpeech
-  QLineEdit* DBEditInvert;         // Hewords Item_Invert, never visible
-  QLineEdit* DBEditRInvert;        // Hewords Root_Invert, never visible
+  QWidget* TabSheet1;             // "Cammon"
+  QWidget* TabSheet2;             // "Verb"
+  ui::DisplayOrderEdit* DBMemo1;  // Hewords Item, display order
+  ui::DisplayOrderEdit* DBMemo5;  // Hewords Root, display order
+  QLineEdit* DBMemo2;             // Hewords HebrSpeech
+  QLineEdit* DBEditInvert;        // Hewords Item_Invert, never visible
+  QLineEdit* DBEditRInvert;       // Hewords Root_Invert, never visible
   QComboBox* CBSexHE;
   QComboBox* CBDopHE;
   QPushButton* BtnSpeackHE;
@@ -162,7 +162,7 @@ class TFormAdd : public QWidget {
   // Verb page.
   QTableWidget* StrGridVerb;
   QLabel* Label7;  // "Spelling"
-  app::DisplayOrderEdit* MemoShov;
+  ui::DisplayOrderEdit* MemoShov;
   QLabel* Label8;  // "Pronunciation"
   QLineEdit* MemoShovRU;
   QPushButton* Button1;          // "Speack"

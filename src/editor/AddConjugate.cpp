@@ -8,14 +8,14 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/Dialogs.h"
-#include "app/DisplayOrder.h"
-#include "app/EventGuard.h"
-#include "app/Instances.h"
 #include "conjugation/NotCovered.h"
 #include "editor/Add.h"
 #include "editor/VerbConjugation.h"
 #include "text/Codepage.h"
+#include "ui/Dialogs.h"
+#include "ui/DisplayOrder.h"
+#include "ui/EventGuard.h"
+#include "ui/Instances.h"
 
 namespace {
 
@@ -35,10 +35,10 @@ void TFormAdd::BuildConjugateCommand() {
   ConjugateShortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_J), this);
   ConjugateShortcut->setObjectName(QStringLiteral("ConjugateShortcut"));
 
-  app::Dialogs& dialogs = *instances_.Dialogs;
+  ui::Dialogs& dialogs = *instances_.Dialogs;
   connect(BtnConjugate, &QPushButton::clicked, this,
-          app::Guarded(dialogs, [this] { BtnConjugateClick(); }));
-  connect(ConjugateShortcut, &QShortcut::activated, this, app::Guarded(dialogs, [this] {
+          ui::Guarded(dialogs, [this] { BtnConjugateClick(); }));
+  connect(ConjugateShortcut, &QShortcut::activated, this, ui::Guarded(dialogs, [this] {
             if (!PConVerb->isTabVisible(PConVerb->indexOf(TabSheet2))) return;
             PConVerb->setCurrentWidget(TabSheet2);
             BtnConjugateClick();
@@ -46,7 +46,7 @@ void TFormAdd::BuildConjugateCommand() {
 }
 
 void TFormAdd::BtnConjugateClick() {
-  app::Dialogs& dialogs = *instances_.Dialogs;
+  ui::Dialogs& dialogs = *instances_.Dialogs;
   TakeVerbMemos();
   const std::string root = text::FromUnicode(DBMemo5->Text(), text::Codepage::Win1255);
   editor::ConjugatedForms forms;

@@ -11,15 +11,15 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/CodepageValidator.h"
-#include "app/DisplayOrder.h"
-#include "app/EventGuard.h"
-#include "app/Instances.h"
 #include "editor/Add.h"
 #include "editor/KeyFilter.h"
 #include "speech/Formshare.h"
 #include "text/Codepage.h"
 #include "text/KeyBox.h"
+#include "ui/CodepageValidator.h"
+#include "ui/DisplayOrder.h"
+#include "ui/EventGuard.h"
+#include "ui/Instances.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ QString Cyrillic(const std::string& bytes) {
 
 // A cell of the spelling row, drawn in stored order.
 QTableWidgetItem* SpellingCell(const std::string& spelling) {
-  auto* cell = new QTableWidgetItem(app::InStoredOrder(Hebrew(spelling)));
+  auto* cell = new QTableWidgetItem(ui::InStoredOrder(Hebrew(spelling)));
   cell->setTextAlignment(Qt::AlignCenter);
   return cell;
 }
@@ -64,7 +64,7 @@ QWidget* TFormAdd::BuildVerbPage() {
 
   Label7 = new QLabel(QStringLiteral("Spelling"), TabSheet2);
   Label7->setObjectName(QStringLiteral("Label7"));
-  MemoShov = new app::DisplayOrderEdit(TabSheet2);
+  MemoShov = new ui::DisplayOrderEdit(TabSheet2);
   MemoShov->setObjectName(QStringLiteral("MemoShov"));
   Label8 = new QLabel(QStringLiteral("Pronunciation"), TabSheet2);
   Label8->setObjectName(QStringLiteral("Label8"));
@@ -79,8 +79,8 @@ QWidget* TFormAdd::BuildVerbPage() {
   MemoShov->SetMaxTextLength(40);
   MemoShovRU->setMaxLength(40);
   MemoShov->setValidator(
-      new app::CodepageValidator(text::Codepage::Win1255, app::kStoredOrderPrefix, MemoShov));
-  MemoShovRU->setValidator(new app::CodepageValidator(text::Codepage::Win1251, {}, MemoShovRU));
+      new ui::CodepageValidator(text::Codepage::Win1255, ui::kStoredOrderPrefix, MemoShov));
+  MemoShovRU->setValidator(new ui::CodepageValidator(text::Codepage::Win1251, {}, MemoShovRU));
   Button1 = new QPushButton(QStringLiteral("Speack"), TabSheet2);
   Button1->setObjectName(QStringLiteral("Button1"));
 
@@ -102,13 +102,13 @@ QWidget* TFormAdd::BuildVerbPage() {
 }
 
 void TFormAdd::ConnectVerbPage() {
-  app::Dialogs& dialogs = *instances_.Dialogs;
-  const auto select = app::Guarded(dialogs, [this](int row, int column) {
+  ui::Dialogs& dialogs = *instances_.Dialogs;
+  const auto select = ui::Guarded(dialogs, [this](int row, int column) {
     if (row == kSpellingRow && column >= 0) StrGridVerbSelectCell(column);
   });
   connect(StrGridVerb, &QTableWidget::currentCellChanged, this, select);
   connect(StrGridVerb, &QTableWidget::cellClicked, this, select);
-  connect(Button1, &QPushButton::clicked, this, app::Guarded(dialogs, [this] { Button1Click(); }));
+  connect(Button1, &QPushButton::clicked, this, ui::Guarded(dialogs, [this] { Button1Click(); }));
   HandleKeys(
       MemoShov, [](QChar typed) { return text::TypeKey(text::KeyBox::MemoShov, 2, typed); }, true,
       [this] { MemoShovEnter(); }, [this] { MemoShovExit(); });
@@ -143,7 +143,7 @@ void TFormAdd::ShowVerbGrid() {
   StrGridVerb->setColumnCount(static_cast<int>(columns.size()));
   for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
     StrGridVerb->setHorizontalHeaderItem(
-        column, new QTableWidgetItem(app::InStoredOrder(Hebrew(columns[column].label))));
+        column, new QTableWidgetItem(ui::InStoredOrder(Hebrew(columns[column].label))));
     StrGridVerb->setItem(kSpellingRow, column, SpellingCell(columns[column].spelling));
   }
   // The selected column stands for the form the memos show.

@@ -4,40 +4,40 @@
 #include <QScopedValueRollback>
 #include <algorithm>
 
-#include "app/CodepageValidator.h"
-#include "app/DisplayOrder.h"
-#include "app/EventGuard.h"
 #include "store/DataSource.h"
 #include "store/FieldCodec.h"
+#include "ui/CodepageValidator.h"
+#include "ui/DisplayOrder.h"
+#include "ui/EventGuard.h"
 
 namespace editor {
 
-FieldBinding::FieldBinding(app::Dialogs& dialogs, store::DataSource& source, std::string fieldName,
+FieldBinding::FieldBinding(ui::Dialogs& dialogs, store::DataSource& source, std::string fieldName,
                            QLineEdit* edit, int maxLength, std::function<void()> edited)
     : dialogs_(dialogs),
       source_(source),
       fieldName_(std::move(fieldName)),
       edit_(edit),
-      ordered_(qobject_cast<app::DisplayOrderEdit*>(edit)),
+      ordered_(qobject_cast<ui::DisplayOrderEdit*>(edit)),
       maxLength_(maxLength),
       edited_(std::move(edited)) {
   AllowLength(0);
   if (ordered_) {
-    connect(ordered_, &app::DisplayOrderEdit::TextChanged, this,
-            app::Guarded(dialogs_, [this](const QString& text) { Written(text); }));
+    connect(ordered_, &ui::DisplayOrderEdit::TextChanged, this,
+            ui::Guarded(dialogs_, [this](const QString& text) { Written(text); }));
   } else {
     connect(edit_, &QLineEdit::textChanged, this,
-            app::Guarded(dialogs_, [this](const QString& text) { Written(text); }));
+            ui::Guarded(dialogs_, [this](const QString& text) { Written(text); }));
   }
   if (store::Table* table = source_.DataSet()) {
     edit_->setValidator(
-        new app::CodepageValidator(store::CodepageOf(table->FieldByName(fieldName_).Encoding()),
-                                   ordered_ ? app::kStoredOrderPrefix : QString(), this));
+        new ui::CodepageValidator(store::CodepageOf(table->FieldByName(fieldName_).Encoding()),
+                                  ordered_ ? ui::kStoredOrderPrefix : QString(), this));
   }
   connect(&source_, &store::DataSource::CurrentRecordChanged, this,
-          app::Guarded(dialogs_, [this] { Reload(); }));
+          ui::Guarded(dialogs_, [this] { Reload(); }));
   connect(&source_, &QAbstractItemModel::modelReset, this,
-          app::Guarded(dialogs_, [this] { Reload(); }));
+          ui::Guarded(dialogs_, [this] { Reload(); }));
   Reload();
 }
 

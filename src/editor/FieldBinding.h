@@ -14,10 +14,10 @@
 
 class QLineEdit;
 
-namespace app {
+namespace ui {
 class Dialogs;
 class DisplayOrderEdit;
-}  // namespace app
+}  // namespace ui
 
 namespace store {
 class DataSource;
@@ -30,7 +30,7 @@ class FieldBinding : public QObject {
   // `source`, `edit` and `dialogs` must outlive the binding. A failed write is reported through
   // `dialogs` (the event boundary). `maxLength` limits typing: a longer stored value is shown and
   // kept whole, and typing never makes the text longer than the limit or the value loaded.
-  FieldBinding(app::Dialogs& dialogs, store::DataSource& source, std::string fieldName,
+  FieldBinding(ui::Dialogs& dialogs, store::DataSource& source, std::string fieldName,
                QLineEdit* edit, int maxLength, std::function<void()> edited = {});
 
   // Shows the field of the current record again (keeping the caret where it was when it fits).
@@ -47,11 +47,11 @@ class FieldBinding : public QObject {
   // Puts the table into edit state when it browses, keeping the typed text in the box.
   void StartEdit();
 
-  app::Dialogs& dialogs_;
+  ui::Dialogs& dialogs_;
   store::DataSource& source_;
   std::string fieldName_;
   QLineEdit* edit_;
-  app::DisplayOrderEdit* ordered_;  // edit_ when it is a display-order edit, else null
+  ui::DisplayOrderEdit* ordered_;  // edit_ when it is a display-order edit, else null
   int maxLength_;
   int allowedLength_ = -1;  // the box's current limit
   std::function<void()> edited_;

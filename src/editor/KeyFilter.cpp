@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "app/DisplayOrder.h"
-#include "app/EventGuard.h"
 #include "text/CaretStepBack.h"
+#include "ui/DisplayOrder.h"
+#include "ui/EventGuard.h"
 
 namespace editor {
 namespace {
@@ -22,7 +22,7 @@ std::optional<QChar> TypedCharacter(const QKeyEvent& event) {
 
 }  // namespace
 
-KeyFilter::KeyFilter(app::Dialogs& dialogs, QLineEdit* edit, Map map, bool stepBack,
+KeyFilter::KeyFilter(ui::Dialogs& dialogs, QLineEdit* edit, Map map, bool stepBack,
                      std::function<void()> entered, std::function<void()> left)
     : dialogs_(dialogs),
       edit_(edit),
@@ -36,7 +36,7 @@ KeyFilter::KeyFilter(app::Dialogs& dialogs, QLineEdit* edit, Map map, bool stepB
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (watched != edit_) return false;
   bool consumed = false;
-  app::RunGuarded(dialogs_, [&] {
+  ui::RunGuarded(dialogs_, [&] {
     switch (event->type()) {
       case QEvent::FocusIn:
         if (entered_) entered_();
@@ -71,7 +71,7 @@ bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void KeyFilter::StepBack(int key) {
-  if (auto* ordered = qobject_cast<app::DisplayOrderEdit*>(edit_)) {
+  if (auto* ordered = qobject_cast<ui::DisplayOrderEdit*>(edit_)) {
     ordered->SetCursorPos(
         static_cast<int>(text::StepBackCaret(ordered->Text(), ordered->CursorPos(), key)));
   } else {

@@ -16,7 +16,7 @@
 
 class QLineEdit;
 
-namespace app {
+namespace ui {
 class Dialogs;
 }
 
@@ -28,7 +28,7 @@ class KeyFilter : public QObject {
 
   // Installs itself on `edit`, which must outlive it; destroying the filter uninstalls it.
   // `dialogs` reports an exception of a callback.
-  KeyFilter(app::Dialogs& dialogs, QLineEdit* edit, Map map, bool stepBack,
+  KeyFilter(ui::Dialogs& dialogs, QLineEdit* edit, Map map, bool stepBack,
             std::function<void()> entered, std::function<void()> left = {});
 
  protected:
@@ -37,7 +37,7 @@ class KeyFilter : public QObject {
  private:
   void StepBack(int key);
 
-  app::Dialogs& dialogs_;
+  ui::Dialogs& dialogs_;
   QLineEdit* edit_;
   Map map_;
   bool stepBack_;

@@ -5,14 +5,14 @@
 #include <QLocale>
 #include <string>
 
-#include "app/DetachedWork.h"
 #include "app/Find.h"
-#include "app/Instances.h"
 #include "exchange/DetachedSources.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
 #include "exchange/ProgressWindow.h"
 #include "text/Codepage.h"
+#include "ui/DetachedWork.h"
+#include "ui/Instances.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ void TFormSelect::Exportdata1Click() {
     }
     const QString path = dialogs_.SaveFileName(ExportData);
     if (!path.isEmpty()) {
-      app::RunDetached(
+      ui::RunDetached(
           *this, [&data] { return exchange::DetachedSources(data); },
           [&] {
             exchange::ProgressWindow progress(this, QStringLiteral("Exporting words..."));
@@ -59,7 +59,7 @@ void TFormSelect::Importdata1Click() {
     return;
   }
   exchange::ImportResult result;
-  app::RunDetached(
+  ui::RunDetached(
       *this, [&data] { return exchange::DetachedSources(data); },
       [&] {
         exchange::ProgressWindow progress(this, QStringLiteral("Importing words..."));

@@ -4,11 +4,11 @@
 #include <QAction>
 #include <QToolButton>
 
-#include "app/EventGuard.h"
 #include "app/Find.h"
-#include "app/Instances.h"
 #include "game/Game.h"
 #include "store/DataModul.h"
+#include "ui/EventGuard.h"
+#include "ui/Instances.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ void TFormSelect::NSoundENClick() { instances_.FormGame->SpeakEntry(speech::Lang
 void TFormSelect::ConnectGameHandlers() {
   const auto on = [this](QAction* item, void (TFormSelect::*handler)()) {
     connect(item, &QAction::triggered, this,
-            app::Guarded(dialogs_, [this, handler] { (this->*handler)(); }));
+            ui::Guarded(dialogs_, [this, handler] { (this->*handler)(); }));
   };
   on(NGameBegin, &TFormSelect::NGameBeginClick);
   on(NGameClose, &TFormSelect::NGameCloseClick);
@@ -70,7 +70,7 @@ void TFormSelect::ConnectGameHandlers() {
   on(NSoundEN, &TFormSelect::NSoundENClick);
   const auto onButton = [this](QToolButton* button, void (TFormSelect::*handler)()) {
     connect(button, &QToolButton::clicked, this,
-            app::Guarded(dialogs_, [this, handler] { (this->*handler)(); }));
+            ui::Guarded(dialogs_, [this, handler] { (this->*handler)(); }));
   };
   onButton(SPSoundRU, &TFormSelect::NSoundRUClick);
   onButton(SPSoundHE, &TFormSelect::NSoundHEClick);

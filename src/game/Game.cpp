@@ -8,12 +8,12 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/Dialogs.h"
-#include "app/DisplayOrder.h"
-#include "app/EventGuard.h"
-#include "app/Fonts.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
+#include "ui/Dialogs.h"
+#include "ui/DisplayOrder.h"
+#include "ui/EventGuard.h"
+#include "ui/Fonts.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ T* Named(T* widget, const QString& name) {
 }
 
 QFont BoldWordFont(int pixels) {
-  QFont font = app::WordFont();
+  QFont font = ui::WordFont();
   font.setPixelSize(pixels);
   font.setBold(true);
   return font;
@@ -63,8 +63,8 @@ void SetTextColour(QWidget* widget, const QColor& colour) {
   widget->setPalette(palette);
 }
 
-app::DisplayOrderEdit* MakeMemo(QWidget* parent, const QString& name, int top) {
-  auto* memo = Named(new app::DisplayOrderEdit(parent), name);
+ui::DisplayOrderEdit* MakeMemo(QWidget* parent, const QString& name, int top) {
+  auto* memo = Named(new ui::DisplayOrderEdit(parent), name);
   memo->setReadOnly(true);
   memo->setFocusPolicy(Qt::NoFocus);
   memo->setAlignment(Qt::AlignCenter);
@@ -104,7 +104,7 @@ TFormGame::TFormGame(Instances& instances, QWidget* parent)
   BuildWindow();
   hide();
   // Like every window's creation, a failure here is shown and start-up goes on.
-  app::RunGuarded(*instances_.Dialogs, [this] { FormCreate(); });
+  ui::RunGuarded(*instances_.Dialogs, [this] { FormCreate(); });
 }
 
 TFormGame::~TFormGame() = default;
@@ -138,14 +138,14 @@ void TFormGame::BuildWindow() {
     SetTextColour(key, kKeyColour);
     key->setFocusPolicy(Qt::NoFocus);
     connect(key, &QPushButton::clicked, this,
-            app::Guarded(*instances_.Dialogs, [this, i] { PressKey(i + 1); }));
+            ui::Guarded(*instances_.Dialogs, [this, i] { PressKey(i + 1); }));
     BT[i] = key;
   }
   Button1 = Named(new QPushButton(Panel1), QStringLiteral("Button1"));
   Button1->setGeometry(222, 256, 299, 25);
   Button1->setFocusPolicy(Qt::NoFocus);
   connect(Button1, &QPushButton::clicked, this,
-          app::Guarded(*instances_.Dialogs, [this] { PressKey(game::kSpaceBar); }));
+          ui::Guarded(*instances_.Dialogs, [this] { PressKey(game::kSpaceBar); }));
 
   Panel2 = Named(new QFrame(Panel1), QStringLiteral("Panel2"));
   Panel2->move(512, 8);
@@ -160,11 +160,11 @@ void TFormGame::BuildWindow() {
   SpButtonHE = layoutButton("SpButtonHE", QStringLiteral("Иврит"));
   SpButtonEN = layoutButton("SpButtonEN", QStringLiteral("Английский"));
   connect(SpButtonRU, &QToolButton::clicked, this,
-          app::Guarded(*instances_.Dialogs, [this] { SpButtonRUClick(); }));
+          ui::Guarded(*instances_.Dialogs, [this] { SpButtonRUClick(); }));
   connect(SpButtonHE, &QToolButton::clicked, this,
-          app::Guarded(*instances_.Dialogs, [this] { SpButtonHEClick(); }));
+          ui::Guarded(*instances_.Dialogs, [this] { SpButtonHEClick(); }));
   connect(SpButtonEN, &QToolButton::clicked, this,
-          app::Guarded(*instances_.Dialogs, [this] { SpButtonENClick(); }));
+          ui::Guarded(*instances_.Dialogs, [this] { SpButtonENClick(); }));
 }
 
 void TFormGame::FormCreate() {
@@ -242,7 +242,7 @@ void TFormGame::keyReleaseEvent(QKeyEvent* event) {
     QWidget::keyReleaseEvent(event);
     return;
   }
-  app::RunGuarded(*instances_.Dialogs, [this, event] { BT1KeyUp(*event); });
+  ui::RunGuarded(*instances_.Dialogs, [this, event] { BT1KeyUp(*event); });
 }
 
 // The texts and gauges span the window; the keyboard stays centred.

@@ -14,9 +14,9 @@
 #include <array>
 #include <string>
 
-#include "app/Instances.h"
 #include "game/Direction.h"
 #include "game/TypingGame.h"
+#include "ui/Instances.h"
 
 class QFrame;
 class QKeyEvent;
@@ -25,7 +25,7 @@ class QProgressBar;
 class QPushButton;
 class QToolButton;
 
-namespace app {
+namespace ui {
 class DisplayOrderEdit;
 }
 
@@ -61,10 +61,10 @@ class TFormGame : public QWidget, private game::GameSink {
   const game::TypingGame& Game() const { return game_; }
 
   // ---- Components ----
-  QProgressBar* Indi;               // result of the last finished pass, percent
-  QProgressBar* IndiErr;            // entries finished in the current pass
-  app::DisplayOrderEdit* MemoTest;  // the word to translate
-  app::DisplayOrderEdit* MemoKey;   // the answer as uncovered so far
+  QProgressBar* Indi;              // result of the last finished pass, percent
+  QProgressBar* IndiErr;           // entries finished in the current pass
+  ui::DisplayOrderEdit* MemoTest;  // the word to translate
+  ui::DisplayOrderEdit* MemoKey;   // the answer as uncovered so far
   QFrame* Panel1;
   std::array<QPushButton*, game::kLetterKeys> BT;  // BT1 to BT33
   QPushButton* Button1;                            // the space bar

@@ -9,14 +9,14 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "app/DetachedWork.h"
-#include "app/EventGuard.h"
 #include "app/Find.h"
 #include "exchange/DetachedSources.h"
 #include "lesson/Formsele.h"
 #include "lesson/LessonAssembly.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
+#include "ui/DetachedWork.h"
+#include "ui/EventGuard.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ std::vector<store::Bookmark> SelectedRows(const QTableView* grid, const store::T
 
 void TFormSelect::ConnectLessonHandlers() {
   const auto on = [this](auto* sender, auto signal, void (TFormSelect::*handler)()) {
-    connect(sender, signal, this, app::Guarded(dialogs_, [this, handler] { (this->*handler)(); }));
+    connect(sender, signal, this, ui::Guarded(dialogs_, [this, handler] { (this->*handler)(); }));
   };
   on(NTeachBegin, &QAction::triggered, &TFormSelect::NTeachBeginClick);
   on(NTalk, &QAction::triggered, &TFormSelect::NTalkClick);
@@ -73,7 +73,7 @@ void TFormSelect::NTeachBeginClick() {
   // Bookmarks outlive the filters, which the assembly turns off before it reads them.
   const std::vector<store::Bookmark> rows =
       SelectedRows(grid, browser::TableOf(Tables(), language));
-  app::RunDetached(
+  ui::RunDetached(
       *this,
       [&data] {
         return exchange::DetachedSources({{&data.DSRU, &data.RUTable},

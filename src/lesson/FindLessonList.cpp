@@ -4,12 +4,12 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/DetachedWork.h"
 #include "app/Find.h"
 #include "browser/Filters.h"
 #include "exchange/DetachedSources.h"
 #include "lesson/Formsele.h"
 #include "store/DataModul.h"
+#include "ui/DetachedWork.h"
 
 // A lesson whose list has become empty stops at once instead of on its next tick.
 void TFormSelect::StopLessonOnEmptyList() {
@@ -29,7 +29,7 @@ void TFormSelect::NVocamirDelClick() {
 void TFormSelect::NVocamirDelAllClick() {
   TDataModul& data = *instances_.DataModul;
   store::Table& lessons = data.SelWordTable;
-  app::RunDetached(
+  ui::RunDetached(
       *this,
       [&] {
         return exchange::DetachedSources({{&data.DSSel, &lessons}});

@@ -8,16 +8,16 @@
 #include <QSignalBlocker>
 #include <QTableView>
 
-#include "app/DisplayOrder.h"
-#include "app/EventGuard.h"
 #include "app/Find.h"
-#include "app/Fonts.h"
 #include "browser/GridBinding.h"
 #include "browser/GridDelegate.h"
 #include "lesson/LessonLayout.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
 #include "text/Codepage.h"
+#include "ui/DisplayOrder.h"
+#include "ui/EventGuard.h"
+#include "ui/Fonts.h"
 
 namespace {
 
@@ -138,7 +138,7 @@ TFormSel::TFormSel(Instances& instances, QWidget* parent)
   EdEN = CountEdit(this, "EdEN", kCountHint);
 
   DBGrid1 = Named(new QTableView(this), "DBGrid1");
-  DBGrid1->setFont(app::WordFont());
+  DBGrid1->setFont(ui::WordFont());
   DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
   DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -149,7 +149,7 @@ TFormSel::TFormSel(Instances& instances, QWidget* parent)
   DBGrid1->setItemDelegate(new LessonGridDelegate(DBGrid1));
 
   MShow = Named(new QLabel(this), "MShow");
-  QFont showFont = app::WordFont();
+  QFont showFont = ui::WordFont();
   showFont.setPixelSize(kDisplayPixels);
   MShow->setFont(showFont);
   MShow->setAlignment(Qt::AlignCenter);
@@ -169,7 +169,7 @@ TFormSel::TFormSel(Instances& instances, QWidget* parent)
       *speech_);
 
   connect(CBReg, &QComboBox::currentIndexChanged, this,
-          app::Guarded(*instances.Dialogs, [this] { CBRegChange(); }));
+          ui::Guarded(*instances.Dialogs, [this] { CBRegChange(); }));
   LayOut();
 }
 
@@ -221,7 +221,7 @@ void TFormSel::ResetCountTexts() {
 
 void TFormSel::SetWordText(lesson::Language language, const std::string& word) {
   const QString text = text::ToUnicode(word, CodepageOf(language));
-  MShow->setText(language == lesson::Language::Hebrew ? app::InStoredOrder(text) : text);
+  MShow->setText(language == lesson::Language::Hebrew ? ui::InStoredOrder(text) : text);
   MShow->repaint();
 }
 

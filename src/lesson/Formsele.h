@@ -12,8 +12,8 @@
 #include <QFrame>
 #include <memory>
 
-#include "app/Instances.h"
 #include "lesson/LessonPlayer.h"
+#include "ui/Instances.h"
 
 class QCheckBox;
 class QComboBox;

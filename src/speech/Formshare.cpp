@@ -10,15 +10,15 @@
 #include <array>
 #include <utility>
 
-#include "app/Dialogs.h"
-#include "app/DisplayOrder.h"
-#include "app/EventGuard.h"
 #include "editor/Add.h"
 #include "speech/EngineSetup.h"
 #include "speech/Speak.h"
 #include "speech/SpeechText.h"
 #include "store/DataModul.h"
 #include "store/PartCounts.h"
+#include "ui/Dialogs.h"
+#include "ui/DisplayOrder.h"
+#include "ui/EventGuard.h"
 
 namespace {
 
@@ -176,7 +176,7 @@ void TShare::BuildWindow() {
   CheckListBoxHE->setResizeMode(QListView::Adjust);
   CheckListBoxHE->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   for (const QString& form : kVerbFormItems) {
-    auto* item = new QListWidgetItem(app::InStoredOrder(form), CheckListBoxHE);
+    auto* item = new QListWidgetItem(ui::InStoredOrder(form), CheckListBoxHE);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
     item->setCheckState(Qt::Unchecked);
   }
@@ -215,9 +215,9 @@ void TShare::BuildWindow() {
 }
 
 void TShare::ConnectHandlers() {
-  app::Dialogs& dialogs = *instances_.Dialogs;
+  ui::Dialogs& dialogs = *instances_.Dialogs;
   const auto on = [&](auto* sender, auto signal, void (TShare::*handler)()) {
-    connect(sender, signal, this, app::Guarded(dialogs, [this, handler] { (this->*handler)(); }));
+    connect(sender, signal, this, ui::Guarded(dialogs, [this, handler] { (this->*handler)(); }));
   };
   on(TimerSpeech, &QTimer::timeout, &TShare::TimerSpeechTimer);
   on(CBSpeakerRU, &QComboBox::activated, &TShare::CBSpeakerRUChange);
@@ -267,9 +267,9 @@ void TShare::FormCreate() {
     SetUpEngines();
   } catch (const std::exception&) {
     speechAvailable_ = false;
-    instances_.Dialogs->Show({app::BoxKind::Information,
+    instances_.Dialogs->Show({ui::BoxKind::Information,
                               QString::fromLatin1(speech::kNoSpeechMessage), QString(),
-                              app::Buttons::Ok});
+                              ui::Buttons::Ok});
   }
 }
 

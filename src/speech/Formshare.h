@@ -24,11 +24,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/Instances.h"
 #include "speech/Engine.h"
 #include "speech/Language.h"
 #include "speech/SettingsFile.h"
 #include "speech/SpeechQueue.h"
+#include "ui/Instances.h"
 
 class TShare : public QWidget {
   Q_OBJECT

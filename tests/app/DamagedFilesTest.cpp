@@ -11,10 +11,10 @@
 #include "ScriptedDialogs.h"
 #include "TestDictionary.h"
 #include "WorkingFolder.h"
-#include "app/Icons.h"
 #include "app/Startup.h"
 #include "store/DataModul.h"
 #include "store/Table.h"
+#include "ui/Icons.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ TEST_P(DamagedFilesTest, ClearMessageOrWorkingStartAndTheFileKept) {
     test::ScriptedDialogs dialogs;
     app::Startup startup(dialogs);
     ASSERT_TRUE(startup.Create());
-    const QIcon icon = app::ApplicationIcon(folder.Path());
+    const QIcon icon = ui::ApplicationIcon(folder.Path());
     EXPECT_FALSE(icon.pixmap(32).isNull());
     const auto errors = dialogs.Texts();
     if (*c.message == '\0') {

@@ -21,8 +21,8 @@
 
 #include "MainWindowFixture.h"
 #include "app/Abaut.h"
-#include "app/DisplayOrder.h"
-#include "app/PanelStatusBar.h"
+#include "ui/DisplayOrder.h"
+#include "ui/PanelStatusBar.h"
 
 namespace {
 
@@ -494,7 +494,7 @@ TEST_F(MainWindowTest, ErrorsOfHandlersAreShownAndTheWindowGoesOn) {
   RU().Post();
   QTest::mouseClick(window->DBGrid3->viewport(), Qt::LeftButton, {},
                     window->DBGrid3->visualRect(window->DBGrid3->model()->index(0, 0)).center());
-  ASSERT_EQ(dialogs.Texts(app::BoxKind::Error).size(), 1u);
+  ASSERT_EQ(dialogs.Texts(ui::BoxKind::Error).size(), 1u);
   EXPECT_TRUE(window->isVisible());
 }
 

@@ -13,25 +13,25 @@
 #include <stdexcept>
 
 #include "ScriptedDialogs.h"
-#include "app/CodepageValidator.h"
-#include "app/DisplayOrder.h"
-#include "app/EventGuard.h"
-#include "app/Icons.h"
-#include "app/PanelStatusBar.h"
-#include "app/QtDialogs.h"
 #include "app/TrayIcon.h"
 #include "store/Error.h"
+#include "ui/CodepageValidator.h"
+#include "ui/DisplayOrder.h"
+#include "ui/EventGuard.h"
+#include "ui/Icons.h"
+#include "ui/PanelStatusBar.h"
+#include "ui/QtDialogs.h"
 
 namespace {
 
 TEST(EventGuardTest, ShowsTheTextOfAnEscapingErrorAndGoesOn) {
   test::ScriptedDialogs dialogs;
-  app::RunGuarded(dialogs, [] { throw store::Error("Table RUWORDS: field 'X' not found."); });
-  app::RunGuarded(dialogs, [] { throw std::runtime_error("plain"); });
-  app::RunGuarded(dialogs, [] { throw 42; });
-  app::RunGuarded(dialogs, [] {});
+  ui::RunGuarded(dialogs, [] { throw store::Error("Table RUWORDS: field 'X' not found."); });
+  ui::RunGuarded(dialogs, [] { throw std::runtime_error("plain"); });
+  ui::RunGuarded(dialogs, [] { throw 42; });
+  ui::RunGuarded(dialogs, [] {});
   ASSERT_EQ(dialogs.messages.size(), 3u);
-  EXPECT_EQ(dialogs.messages[0].kind, app::BoxKind::Error);
+  EXPECT_EQ(dialogs.messages[0].kind, ui::BoxKind::Error);
   EXPECT_EQ(dialogs.messages[0].text, "Table RUWORDS: field 'X' not found.");
   EXPECT_EQ(dialogs.messages[1].text, "plain");
   EXPECT_FALSE(dialogs.messages[2].text.isEmpty());
@@ -44,27 +44,27 @@ TEST(EventGuardTest, GuardedHandlersTakeTheSignalArgumentsTheyAccept) {
   int calls = 0;
   QString seen;
   QObject::connect(&sender, &QObject::objectNameChanged, &sender,
-                   app::Guarded(dialogs, [&] { ++calls; }));
+                   ui::Guarded(dialogs, [&] { ++calls; }));
   QObject::connect(&sender, &QObject::objectNameChanged, &sender,
-                   app::Guarded(dialogs, [&](const QString& name) {
+                   ui::Guarded(dialogs, [&](const QString& name) {
                      seen = name;
                      throw std::runtime_error("failed on " + name.toStdString());
                    }));
   sender.setObjectName(QStringLiteral("N8"));
   EXPECT_EQ(calls, 1);
   EXPECT_EQ(seen, "N8");
-  EXPECT_EQ(dialogs.Texts(app::BoxKind::Error), (std::vector<QString>{"failed on N8"}));
+  EXPECT_EQ(dialogs.Texts(ui::BoxKind::Error), (std::vector<QString>{"failed on N8"}));
 }
 
 TEST(DialogsTest, FilterNotationBecomesQtNotation) {
-  EXPECT_EQ(app::ToQtFilter("XML|*.xml"), "XML (*.xml)");
-  EXPECT_EQ(app::ToQtFilter("XML|*.xml|All|*.*"), "XML (*.xml);;All (*.*)");
-  EXPECT_EQ(app::ToQtFilter("Text|*.txt;*.ini"), "Text (*.txt *.ini)");
+  EXPECT_EQ(ui::ToQtFilter("XML|*.xml"), "XML (*.xml)");
+  EXPECT_EQ(ui::ToQtFilter("XML|*.xml|All|*.*"), "XML (*.xml);;All (*.*)");
+  EXPECT_EQ(ui::ToQtFilter("Text|*.txt;*.ini"), "Text (*.txt *.ini)");
 }
 
 TEST(DialogsTest, ConveniencesAskTheRightBoxesAndReadTheAnswers) {
   test::ScriptedDialogs dialogs;
-  dialogs.answers = {app::Answer::Yes, app::Answer::Ok, app::Answer::No};
+  dialogs.answers = {ui::Answer::Yes, ui::Answer::Ok, ui::Answer::No};
   EXPECT_TRUE(dialogs.AskYesNo("delete?"));
   EXPECT_TRUE(dialogs.AskOkCancel("go on?"));
   EXPECT_FALSE(dialogs.AskYes("sure?"));
@@ -72,11 +72,11 @@ TEST(DialogsTest, ConveniencesAskTheRightBoxesAndReadTheAnswers) {
   EXPECT_FALSE(dialogs.AskOkCancel("unanswered"));  // closed: Cancel
   dialogs.Message("done", "Caption");
   ASSERT_EQ(dialogs.messages.size(), 6u);
-  EXPECT_EQ(dialogs.messages[0].buttons, app::Buttons::YesNo);
-  EXPECT_EQ(dialogs.messages[1].buttons, app::Buttons::OkCancel);
-  EXPECT_EQ(dialogs.messages[2].buttons, app::Buttons::Yes);
+  EXPECT_EQ(dialogs.messages[0].buttons, ui::Buttons::YesNo);
+  EXPECT_EQ(dialogs.messages[1].buttons, ui::Buttons::OkCancel);
+  EXPECT_EQ(dialogs.messages[2].buttons, ui::Buttons::Yes);
   EXPECT_EQ(dialogs.messages[5].caption, "Caption");
-  EXPECT_EQ(dialogs.messages[5].kind, app::BoxKind::Information);
+  EXPECT_EQ(dialogs.messages[5].kind, ui::BoxKind::Information);
 }
 
 // A box of the main window must open over the always-on-top editor, not beneath it.
@@ -89,15 +89,15 @@ TEST(DialogOwnerTest, IsTheWindowOnTopWhileOneShowsElseTheActiveWindow) {
   };
   main.show();
   ASSERT_TRUE(activate(main));
-  EXPECT_EQ(app::DialogOwner(), &main);
+  EXPECT_EQ(ui::DialogOwner(), &main);
   editor.show();
   ASSERT_TRUE(activate(main));
-  EXPECT_EQ(app::DialogOwner(), &editor);
+  EXPECT_EQ(ui::DialogOwner(), &editor);
   ASSERT_TRUE(activate(editor));
-  EXPECT_EQ(app::DialogOwner(), &editor);
+  EXPECT_EQ(ui::DialogOwner(), &editor);
   editor.hide();
   ASSERT_TRUE(activate(main));
-  EXPECT_EQ(app::DialogOwner(), &main);
+  EXPECT_EQ(ui::DialogOwner(), &main);
 }
 
 struct ValidatorCase {
@@ -121,7 +121,7 @@ TEST(CodepageValidatorTest, LeavesOutWhatTheCodepageCannotHold) {
        "\xE2\x80\x8E\xE2\x80\xAD\xD7\x90", 3},
   };
   for (const ValidatorCase& c : cases) {
-    app::CodepageValidator validator(c.codepage, app::kStoredOrderPrefix, nullptr);
+    ui::CodepageValidator validator(c.codepage, ui::kStoredOrderPrefix, nullptr);
     QString input = QString::fromUtf8(c.input);
     int pos = c.pos;
     EXPECT_EQ(validator.validate(input, pos), QValidator::Acceptable) << c.input;
@@ -131,29 +131,29 @@ TEST(CodepageValidatorTest, LeavesOutWhatTheCodepageCannotHold) {
 }
 
 TEST(DisplayOrderEditTest, KeepsTheOverrideInFrontAndTheCaretBehindIt) {
-  app::DisplayOrderEdit edit;
-  QSignalSpy changes(&edit, &app::DisplayOrderEdit::TextChanged);
+  ui::DisplayOrderEdit edit;
+  QSignalSpy changes(&edit, &ui::DisplayOrderEdit::TextChanged);
   edit.SetText(QString::fromUtf8("אב"));
   EXPECT_EQ(edit.Text(), QString::fromUtf8("אב"));
-  EXPECT_EQ(edit.text(), app::kStoredOrderPrefix + QString::fromUtf8("אב"));
+  EXPECT_EQ(edit.text(), ui::kStoredOrderPrefix + QString::fromUtf8("אב"));
   edit.SetCursorPos(2);
   QTest::keyClick(&edit, Qt::Key_Backspace);  // nothing right of the caret: the mark stays
   EXPECT_EQ(edit.Text(), QString::fromUtf8("אב"));
   QTest::keyClick(&edit, Qt::Key_Home);
   EXPECT_EQ(edit.CursorPos(), 0);
-  EXPECT_EQ(edit.cursorPosition(), app::kStoredOrderPrefix.size());
+  EXPECT_EQ(edit.cursorPosition(), ui::kStoredOrderPrefix.size());
   edit.selectAll();
   QTest::keyClick(&edit, Qt::Key_Delete);  // deleting everything keeps the mark
   EXPECT_EQ(edit.Text(), QString());
-  EXPECT_EQ(edit.text(), app::kStoredOrderPrefix);
-  edit.insert(app::kStoredOrderPrefix + "x");  // a pasted mark is dropped
+  EXPECT_EQ(edit.text(), ui::kStoredOrderPrefix);
+  edit.insert(ui::kStoredOrderPrefix + "x");  // a pasted mark is dropped
   EXPECT_EQ(edit.Text(), "x");
   EXPECT_EQ(changes.count(), 3);  // "אב", "", "x"
   EXPECT_EQ(changes.last().at(0).toString(), "x");
 }
 
 TEST(DisplayOrderEditTest, ArrowKeysMoveTheCaretTheWayTheyPoint) {
-  app::DisplayOrderEdit edit;
+  ui::DisplayOrderEdit edit;
   edit.resize(200, 24);
   edit.show();
   edit.SetText(QString::fromUtf8("הבא"));  // stored order: ה is drawn leftmost
@@ -169,12 +169,12 @@ TEST(DisplayOrderEditTest, ArrowKeysMoveTheCaretTheWayTheyPoint) {
 }
 
 TEST(PanelStatusBarTest, TwoHalvesShowingStoredOrder) {
-  app::PanelStatusBar bar;
+  ui::PanelStatusBar bar;
   bar.resize(301, 20);
   bar.show();
   bar.SetPanelText(1, QString::fromUtf8("לותח"));
   EXPECT_EQ(bar.PanelText(1), QString::fromUtf8("לותח"));
-  EXPECT_EQ(bar.Panel(1)->text(), app::kStoredOrderPrefix + QString::fromUtf8("לותח"));
+  EXPECT_EQ(bar.Panel(1)->text(), ui::kStoredOrderPrefix + QString::fromUtf8("לותח"));
   EXPECT_EQ(bar.Panel(0)->width(), 150);
   EXPECT_EQ(bar.Panel(1)->x(), 150);
   EXPECT_EQ(bar.Panel(0)->alignment(), Qt::AlignCenter);
@@ -203,7 +203,7 @@ class FakeArea : public app::NotificationArea {
 
 TEST(TrayIconTest, MinimisedWindowHidesBehindTheIconUntilItsDoubleClick) {
   QWidget window;
-  window.setWindowIcon(app::BuiltInIcon());
+  window.setWindowIcon(ui::BuiltInIcon());
   auto owned = std::make_unique<FakeArea>(true);
   FakeArea& area = *owned;
   app::TrayIcon tray(&window, std::move(owned));

@@ -15,11 +15,11 @@
 #include "WorkingFolder.h"
 #include "app/Abaut.h"
 #include "app/Find.h"
-#include "app/Icons.h"
 #include "app/Startup.h"
 #include "game/Game.h"
 #include "lesson/Formsele.h"
 #include "store/DataModul.h"
+#include "ui/Icons.h"
 
 namespace {
 
@@ -54,9 +54,9 @@ TEST(StartupTest, ATableErrorIsShownAndStartUpGoesOn) {
   app::Startup startup(dialogs);
   ASSERT_TRUE(startup.Create());
   // The data module's error comes first; windows created after it may report the closed tables.
-  ASSERT_FALSE(dialogs.Texts(app::BoxKind::Error).empty());
-  EXPECT_TRUE(dialogs.Texts(app::BoxKind::Error).front().contains("RUWORDS"))
-      << dialogs.Texts(app::BoxKind::Error).front().toStdString();
+  ASSERT_FALSE(dialogs.Texts(ui::BoxKind::Error).empty());
+  EXPECT_TRUE(dialogs.Texts(ui::BoxKind::Error).front().contains("RUWORDS"))
+      << dialogs.Texts(ui::BoxKind::Error).front().toStdString();
   EXPECT_NE(startup.Created().FormHelp, nullptr);
   EXPECT_FALSE(startup.Created().DataModul->RUTable.Active());
 }
@@ -70,28 +70,28 @@ TEST(StartupTest, AFolderOwnedByAnotherProgramEndsStartUpWithAClearMessage) {
   app::Startup startup(dialogs);
   EXPECT_FALSE(startup.Create());
   ASSERT_EQ(dialogs.messages.size(), 1u);
-  EXPECT_EQ(dialogs.messages[0].kind, app::BoxKind::Warning);
+  EXPECT_EQ(dialogs.messages[0].kind, ui::BoxKind::Warning);
   EXPECT_TRUE(dialogs.messages[0].text.contains("already in use"))
       << dialogs.messages[0].text.toStdString();
 }
 
 TEST(IconTest, MineIcoFromTheWorkingFolderElseTheBuiltInIcon) {
   QTemporaryDir folder;
-  const QIcon missing = app::ApplicationIcon(folder.path());
+  const QIcon missing = ui::ApplicationIcon(folder.path());
   EXPECT_FALSE(missing.isNull());
-  EXPECT_EQ(missing.pixmap(32).toImage(), app::BuiltInIcon().pixmap(32).toImage());
+  EXPECT_EQ(missing.pixmap(32).toImage(), ui::BuiltInIcon().pixmap(32).toImage());
 
   QImage red(32, 32, QImage::Format_ARGB32);
   red.fill(Qt::red);
   ASSERT_TRUE(red.save(QDir(folder.path()).filePath("mine.ico"), "ICO"));
-  const QImage loaded = app::ApplicationIcon(folder.path()).pixmap(32).toImage();
+  const QImage loaded = ui::ApplicationIcon(folder.path()).pixmap(32).toImage();
   EXPECT_EQ(loaded.pixelColor(16, 16), QColor(Qt::red));
 
   QFile broken(QDir(folder.path()).filePath("mine.ico"));
   ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
   broken.write("not an icon");
   broken.close();
-  EXPECT_FALSE(app::ApplicationIcon(folder.path()).pixmap(32).isNull());
+  EXPECT_FALSE(ui::ApplicationIcon(folder.path()).pixmap(32).isNull());
 }
 
 }  // namespace

@@ -15,9 +15,9 @@
 
 #include "BrowserTestData.h"
 #include "MainWindowFixture.h"
-#include "app/DisplayOrder.h"
-#include "app/PanelStatusBar.h"
 #include "browser/Filters.h"
+#include "ui/DisplayOrder.h"
+#include "ui/PanelStatusBar.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ TEST_F(BrowserWindowTest, RussianSearchMovesGridAndShowsPartners) {
   EXPECT_EQ(Panel(0), He(QString::fromUtf8("חתול")));
   EXPECT_EQ(Panel(1), "CAT");
   // The status bar shows the Hebrew word in stored order, never reordered.
-  EXPECT_TRUE(window->StatusBar->Panel(0)->text().startsWith(app::kStoredOrderPrefix));
+  EXPECT_TRUE(window->StatusBar->Panel(0)->text().startsWith(ui::kStoredOrderPrefix));
 
   window->Edit3->clear();  // emptying the box goes to the first word
   QApplication::processEvents();
@@ -102,7 +102,7 @@ TEST_F(BrowserWindowTest, HebrewBoxBuildsDisplayOrderAndSearchesReadingOrder) {
   TypeKeys(window->Memo1, QStringLiteral("tcv"));
   // א, ב, ה typed one after another stand as ה ב א from left to right.
   EXPECT_EQ(window->Memo1->Text(), QString::fromUtf8("הבא"));
-  EXPECT_TRUE(window->Memo1->text().startsWith(app::kStoredOrderPrefix));
+  EXPECT_TRUE(window->Memo1->text().startsWith(ui::kStoredOrderPrefix));
   window->Memo1->SetText(QString());
   TypeKeys(window->Memo1, QString::fromUtf8("kf"));  // ל then כ: reading "לכ"
   EXPECT_EQ(window->Memo1->Text(), He(QString::fromUtf8("לכ")));
@@ -146,8 +146,8 @@ TEST_F(BrowserWindowTest, EmptyLinkIsReportedAndTheProgramGoesOn) {
   RU().FieldByName("Item").SetAsString("\xDF\xDF\xDF");
   RU().Post();
   TypeKeys(window->Edit3, QStringLiteral("zzz"));
-  ASSERT_FALSE(dialogs.Texts(app::BoxKind::Error).empty());
-  EXPECT_EQ(dialogs.Texts(app::BoxKind::Error).front(), "'' is not a valid integer value");
+  ASSERT_FALSE(dialogs.Texts(ui::BoxKind::Error).empty());
+  EXPECT_EQ(dialogs.Texts(ui::BoxKind::Error).front(), "'' is not a valid integer value");
   window->Edit3->clear();
   EXPECT_EQ(Word(RU()), QString::fromUtf8("БОЛЬШОЙ"));
 }
@@ -228,14 +228,14 @@ TEST_F(BrowserWindowTest, DeleteAnsweredNoChangesNothing) {
   window->NDel->trigger();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, "You really want to remove this word ?");
-  EXPECT_EQ(dialogs.messages[0].buttons, app::Buttons::YesNo);
+  EXPECT_EQ(dialogs.messages[0].buttons, ui::Buttons::YesNo);
   for (store::Table* table : {&RU(), &HE(), &EN()}) EXPECT_EQ(table->RecordCount(), 8);
   EXPECT_EQ(Word(RU()), QString::fromUtf8("КОТ"));
 }
 
 TEST_F(BrowserWindowTest, DeleteAnsweredYesRemovesTheMeaning) {
   TypeKeys(window->Edit3, QStringLiteral("rjn"));
-  dialogs.answers.push_back(app::Answer::Yes);
+  dialogs.answers.push_back(ui::Answer::Yes);
   Click(window->SpeedButton10);
   for (store::Table* table : {&RU(), &HE(), &EN()}) EXPECT_EQ(table->RecordCount(), 7);
   EXPECT_FALSE(HE().Locate("Item", "\xEC\xE5\xFA\xE7"));  // חתול in display order

@@ -12,8 +12,8 @@
 
 #include "EditorFixture.h"
 #include "ScriptedDialogs.h"
-#include "app/DisplayOrder.h"
 #include "speech/Formshare.h"
+#include "ui/DisplayOrder.h"
 
 namespace editortest {
 namespace {
@@ -225,7 +225,7 @@ TEST_F(AddTest, PastedCharactersTheFieldCannotHoldAreLeftOut) {
     Focus(box);
     QApplication::clipboard()->setText(QString::fromUtf8(c.pasted));
     box->paste();
-    const auto* ordered = qobject_cast<app::DisplayOrderEdit*>(box);
+    const auto* ordered = qobject_cast<ui::DisplayOrderEdit*>(box);
     EXPECT_EQ(ordered ? ordered->Text() : box->text(), QString::fromUtf8(c.shown)) << c.box;
     EXPECT_EQ(Text(c.table(*data_), c.field), c.stored) << c.box;
   }
@@ -308,7 +308,7 @@ TEST_F(AddTest, StoredValueOverTheLimitIsShownAndKeptWhole) {
                {form_->DBMemo4, &data_->ENTable, "EnglishSpeech", std::string(45, 'a')}};
   for (const auto& box : boxes) {
     box.table->FieldByName(box.field).SetAsString(box.value);
-    const auto* ordered = qobject_cast<app::DisplayOrderEdit*>(box.edit);
+    const auto* ordered = qobject_cast<ui::DisplayOrderEdit*>(box.edit);
     EXPECT_EQ((ordered ? ordered->Text() : box.edit->text()).size(), 45) << box.field;
     Focus(box.edit);
     Type(box.edit, "f");  // typing cannot make it longer

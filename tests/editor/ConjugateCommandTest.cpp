@@ -9,10 +9,10 @@
 
 #include "EditorFixture.h"
 #include "ScriptedDialogs.h"
-#include "app/DisplayOrder.h"
 #include "conjugation/Conjugate.h"
 #include "text/Codepage.h"
 #include "text/InvertText.h"
+#include "ui/DisplayOrder.h"
 
 namespace editortest {
 namespace {
@@ -58,14 +58,14 @@ TEST_F(ConjugateCommandTest, FillsTheFormsTheGridAndTheMemosOfANewVerbWithoutSto
   }
   EXPECT_EQ(form_->StrGridVerb->columnCount(), editor::kVerbFormCount);
   EXPECT_EQ(form_->StrGridVerb->item(0, 27)->text(),
-            app::InStoredOrder(text::ToUnicode(kWrite.Spelling[27], text::Codepage::Win1255)));
+            ui::InStoredOrder(text::ToUnicode(kWrite.Spelling[27], text::Codepage::Win1255)));
   EXPECT_EQ(form_->MemoShovRU->text(), QString::fromUtf8("котэ<в"));
   EXPECT_EQ(data_->GLTABLE.RecordCount(), 0);
 }
 
 // Typed forms: "No" keeps them and fills only the empty ones; "Yes" replaces them.
 TEST_F(ConjugateCommandTest, AsksBeforeReplacingTypedForms) {
-  for (const app::Answer answer : {app::Answer::No, app::Answer::Yes}) {
+  for (const ui::Answer answer : {ui::Answer::No, ui::Answer::Yes}) {
     form_->VerbForms.Clear();
     form_->VerbForms.VerbSpelling[5] = Stored("בתכ");
     form_->VerbForms.VerbPronunciation[6] = "x";
@@ -74,8 +74,8 @@ TEST_F(ConjugateCommandTest, AsksBeforeReplacingTypedForms) {
     Enter("כתב", kPaal);
     Conjugate();
     ASSERT_EQ(dialogs_->messages.size(), 1u);
-    EXPECT_EQ(dialogs_->messages[0].buttons, app::Buttons::YesNo);
-    const bool replaced = answer == app::Answer::Yes;
+    EXPECT_EQ(dialogs_->messages[0].buttons, ui::Buttons::YesNo);
+    const bool replaced = answer == ui::Answer::Yes;
     EXPECT_EQ(form_->VerbForms.VerbSpelling[5] == kWrite.Spelling[5], replaced);
     EXPECT_EQ(form_->VerbForms.VerbPronunciation[6] == kWrite.Pronunciation[6], replaced);
     EXPECT_EQ(form_->VerbForms.VerbPronunciation[5], kWrite.Pronunciation[5]);

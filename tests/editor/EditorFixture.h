@@ -11,11 +11,11 @@
 #include <string>
 
 #include "WorkingFolder.h"
-#include "app/Instances.h"
 #include "editor/Add.h"
 #include "editor/WordRecords.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
+#include "ui/Instances.h"
 
 class QWidget;
 class TFormSelect;

@@ -11,8 +11,8 @@
 
 #include "EditorFixture.h"
 #include "ScriptedDialogs.h"
-#include "app/DisplayOrder.h"
 #include "text/Codepage.h"
+#include "ui/DisplayOrder.h"
 
 namespace editortest {
 namespace {
@@ -26,7 +26,7 @@ std::string MaskOf(std::initializer_list<int> forms) {
 }
 
 QString Shown(const std::string& hebrew) {
-  return app::InStoredOrder(text::ToUnicode(hebrew, text::Codepage::Win1255));
+  return ui::InStoredOrder(text::ToUnicode(hebrew, text::Codepage::Win1255));
 }
 
 class VerbPageTest : public EditorFixture {
@@ -203,7 +203,7 @@ TEST_F(VerbPageTest, FirstVisitWithTheFocusOnCammonBuildsTheGridWithoutError) {
   QTabBar* tabs = form_->PConVerb->tabBar();
   QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
   ASSERT_TRUE(form_->VerbPageShowing());
-  EXPECT_EQ(dialogs_->Texts(app::BoxKind::Error), std::vector<QString>{});
+  EXPECT_EQ(dialogs_->Texts(ui::BoxKind::Error), std::vector<QString>{});
   EXPECT_EQ(GridForms(), (std::vector<int>{0, 3, 6, 13, 14, 23, 27}));
   EXPECT_EQ(form_->MemoShov->Text(), text::ToUnicode("\xE1\xFA\xEB", text::Codepage::Win1255));
 }

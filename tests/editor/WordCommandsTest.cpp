@@ -11,11 +11,11 @@
 #include "RefusedWrites.h"
 #include "ScriptedDialogs.h"
 #include "TestDictionary.h"
-#include "app/DisplayOrder.h"
 #include "app/Find.h"
-#include "app/PanelStatusBar.h"
 #include "store/Error.h"
 #include "text/Codepage.h"
+#include "ui/DisplayOrder.h"
+#include "ui/PanelStatusBar.h"
 
 namespace editortest {
 namespace {

@@ -12,8 +12,8 @@
 #include "GoldenFile.h"
 #include "MainWindowFixture.h"
 #include "WorkingFolder.h"
-#include "app/EventGuard.h"
 #include "exchange/ProgressWindow.h"
+#include "ui/EventGuard.h"
 
 namespace {
 
@@ -35,7 +35,7 @@ class ExchangeCommands : public test::MainWindowFixture {
   // Runs a command as the menu does: inside the event guard, which shows what it throws.
   void Run(void (TFormSelect::*command)()) {
     TFormSelect& window = Window();
-    app::RunGuarded(dialogs, [&] { (window.*command)(); });
+    ui::RunGuarded(dialogs, [&] { (window.*command)(); });
   }
 
   int Units(const QString& path) {
@@ -82,18 +82,18 @@ TEST_F(ExchangeCommands, ExportOfMarkedWordsAsksNothingAndClearsTheMarks) {
 TEST_F(ExchangeCommands, WithoutMarksTheAnswerYesExportsEverything) {
   AddWord(QStringLiteral("A"), false);
   AddWord(QStringLiteral("B"), false);
-  dialogs.answers.push_back(app::Answer::Yes);
+  dialogs.answers.push_back(ui::Answer::Yes);
   dialogs.fileNames.push_back(target.filePath("all.xml"));
   Run(&TFormSelect::Exportdata1Click);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, kQuestion);
-  EXPECT_EQ(dialogs.messages[0].buttons, app::Buttons::YesNo);
+  EXPECT_EQ(dialogs.messages[0].buttons, ui::Buttons::YesNo);
   EXPECT_EQ(Units(target.filePath("all.xml")), 2);
 }
 
 TEST_F(ExchangeCommands, WithoutMarksTheAnswerNoWritesNoUnit) {
   AddWord(QStringLiteral("A"), false);
-  dialogs.answers.push_back(app::Answer::No);
+  dialogs.answers.push_back(ui::Answer::No);
   dialogs.fileNames.push_back(target.filePath("none.xml"));
   Run(&TFormSelect::Exportdata1Click);
   EXPECT_EQ(Units(target.filePath("none.xml")), 0);
@@ -115,7 +115,7 @@ TEST_F(ExchangeCommands, AnExportThatCannotBeWrittenIsReportedByName) {
   const QString path = target.filePath("no-such-folder/out.xml");
   dialogs.fileNames.push_back(path);
   Run(&TFormSelect::Exportdata1Click);
-  const std::vector<QString> errors = dialogs.Texts(app::BoxKind::Error);
+  const std::vector<QString> errors = dialogs.Texts(ui::BoxKind::Error);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(path))) << errors[0].toStdString();
   EXPECT_FALSE(RU().Filtered());
@@ -202,7 +202,7 @@ TEST_F(ExchangeCommands, AnImportFileThatCannotBeReadIsReportedByName) {
   const QString path = target.filePath("missing.xml");
   dialogs.fileNames.push_back(path);
   Run(&TFormSelect::Importdata1Click);
-  const std::vector<QString> errors = dialogs.Texts(app::BoxKind::Error);
+  const std::vector<QString> errors = dialogs.Texts(ui::BoxKind::Error);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_TRUE(errors[0].contains(QDir::toNativeSeparators(path))) << errors[0].toStdString();
 }

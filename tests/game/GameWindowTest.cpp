@@ -18,11 +18,11 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestDictionary.h"
-#include "app/DisplayOrder.h"
 #include "app/Find.h"
-#include "app/Instances.h"
 #include "game/Game.h"
 #include "speech/Formshare.h"
+#include "ui/DisplayOrder.h"
+#include "ui/Instances.h"
 
 namespace {
 
@@ -171,7 +171,7 @@ TEST_F(GameWindowTest, BeginWithAnEmptyListLeavesTheModeUnchanged) {
   Window().NGameBegin->trigger();
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Choose words for game!!!"));
-  EXPECT_EQ(dialogs.messages[0].buttons, app::Buttons::Yes);
+  EXPECT_EQ(dialogs.messages[0].buttons, ui::Buttons::Yes);
   EXPECT_TRUE(window->PageControl1->isVisible());
   EXPECT_FALSE(window->NGameClose->isEnabled());
   EXPECT_FALSE(Game().isVisible());
@@ -209,7 +209,7 @@ TEST_F(GameWindowTest, FinishedAnswerIsQueuedForSpeechAndThePassReportsItsResult
   Release(Qt::Key_Space);
   ASSERT_EQ(dialogs.messages.size(), 1u);
   EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Ваш результат -100(%) из 100(%)."));
-  EXPECT_EQ(dialogs.messages[0].buttons, app::Buttons::YesNo);
+  EXPECT_EQ(dialogs.messages[0].buttons, ui::Buttons::YesNo);
   EXPECT_EQ(Game().Indi->value(), 100);
 }
 

@@ -40,8 +40,8 @@ TEST_F(PrintWindowTest, AListThatCannotBeReadIsReportedWithoutAPreview) {
   std::filesystem::remove(workspace.Data().DataFolder() / "vocamir.db");
   Find<QAction>("Print1")->trigger();
   EXPECT_EQ(dialogs.previews, 0);
-  ASSERT_EQ(dialogs.Texts(app::BoxKind::Error).size(), 1u);
-  EXPECT_TRUE(dialogs.Texts(app::BoxKind::Error)[0].startsWith(
+  ASSERT_EQ(dialogs.Texts(ui::BoxKind::Error).size(), 1u);
+  EXPECT_TRUE(dialogs.Texts(ui::BoxKind::Error)[0].startsWith(
       QStringLiteral("Cannot open table SELEWORDS: ")));
 }
 

@@ -16,11 +16,11 @@
 #include "ScriptedDialogs.h"
 #include "ScriptedEngine.h"
 #include "WorkingFolder.h"
-#include "app/DisplayOrder.h"
 #include "app/Find.h"
 #include "speech/EngineSetup.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
+#include "ui/DisplayOrder.h"
 
 namespace {
 
@@ -280,7 +280,7 @@ TEST_F(FormshareTest, ASpeedThatIsNoNumberSwitchesSpeechOffWithTheMessage) {
   EXPECT_EQ(dialogs.messages[0].text, QString::fromLatin1(speech::kNoSpeechMessage));
   EXPECT_TRUE(dialogs.messages[0].text.startsWith(
       "For synthesis of speech, close the program and  install SAPI and Speech Engines ("));
-  EXPECT_EQ(dialogs.messages[0].buttons, app::Buttons::Ok);
+  EXPECT_EQ(dialogs.messages[0].buttons, ui::Buttons::Ok);
   EXPECT_EQ(dialogs.messages[0].caption, "");
   share->BtOkClick();  // the window stays usable
   EXPECT_NE(Ini().find("SPEEDRU=100"), std::string::npos);
@@ -375,8 +375,8 @@ TEST_F(FormshareTest, VerbFormsAreShownInStoredOrderInTwoColumns) {
   share->ShowPage(share->TabSheetGlagol);
   QListWidget* list = share->CheckListBoxHE;
   ASSERT_EQ(list->count(), 28);
-  EXPECT_EQ(list->item(0)->text(), app::InStoredOrder(QStringLiteral(u"רכז(הווה)")));
-  EXPECT_EQ(list->item(27)->text(), app::InStoredOrder(QStringLiteral(u"םצא םש")));
+  EXPECT_EQ(list->item(0)->text(), ui::InStoredOrder(QStringLiteral(u"רכז(הווה)")));
+  EXPECT_EQ(list->item(27)->text(), ui::InStoredOrder(QStringLiteral(u"םצא םש")));
   const QRect first = list->visualItemRect(list->item(0));
   const QRect fifteenth = list->visualItemRect(list->item(14));
   EXPECT_GT(fifteenth.left(), first.left()) << "the second half stands in a second column";

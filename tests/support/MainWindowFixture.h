@@ -12,7 +12,7 @@
 #include "ScriptedDialogs.h"
 #include "TestDictionary.h"
 #include "app/Find.h"
-#include "app/Instances.h"
+#include "ui/Instances.h"
 
 namespace test {
 

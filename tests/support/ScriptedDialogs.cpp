@@ -6,17 +6,17 @@
 namespace test {
 namespace {
 
-app::Answer ClosedAnswer(app::Buttons buttons) {
+ui::Answer ClosedAnswer(ui::Buttons buttons) {
   switch (buttons) {
-    case app::Buttons::Ok:
-      return app::Answer::Ok;
-    case app::Buttons::OkCancel:
-      return app::Answer::Cancel;
-    case app::Buttons::YesNo:
-    case app::Buttons::Yes:
-      return app::Answer::No;
+    case ui::Buttons::Ok:
+      return ui::Answer::Ok;
+    case ui::Buttons::OkCancel:
+      return ui::Answer::Cancel;
+    case ui::Buttons::YesNo:
+    case ui::Buttons::Yes:
+      return ui::Answer::No;
   }
-  return app::Answer::Cancel;
+  return ui::Answer::Cancel;
 }
 
 QString Next(std::deque<QString>& queue) {
@@ -28,20 +28,20 @@ QString Next(std::deque<QString>& queue) {
 
 }  // namespace
 
-app::Answer ScriptedDialogs::Show(const app::MessageRequest& request) {
+ui::Answer ScriptedDialogs::Show(const ui::MessageRequest& request) {
   messages.push_back(request);
   if (answers.empty()) return ClosedAnswer(request.buttons);
-  const app::Answer answer = answers.front();
+  const ui::Answer answer = answers.front();
   answers.pop_front();
   return answer;
 }
 
-QString ScriptedDialogs::OpenFileName(const app::FileRequest& request) {
+QString ScriptedDialogs::OpenFileName(const ui::FileRequest& request) {
   openRequests.push_back(request);
   return Next(fileNames);
 }
 
-QString ScriptedDialogs::SaveFileName(const app::FileRequest& request) {
+QString ScriptedDialogs::SaveFileName(const ui::FileRequest& request) {
   saveRequests.push_back(request);
   return Next(fileNames);
 }
@@ -55,9 +55,9 @@ void ScriptedDialogs::PrintPreview(const std::function<void(QPrinter&)>& render)
   render(printer);
 }
 
-std::vector<QString> ScriptedDialogs::Texts(app::BoxKind kind) const {
+std::vector<QString> ScriptedDialogs::Texts(ui::BoxKind kind) const {
   std::vector<QString> texts;
-  for (const app::MessageRequest& message : messages) {
+  for (const ui::MessageRequest& message : messages) {
     if (message.kind == kind) texts.push_back(message.text);
   }
   return texts;
@@ -65,7 +65,7 @@ std::vector<QString> ScriptedDialogs::Texts(app::BoxKind kind) const {
 
 std::vector<QString> ScriptedDialogs::Texts() const {
   std::vector<QString> texts;
-  for (const app::MessageRequest& message : messages) texts.push_back(message.text);
+  for (const ui::MessageRequest& message : messages) texts.push_back(message.text);
   return texts;
 }
 

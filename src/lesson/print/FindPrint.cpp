@@ -2,11 +2,11 @@
 
 #include <QPrinter>
 
-#include "app/EventGuard.h"
 #include "app/Find.h"
-#include "app/Instances.h"
 #include "lesson/print/QuickReport1.h"
 #include "store/DataModul.h"
+#include "ui/EventGuard.h"
+#include "ui/Instances.h"
 
 void TFormSelect::Print1Click() {
   lesson::ReportTable& table = instances_.QuickReport1->Table1;
@@ -15,6 +15,6 @@ void TFormSelect::Print1Click() {
   const std::vector<lesson::ReportRow> records = table.Rows();
   dialogs_.PrintPreview([this, &records](QPrinter& printer) {
     // The preview asks for its pages from inside its own event loop.
-    app::RunGuarded(dialogs_, [&] { lesson::PrintReport(records, printer); });
+    ui::RunGuarded(dialogs_, [&] { lesson::PrintReport(records, printer); });
   });
 }

@@ -15,8 +15,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "app/Fonts.h"
 #include "lesson/print/ReportLayout.h"
+#include "ui/Fonts.h"
 
 namespace lesson {
 namespace {
@@ -83,7 +83,7 @@ class RowText {
   RowText(const QString& text, bool hebrew, const ReportText& place, QPaintDevice& device,
           const Scale& scale)
       : place_(place) {
-    const QFont font(app::WordFont(place.PointSize), &device);
+    const QFont font(ui::WordFont(place.PointSize), &device);
     const double width = scale.X(place.Width);
     layout_ = std::make_unique<QTextLayout>(hebrew ? HebrewLines(text, font, device, width) : text,
                                             font, &device);

@@ -1,11 +1,10 @@
-#include "app/PanelStatusBar.h"
+#include "ui/PanelStatusBar.h"
 
 #include <QLabel>
 
-#include "app/DisplayOrder.h"
-#include "browser/MainLayout.h"
+#include "ui/DisplayOrder.h"
 
-namespace app {
+namespace ui {
 
 PanelStatusBar::PanelStatusBar(QWidget* parent) : QFrame(parent) {
   for (int i = 0; i < kPanels; ++i) {
@@ -30,7 +29,7 @@ QString PanelStatusBar::PanelText(int panel) const { return texts_.at(panel); }
 QLabel* PanelStatusBar::Panel(int panel) const { return panels_.at(panel); }
 
 void PanelStatusBar::LayOutPanels() {
-  const int half = browser::StatusPanelWidth(width());
+  const int half = width() / kPanels;
   panels_[0]->setGeometry(0, 0, half, height());
   panels_[1]->setGeometry(half, 0, half, height());
 }
@@ -40,4 +39,4 @@ void PanelStatusBar::resizeEvent(QResizeEvent* event) {
   LayOutPanels();
 }
 
-}  // namespace app
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "app/DisplayOrder.h"
+#include "ui/DisplayOrder.h"
 
 #include <QKeyEvent>
 #include <QSignalBlocker>
@@ -6,7 +6,7 @@
 
 #include "text/CaretStepBack.h"
 
-namespace app {
+namespace ui {
 namespace {
 
 const int kPrefixLength = static_cast<int>(kStoredOrderPrefix.size());
@@ -77,4 +77,4 @@ void DisplayOrderEdit::Repair(const QString& raw) {
   }
 }
 
-}  // namespace app
+}  // namespace ui

@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QString>
 
-namespace app {
+namespace ui {
 
 inline const QString kStoredOrderPrefix = QStringLiteral("\u200E\u202D");
 
@@ -47,4 +47,4 @@ class DisplayOrderEdit : public QLineEdit {
   QString last_;
 };
 
-}  // namespace app
+}  // namespace ui

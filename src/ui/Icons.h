@@ -6,7 +6,7 @@
 #include <QIcon>
 #include <QString>
 
-namespace app {
+namespace ui {
 
 // The theme icon `themeName`, or a drawn square with `glyph` when the theme lacks it.
 QIcon ToolIcon(const QString& themeName, const QString& glyph);
@@ -17,4 +17,4 @@ QIcon BuiltInIcon();
 // "mine.ico" from `workingDirectory` when it is there and readable, otherwise BuiltInIcon().
 QIcon ApplicationIcon(const QString& workingDirectory);
 
-}  // namespace app
+}  // namespace ui

@@ -1,9 +1,9 @@
-#include "app/EventGuard.h"
+#include "ui/EventGuard.h"
 
 #include <QCoreApplication>
 #include <exception>
 
-namespace app {
+namespace ui {
 
 void RunGuarded(Dialogs& dialogs, const std::function<void()>& action) noexcept {
   QString failure;
@@ -22,4 +22,4 @@ void RunGuarded(Dialogs& dialogs, const std::function<void()>& action) noexcept 
   }
 }
 
-}  // namespace app
+}  // namespace ui

@@ -10,7 +10,7 @@
 
 class QPrinter;
 
-namespace app {
+namespace ui {
 
 // The icon and the default caption of a message box.
 enum class BoxKind {
@@ -71,4 +71,4 @@ class Dialogs {
 // "XML|*.xml|All|*.*" -> "XML (*.xml);;All (*.*)", the notation of Qt's file dialogs.
 QString ToQtFilter(const QString& filter);
 
-}  // namespace app
+}  // namespace ui

@@ -9,7 +9,7 @@
 
 #include "text/Codepage.h"
 
-namespace app {
+namespace ui {
 
 class CodepageValidator : public QValidator {
  public:
@@ -26,4 +26,4 @@ class CodepageValidator : public QValidator {
   QString kept_;
 };
 
-}  // namespace app
+}  // namespace ui

@@ -5,8 +5,8 @@
 
 #include <QFont>
 
-namespace app {
+namespace ui {
 
 QFont WordFont(int pointSize = 11);
 
-}  // namespace app
+}  // namespace ui

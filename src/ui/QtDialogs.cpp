@@ -1,4 +1,4 @@
-#include "app/QtDialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-namespace app {
+namespace ui {
 namespace {
 
 QMessageBox::Icon IconOf(BoxKind kind) {
@@ -102,4 +102,4 @@ void QtDialogs::PrintPreview(const std::function<void(QPrinter&)>& render) {
   preview.exec();
 }
 
-}  // namespace app
+}  // namespace ui

@@ -1,4 +1,4 @@
-#include "app/Icons.h"
+#include "ui/Icons.h"
 
 #include <QColor>
 #include <QDir>
@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-namespace app {
+namespace ui {
 namespace {
 
 QPixmap DrawGlyph(const QString& glyph, const QColor& background, int size) {
@@ -52,4 +52,4 @@ QIcon ApplicationIcon(const QString& workingDirectory) {
   return BuiltInIcon();
 }
 
-}  // namespace app
+}  // namespace ui

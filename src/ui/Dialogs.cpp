@@ -1,8 +1,8 @@
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QStringList>
 
-namespace app {
+namespace ui {
 
 void Dialogs::Message(const QString& text, const QString& caption) {
   Show({BoxKind::Information, text, caption, Buttons::Ok});
@@ -33,4 +33,4 @@ QString ToQtFilter(const QString& filter) {
   return entries.join(QStringLiteral(";;"));
 }
 
-}  // namespace app
+}  // namespace ui

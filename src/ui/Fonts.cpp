@@ -1,8 +1,8 @@
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QStringList>
 
-namespace app {
+namespace ui {
 
 QFont WordFont(int pointSize) {
   QFont font;
@@ -11,4 +11,4 @@ QFont WordFont(int pointSize) {
   return font;
 }
 
-}  // namespace app
+}  // namespace ui

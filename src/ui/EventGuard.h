@@ -16,9 +16,9 @@
 #include <functional>
 #include <utility>
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
-namespace app {
+namespace ui {
 
 // Runs `action`; an escaping exception is reported through `dialogs` and swallowed.
 void RunGuarded(Dialogs& dialogs, const std::function<void()>& action) noexcept;
@@ -46,4 +46,4 @@ GuardedHandler<Handler> Guarded(Dialogs& dialogs, Handler handler) {
   return GuardedHandler<Handler>(dialogs, std::move(handler));
 }
 
-}  // namespace app
+}  // namespace ui

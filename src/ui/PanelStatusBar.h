@@ -9,7 +9,7 @@
 
 class QLabel;
 
-namespace app {
+namespace ui {
 
 class PanelStatusBar : public QFrame {
   Q_OBJECT
@@ -34,4 +34,4 @@ class PanelStatusBar : public QFrame {
   std::array<QString, kPanels> texts_;
 };
 
-}  // namespace app
+}  // namespace ui

@@ -1,8 +1,8 @@
-#include "app/CodepageValidator.h"
+#include "ui/CodepageValidator.h"
 
 #include <utility>
 
-namespace app {
+namespace ui {
 
 CodepageValidator::CodepageValidator(text::Codepage codepage, QString kept, QObject* parent)
     : QValidator(parent), codepage_(codepage), kept_(std::move(kept)) {}
@@ -25,4 +25,4 @@ QValidator::State CodepageValidator::validate(QString& input, int& pos) const {
   return Acceptable;
 }
 
-}  // namespace app
+}  // namespace ui

@@ -13,7 +13,7 @@ class TFormGame;
 class TFormSel;
 class TFormHelp;
 
-namespace app {
+namespace ui {
 class Dialogs;
 }
 
@@ -22,7 +22,7 @@ class TQuickReport1;
 }
 
 struct Instances {
-  app::Dialogs* Dialogs = nullptr;  // the dialog seam, there before any window
+  ui::Dialogs* Dialogs = nullptr;  // the dialog seam, there before any window
   TFormSelect* FormSelect = nullptr;
   TDataModul* DataModul = nullptr;
   TShare* Share = nullptr;

@@ -3,11 +3,11 @@
 // The real dialog seam: QMessageBox, QFileDialog and QPrintPreviewDialog, modal over the window
 // the user works in.
 
-#include "app/Dialogs.h"
+#include "ui/Dialogs.h"
 
 class QWidget;
 
-namespace app {
+namespace ui {
 
 // The window a message box or file dialog opens over: the active window, unless one of the
 // program's always-on-top windows (the word editor, the settings window) is showing in front of
@@ -23,4 +23,4 @@ class QtDialogs final : public Dialogs {
   void PrintPreview(const std::function<void(QPrinter&)>& render) override;
 };
 
-}  // namespace app
+}  // namespace ui
