@@ -5,11 +5,13 @@ For each size, makes (once) a working folder with a generated dictionary of that
 starts the real `vocamir` binary there offscreen with VOCAMIR_STARTUP_PROBE set, and measures
 from process start until the main window has painted its first rows, the first and second
 keystroke into the Russian search box (handled in-process), the time until the program was
-ready after those keys, and the peak resident memory. Prints the median of the runs.
+ready after those keys, and the peak resident memory; then the import of the whole dictionary
+(exported once) into an empty one through `vocamir-data import`. Prints the median of the runs.
 
 Usage:
   startup_bench.py --build BUILD_DIR [--work DIR] [--sizes 10000,100000,300000] [--runs 5]
-BUILD_DIR must hold src/app/vocamir and bench/vocamir_gen_dictionary (configure it with
+BUILD_DIR must hold src/app/vocamir, src/datatool/vocamir-data and bench/vocamir_gen_dictionary
+(configure it with
 -DCMAKE_BUILD_TYPE=Release -DVOCAMIR_BENCH=ON).
 """
 
@@ -56,6 +58,25 @@ def run_once(program: Path, folder: Path) -> dict:
     }
 
 
+def time_import(tool: Path, folder: Path) -> float:
+    """Seconds `vocamir-data import` takes for the whole dictionary of `folder`, into a new one."""
+    document = folder / "all.xml"
+    if not document.exists():
+        subprocess.run([str(tool), "export", str(document)], cwd=folder, check=True,
+                       stdout=subprocess.DEVNULL)
+    target = folder / "import-target"
+    if target.exists():
+        shutil.rmtree(target)
+    target.mkdir()
+    subprocess.run([str(tool), "create", str(target)], check=True, stdout=subprocess.DEVNULL)
+    start = time.time()
+    subprocess.run([str(tool), "import", str(document)], cwd=target, check=True,
+                   stdout=subprocess.DEVNULL)
+    elapsed = time.time() - start
+    shutil.rmtree(target)
+    return elapsed
+
+
 def main() -> int:
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
@@ -66,16 +87,19 @@ def main() -> int:
     args = parser.parse_args()
     program = (args.build / "src" / "app" / "vocamir").resolve()
     generator = (args.build / "bench" / "vocamir_gen_dictionary").resolve()
-    header = ("meanings", "shown s", "first key ms", "second key ms", "ready s", "peak RSS MiB")
+    tool = (args.build / "src" / "datatool" / "vocamir-data").resolve()
+    header = ("meanings", "shown s", "first key ms", "second key ms", "ready s", "peak RSS MiB",
+              "import s")
     print("| " + " | ".join(header) + " |")
     print("|" + "---|" * len(header))
     for meanings in (int(size) for size in args.sizes.split(",")):
         folder = prepare(args.work, generator, meanings)
         runs = [run_once(program, folder) for _ in range(args.runs)]
         median = {key: statistics.median(run[key] for run in runs) for key in runs[0]}
+        imported = statistics.median(time_import(tool, folder) for _ in range(args.runs))
         print(f"| {meanings} | {median['shown_s']:.3f} | {median['first_key_ms']:.1f} | "
               f"{median['second_key_ms']:.2f} | {median['ready_s']:.3f} | "
-              f"{median['rss_mib']:.0f} |", flush=True)
+              f"{median['rss_mib']:.0f} | {imported:.2f} |", flush=True)
     return 0
 
 

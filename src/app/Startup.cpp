@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
+#include <QTableView>
 #include <exception>
 #include <filesystem>
 
@@ -18,7 +19,9 @@
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
 #include "store/Error.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/Dialogs.h"
+#include "ui/EventGuard.h"
 #include "ui/Icons.h"
 
 namespace app {
@@ -78,6 +81,11 @@ void Startup::Show() {
     formSelect_->setGeometry(screen->availableGeometry());
   }
   formSelect_->showMaximized();
+  // The word indexes are built once the dictionary is on screen, so that the first search is as
+  // quick as every later one and the window does not wait for them.
+  TDataModul* data = instances_.DataModul;
+  ui::AfterFirstPaint(*formSelect_->DBGrid3->viewport(),
+                      ui::Guarded(*instances_.Dialogs, [data] { data->BuildWordIndexes(); }));
   instances_.FormHelp->show();
   instances_.FormHelp->raise();
 }
@@ -102,8 +110,8 @@ int RunVocamir(QApplication& application, ui::Dialogs& dialogs) {
   try {
     Startup startup(dialogs);
     if (!startup.Create()) return 1;
-    startup.Show();
     ArmStartupProbe(*startup.Created().FormSelect);
+    startup.Show();
     return startup.Run(application);
   } catch (const std::exception&) {
   } catch (...) {

@@ -11,8 +11,8 @@ class TFormSelect;
 
 namespace app {
 
-// Arms the probe on the shown main window when the variable is set. The window must outlive the
-// event loop.
+// Arms the probe on the main window, before it is shown, when the variable is set. The window must
+// outlive the event loop.
 void ArmStartupProbe(TFormSelect& window);
 
 }  // namespace app

@@ -43,6 +43,11 @@ QString PathText(const fs::path& workingDirectory, const std::string& file) {
 template <typename Work>
 void WithDictionary(const fs::path& workingDirectory, Work work) {
   TDataModul data(workingDirectory);
+  // The tool shows no grid: no data source follows the tables' changes.
+  for (store::DataSource* source :
+       {&data.DSRU, &data.DSHE, &data.DSEN, &data.DSSel, &data.DSGLTABLE, &data.DSNekudot}) {
+    source->SetDataSet(nullptr);
+  }
   data.DataModuleCreate();
   work(data);
   data.DataModuleDestroy();

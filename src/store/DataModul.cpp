@@ -1,5 +1,7 @@
 #include "store/DataModul.h"
 
+#include <array>
+#include <future>
 #include <iostream>
 #include <optional>
 #include <system_error>
@@ -12,6 +14,22 @@ namespace {
 
 constexpr const char* kDataFolderName = "data";
 constexpr const char* kDatabaseFileName = "vocamir.db";
+
+// A table's stored records read ahead of opening it, or the error reading them met.
+struct ReadAhead {
+  std::vector<store::RecordPtr> Records;
+  std::optional<store::Error> Failure;
+
+  static ReadAhead Of(const store::Table& table, store::SqlitePersistence& database) {
+    ReadAhead read;
+    try {
+      read.Records = store::Table::ReadStored(table.Definition(), database);
+    } catch (const store::Error& error) {
+      read.Failure = error;
+    }
+    return read;
+  }
+};
 
 }  // namespace
 
@@ -67,10 +85,62 @@ void TDataModul::DataModuleCreate() {
   } catch (const store::Error& failure) {
     throw store::Error("Cannot open table " + first + ": " + failure.what());
   }
-  for (store::Table* table :
-       {&RUTable, &ENTable, &HETable, &SelWordTable, &GLTABLE, &NekudotTable}) {
-    table->Open(*database_);
+  OpenTables();
+}
+
+// Every table is prepared on the program's connection, in order; then the tables are read two at
+// a time, the Hebrew and verb tables on a second thread over a read-only connection of its own
+// while this thread reads the others, and opened in order. Without a second connection every
+// table is read here. The first table that fails ends the opening, as if read one by one.
+void TDataModul::OpenTables() {
+  const std::array<store::Table*, 6> tables = {&RUTable,      &ENTable, &HETable,
+                                               &SelWordTable, &GLTABLE, &NekudotTable};
+  constexpr std::array<bool, 6> onSecondThread = {false, false, true, false, true, true};
+  std::size_t prepared = 0;
+  std::optional<store::Error> failure;
+  for (; prepared < tables.size(); ++prepared) {
+    try {
+      store::Table::PrepareStored(tables[prepared]->Definition(), *database_);
+    } catch (const store::Error& error) {
+      failure = error;
+      break;
+    }
   }
+  std::vector<ReadAhead> read(prepared);
+  const auto readOn = [&](store::SqlitePersistence& database, bool second) {
+    for (std::size_t i = 0; i < prepared; ++i) {
+      if (onSecondThread[i] == second) read[i] = ReadAhead::Of(*tables[i], database);
+    }
+  };
+  std::future<bool> secondThread;
+  try {
+    secondThread = std::async(std::launch::async, [&] {
+      try {
+        store::SqlitePersistence reader(database_->File(),
+                                        store::SqlitePersistence::Access::ReadOnly);
+        readOn(reader, true);
+        return true;
+      } catch (const store::Error&) {
+        return false;
+      }
+    });
+  } catch (const std::system_error&) {
+    // No thread to be had: everything is read here.
+  }
+  readOn(*database_, false);
+  if (!secondThread.valid() || !secondThread.get()) readOn(*database_, true);
+  for (std::size_t i = 0; i < prepared; ++i) {
+    if (read[i].Failure) throw *read[i].Failure;
+    tables[i]->Open(*database_, std::move(read[i].Records));
+  }
+  if (failure) throw *failure;
+}
+
+void TDataModul::BuildWordIndexes() {
+  RUTable.BuildIndex("item_index");
+  HETable.BuildIndex("invert_index");
+  HETable.BuildIndex("Root_index");
+  ENTable.BuildIndex("item_index");
 }
 
 void TDataModul::DataModuleDestroy() {

@@ -143,32 +143,37 @@ void SortedRecords::Assign(std::vector<const Record*> records) {
   AssignSorted(records);
 }
 
-// Sorts by the records' sort keys, all held in one buffer, compared with memcmp; ties by record
-// key. The same order as Ordering::Compare.
+// Sorts by the records' sort keys compared with memcmp, ties by record key: the same order as
+// Ordering::Compare. A case-sensitive key is the record's own text; folded keys are made once, all
+// in one buffer.
 void SortedRecords::SortByTextKeys(std::vector<const Record*>& records) const {
   struct Entry {
-    std::size_t Offset;
+    const char* Key;
     std::size_t Length;
     const Record* Item;
   };
-  std::size_t total = 0;
-  for (const Record* record : records) total += record->Text(ordering_.Position).size();
-  std::string keys;
-  keys.reserve(total);
+  std::string folded;
+  if (ordering_.CaseInsensitive) {
+    std::size_t total = 0;
+    for (const Record* record : records) total += record->Text(ordering_.Position).size();
+    folded.reserve(total);
+  }
   std::vector<Entry> entries;
   entries.reserve(records.size());
   for (const Record* record : records) {
     const std::string_view text = record->Text(ordering_.Position);
-    entries.push_back({keys.size(), text.size(), record});
-    if (ordering_.CaseInsensitive) {
-      for (const char byte : text) keys.push_back(static_cast<char>(SortKey1251(byte)));
-    } else {
-      keys.append(text);
+    if (!ordering_.CaseInsensitive) {
+      entries.push_back({text.data(), text.size(), record});
+      continue;
     }
+    // The buffer holds every key without growing, so the address stays.
+    entries.push_back({folded.data() + folded.size(), text.size(), record});
+    for (const char byte : text) folded.push_back(static_cast<char>(SortKey1251(byte)));
   }
-  const char* base = keys.data();
-  std::sort(entries.begin(), entries.end(), [base](const Entry& a, const Entry& b) {
-    const int common = std::memcmp(base + a.Offset, base + b.Offset, std::min(a.Length, b.Length));
+  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+    const std::size_t length = std::min(a.Length, b.Length);
+    // A null text has no bytes and may have no address either.
+    const int common = length == 0 ? 0 : std::memcmp(a.Key, b.Key, length);
     if (common != 0) return common < 0;
     if (a.Length != b.Length) return a.Length < b.Length;
     return a.Item->Key() < b.Item->Key();

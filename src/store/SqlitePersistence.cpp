@@ -12,6 +12,10 @@ namespace store {
 
 namespace {
 
+// The page cache of a connection (SQLite's default, 2 MiB) and its size during a bulk transaction.
+constexpr const char* kUsualCacheSize = "PRAGMA cache_size=-2000";
+constexpr const char* kBulkCacheSize = "PRAGMA cache_size=-65536";
+
 // The column that holds the record key of a table without an autoincrement field.
 constexpr const char* kHiddenKeyColumn = "RecordKey";
 
@@ -24,16 +28,8 @@ std::string Quote(std::string_view name) {
   return quoted + "\"";
 }
 
-// The position of the table's autoincrement field, or -1 when the key column is hidden.
-int KeyPosition(const TableDef& table) {
-  for (std::size_t i = 0; i < table.Fields.size(); ++i) {
-    if (table.Fields[i].Type == FieldType::AutoInc) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 std::string KeyColumn(const TableDef& table) {
-  const int position = KeyPosition(table);
+  const int position = table.KeyPosition();
   return Quote(position < 0 ? std::string(kHiddenKeyColumn) : table.Fields[position].Name);
 }
 
@@ -86,8 +82,6 @@ void SqlitePersistence::RefuseForeign(const std::vector<std::string>& ownTables)
 
 SqlitePersistence::~SqlitePersistence() {
   statements_.clear();
-  savepoint_.reset();
-  release_.reset();
   if (db_) sqlite3_close(db_);
 }
 
@@ -123,7 +117,7 @@ SqlitePersistence::Statement SqlitePersistence::Prepare(const std::string& sql) 
 
 void SqlitePersistence::PrepareTable(const TableDef& table) {
   std::string create = "CREATE TABLE IF NOT EXISTS " + Quote(table.Name) + " (";
-  if (KeyPosition(table) < 0) {
+  if (table.KeyPosition() < 0) {
     create += Quote(kHiddenKeyColumn) + " INTEGER PRIMARY KEY AUTOINCREMENT, ";
   }
   for (std::size_t i = 0; i < table.Fields.size(); ++i) {
@@ -258,24 +252,13 @@ void SqlitePersistence::BindValues(sqlite3_stmt* statement, const TableDef& tabl
   }
 }
 
+// A write is one statement: SQLite either makes the whole of it or undoes what it began, so a
+// refused write inside a bulk transaction or a write unit leaves the writes before it in place.
+// (A failure that makes SQLite end the whole transaction, a full disk say, would end a savepoint
+// around the write just the same.)
 template <typename Write>
 void SqlitePersistence::RunWrite(const TableDef& table, const Write& write) {
-  if (bulkDepth_ == 0 && unitDepth_ == 0) {
-    if (!write()) Fail("Cannot write table " + table.Name);
-    return;
-  }
-  if (!savepoint_) {
-    savepoint_ = Prepare("SAVEPOINT one_write");
-    release_ = Prepare("RELEASE one_write");
-  }
-  ExecutePrepared(savepoint_.get());
-  if (!write()) {
-    const std::string message = sqlite3_errmsg(db_);
-    Execute("ROLLBACK TO one_write");
-    Execute("RELEASE one_write");
-    throw Error("Cannot write table " + table.Name + ": " + message + " (" + file_.string() + ").");
-  }
-  ExecutePrepared(release_.get());
+  if (!write()) Fail("Cannot write table " + table.Name);
 }
 
 std::int64_t SqlitePersistence::InsertRecord(const TableDef& table,
@@ -309,26 +292,33 @@ void SqlitePersistence::DeleteRecord(const TableDef& table, std::int64_t key) {
 }
 
 void SqlitePersistence::BeginBulk() {
-  if (bulkDepth_ == 0) Execute("BEGIN IMMEDIATE");
+  if (bulkDepth_ == 0) {
+    // A long run of writes keeps the pages it changes in memory instead of spilling them to the
+    // journal again and again.
+    Execute(kBulkCacheSize);
+    Execute("BEGIN IMMEDIATE");
+  }
   ++bulkDepth_;
 }
 
 void SqlitePersistence::CommitBulk() {
   if (bulkDepth_ == 0) return;
   if (--bulkDepth_ > 0) return;
+  const auto restoreCache = [this] {
+    sqlite3_exec(db_, kUsualCacheSize, nullptr, nullptr, nullptr);
+  };
   try {
     Execute("COMMIT");
   } catch (const Error&) {
     sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    restoreCache();
     throw;
   }
+  restoreCache();
 }
 
 // Outside a transaction the savepoint begins one, and releasing it commits.
-void SqlitePersistence::BeginUnit() {
-  Execute("SAVEPOINT write_unit");
-  ++unitDepth_;
-}
+void SqlitePersistence::BeginUnit() { Execute("SAVEPOINT write_unit"); }
 
 void SqlitePersistence::CommitUnit() {
   try {
@@ -337,11 +327,9 @@ void SqlitePersistence::CommitUnit() {
     RollbackUnit();
     throw;
   }
-  --unitDepth_;
 }
 
 void SqlitePersistence::RollbackUnit() noexcept {
-  --unitDepth_;
   // A failed commit may have ended the transaction already, and with it the unit's writes.
   if (sqlite3_get_autocommit(db_) != 0) return;
   for (const char* sql : {"ROLLBACK TO write_unit", "RELEASE write_unit"}) {

@@ -30,7 +30,7 @@ struct StoredValue {
 // post survives a crash of the process or the machine.
 //
 // Every write runs in its own transaction unless a bulk transaction or a write unit is open, in
-// which case it runs in a savepoint of it (so a failed write undoes only itself).
+// which case it joins it; a write the database refuses undoes only itself.
 class SqlitePersistence {
  public:
   enum class Access {
@@ -101,7 +101,8 @@ class SqlitePersistence {
   TableStatements& StatementsOf(const TableDef& table);
   void BindValues(sqlite3_stmt* statement, const TableDef& table,
                   const std::vector<StoredValue>& values);
-  // Runs one write: on its own (SQLite commits it) or, inside a bulk transaction, in a savepoint.
+  // Runs one write: on its own (SQLite commits it) or as part of the open bulk transaction or
+  // write unit.
   template <typename Write>
   void RunWrite(const TableDef& table, const Write& write);
   [[noreturn]] void Fail(const std::string& what);
@@ -109,12 +110,8 @@ class SqlitePersistence {
   std::filesystem::path file_;
   sqlite3* db_ = nullptr;
   int bulkDepth_ = 0;
-  int unitDepth_ = 0;
   std::map<std::string, TableStatements> statements_;
   std::string utf8_;  // reused for the text bound to a write
-  // The savepoint around each write of a bulk transaction, prepared on first use.
-  Statement savepoint_;
-  Statement release_;
 };
 
 }  // namespace store

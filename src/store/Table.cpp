@@ -21,21 +21,39 @@ Table::~Table() {
   impl_->Notify([](TableListener& l) { l.TableDestroyed(); });
 }
 
-void Table::Open(SqlitePersistence& database) {
-  if (impl_->State != TableState::Inactive)
-    throw Error("Table " + TableName() + " is already open.");
-  Impl& t = *impl_;
-  std::vector<RecordPtr> records;
-  const int keyPosition = t.KeyPosition();
+void Table::PrepareStored(const TableDef& definition, SqlitePersistence& database) {
   try {
-    database.PrepareTable(t.Def);
-    database.ReadTable(t.Def, [&](std::int64_t key, std::vector<StoredValue>& values) {
+    database.PrepareTable(definition);
+  } catch (const Error& error) {
+    throw Error("Cannot open table " + definition.Name + ": " + error.what());
+  }
+}
+
+std::vector<RecordPtr> Table::ReadStored(const TableDef& definition, SqlitePersistence& database) {
+  std::vector<RecordPtr> records;
+  const int keyPosition = definition.KeyPosition();
+  try {
+    database.ReadTable(definition, [&](std::int64_t key, std::vector<StoredValue>& values) {
       if (keyPosition >= 0) values[keyPosition] = IntegerValue(key);
       records.push_back(Record::Create(key, values));
     });
   } catch (const Error& error) {
-    throw Error("Cannot open table " + TableName() + ": " + error.what());
+    throw Error("Cannot open table " + definition.Name + ": " + error.what());
   }
+  return records;
+}
+
+void Table::Open(SqlitePersistence& database) {
+  if (impl_->State != TableState::Inactive)
+    throw Error("Table " + TableName() + " is already open.");
+  PrepareStored(impl_->Def, database);
+  Open(database, ReadStored(impl_->Def, database));
+}
+
+void Table::Open(SqlitePersistence& database, std::vector<RecordPtr> records) {
+  if (impl_->State != TableState::Inactive)
+    throw Error("Table " + TableName() + " is already open.");
+  Impl& t = *impl_;
   t.Notify([](TableListener& l) { l.AboutToReset(); });
   std::vector<const Record*> byKey;
   byKey.reserve(records.size());
@@ -70,6 +88,12 @@ void Table::Close() {
   t.Notify([](TableListener& l) { l.CurrentChanged(); });
 }
 
+void Table::BuildIndex(std::string_view name) {
+  Impl& t = *impl_;
+  const int index = t.DeclaredIndex(name);
+  if (t.State != TableState::Inactive) t.Built(t.IndexSlots[index]);
+}
+
 bool Table::Active() const { return impl_->State != TableState::Inactive; }
 const std::string& Table::TableName() const { return impl_->Def.Name; }
 const TableDef& Table::Definition() const { return impl_->Def; }
@@ -84,15 +108,11 @@ void Table::SetIndexName(std::string_view name) {
     t.ApplyOrdering(0, "", "");
     return;
   }
-  for (std::size_t i = 0; i < t.Def.Indexes.size(); ++i) {
-    const IndexDef& index = t.Def.Indexes[i];
-    if (!SameName(index.Name, name)) continue;
-    StorePendingEdit();
-    const int position = FindFieldPosition(t.Def, index.FieldName);
-    t.ApplyOrdering(t.IndexSlots[i], index.Name, t.Def.Fields[position].Name);
-    return;
-  }
-  throw Error("Table " + TableName() + ": index '" + std::string(name) + "' not found.");
+  const int i = t.DeclaredIndex(name);
+  const IndexDef& index = t.Def.Indexes[i];
+  StorePendingEdit();
+  const int position = FindFieldPosition(t.Def, index.FieldName);
+  t.ApplyOrdering(t.IndexSlots[i], index.Name, t.Def.Fields[position].Name);
 }
 
 void Table::SetIndexFieldNames(std::string_view fieldName) {

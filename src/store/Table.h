@@ -8,6 +8,7 @@
 
 #include "store/Error.h"
 #include "store/Field.h"
+#include "store/Record.h"
 #include "store/TableDef.h"
 
 namespace store {
@@ -78,6 +79,17 @@ class Table {
   // table cannot be read (a damaged database, a stored table lacking a declared field); the
   // table then stays closed.
   void Open(SqlitePersistence& database);
+
+  // Open in steps, for reading several tables at once. PrepareStored creates the table in the
+  // database when it is missing and checks a stored one; ReadStored then reads its records. Both
+  // touch nothing but the definition and the connection given, so tables may be read at the same
+  // time on several threads, each over its own connection to the file (a read-only one will do).
+  // Each throws Error with Open's text ("Cannot open table <name>: ...").
+  static void PrepareStored(const TableDef& definition, SqlitePersistence& database);
+  static std::vector<RecordPtr> ReadStored(const TableDef& definition, SqlitePersistence& database);
+  // Opens the table on `database` with records ReadStored read from the same file, as Open does.
+  // REQUIRES: inactive.
+  void Open(SqlitePersistence& database, std::vector<RecordPtr> records);
   // Stores a pending edit, then closes the table and forgets its records. No effect when closed.
   // Throws Error when the pending edit cannot be posted; the table then stays open in edit state.
   void Close();
@@ -249,6 +261,11 @@ class Table {
   // Registers a listener (not owned). Any state.
   void AddListener(TableListener* listener);
   void RemoveListener(TableListener* listener);
+
+  // Builds the named index when it is not built yet, so that its first use (a search, say) costs
+  // nothing more than later ones. The view, the cursor and the listeners see no change. No effect
+  // on a closed table. Throws Error when no index has that name.
+  void BuildIndex(std::string_view name);
 
   // --- Bulk writing ---
 

@@ -41,6 +41,15 @@ struct TableDef {
   std::vector<FieldDef> Fields;
   std::vector<IndexDef> Indexes;
   std::string DefaultIndexFieldNames;
+
+  // The position of the autoincrement field, which holds the record key; -1 when the table has
+  // none (the key is then kept out of the fields).
+  int KeyPosition() const {
+    for (std::size_t i = 0; i < Fields.size(); ++i) {
+      if (Fields[i].Type == FieldType::AutoInc) return static_cast<int>(i);
+    }
+    return -1;
+  }
 };
 
 }  // namespace store

@@ -61,13 +61,6 @@ int Table::Impl::RequireField(std::string_view name) const {
   return position;
 }
 
-int Table::Impl::KeyPosition() const {
-  for (std::size_t i = 0; i < Def.Fields.size(); ++i) {
-    if (Def.Fields[i].Type == FieldType::AutoInc) return static_cast<int>(i);
-  }
-  return -1;
-}
-
 // Converts a lookup value to the kind of the field it is compared with.
 StoredValue Table::Impl::KeyFor(const StoredValue& given, bool integerKey) const {
   if (integerKey == given.IsInteger) return given;
@@ -91,6 +84,13 @@ int Table::Impl::OrderingSlot(int position, bool caseInsensitive, bool create) {
   Orderings.push_back(std::make_unique<SortedRecords>(Ordering{position, folds, text}));
   IsBuilt.push_back(false);
   return static_cast<int>(Orderings.size()) - 1;
+}
+
+int Table::Impl::DeclaredIndex(std::string_view name) const {
+  for (std::size_t i = 0; i < Def.Indexes.size(); ++i) {
+    if (SameName(Def.Indexes[i].Name, name)) return static_cast<int>(i);
+  }
+  throw Error("Table " + Def.Name + ": index '" + std::string(name) + "' not found.");
 }
 
 SortedRecords& Table::Impl::Built(int slot) {
@@ -250,7 +250,7 @@ void Table::Impl::WriteField(int position, StoredValue value) {
 void Table::Impl::PostInsert() {
   Record::CheckFits(Buffer);
   const std::int64_t key = Db->InsertRecord(Def, Buffer);
-  const int keyPosition = KeyPosition();
+  const int keyPosition = Def.KeyPosition();
   if (keyPosition >= 0) Buffer[keyPosition] = IntegerValue(key);
   RecordPtr record = Record::Create(key, Buffer);
   const bool passes = Passes(*record);

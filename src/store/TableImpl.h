@@ -33,12 +33,13 @@ struct Table::Impl {
     for (TableListener* listener : listeners) call(*listener);
   }
   int RequireField(std::string_view name) const;
-  int KeyPosition() const;
   StoredValue KeyFor(const StoredValue& given, bool integerKey) const;
   bool Editing() const { return State == TableState::Edit || State == TableState::Insert; }
 
   // --- Orderings and view ---
   int OrderingSlot(int position, bool caseInsensitive, bool create);
+  // The declared index of that name (matched without regard to case); throws Error when none.
+  int DeclaredIndex(std::string_view name) const;
   SortedRecords& Built(int slot);
   const SortedRecords& View() const { return FilteredView ? *FilteredView : *Orderings[Active]; }
   bool Passes(const Record& record) const { return !Filtered || Filter.Passes(record); }

@@ -15,6 +15,7 @@
 #include "ScriptedDialogs.h"
 #include "app/TrayIcon.h"
 #include "store/Error.h"
+#include "ui/AfterFirstPaint.h"
 #include "ui/CodepageValidator.h"
 #include "ui/DisplayOrder.h"
 #include "ui/EventGuard.h"
@@ -200,6 +201,28 @@ class FakeArea : public app::NotificationArea {
   QString tip;
   std::function<void()> doubleClicked;
 };
+
+TEST(AfterFirstPaintTest, RunsOnceAfterTheFirstPaintAndNeverForAWidgetGoneBefore) {
+  int runs = 0;
+  QWidget window;
+  ui::AfterFirstPaint(window, [&runs] { ++runs; });
+  QApplication::processEvents();
+  EXPECT_EQ(runs, 0);  // not shown, not painted
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_TRUE(QTest::qWaitFor([&runs] { return runs > 0; }));
+  EXPECT_EQ(runs, 1);
+  window.repaint();
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_EQ(runs, 1);
+
+  auto gone = std::make_unique<QWidget>();
+  ui::AfterFirstPaint(*gone, [&runs] { ++runs; });
+  gone.reset();
+  QApplication::processEvents();
+  EXPECT_EQ(runs, 1);
+}
 
 TEST(TrayIconTest, MinimisedWindowHidesBehindTheIconUntilItsDoubleClick) {
   QWidget window;

@@ -281,6 +281,33 @@ TEST_F(TableTest, CursorStepsFromWhereItsRecordNowStands) {
   EXPECT_EQ(table.CurrentRow(), 2);
 }
 
+// An index built ahead of its use changes nothing a grid sees, and it is kept up to date from
+// then on like one built by its first use.
+TEST_F(TableTest, IndexBuiltAheadChangesNothingUntilItIsUsed) {
+  struct Counter : TableListener {
+    int calls = 0;
+    void AboutToReset() override { ++calls; }
+    void CurrentChanged() override { ++calls; }
+    void RowChanged(int) override { ++calls; }
+  } listener;
+  AddWords({"pear", "Apple", "banana"});
+  table.Locate("Item", "banana");
+  table.AddListener(&listener);
+  table.BuildIndex("ITEM_INDEX");
+  table.BuildIndex("item_exact");
+  EXPECT_EQ(listener.calls, 0);
+  EXPECT_EQ(table.IndexName(), "");
+  EXPECT_EQ(table.CurrentRow(), 2);
+  EXPECT_EQ(Column(table, "Item"), (Strings{"pear", "Apple", "banana"}));
+  table.RemoveListener(&listener);
+  AddWord(table, "cherry");
+  table.SetIndexName("item_index");
+  EXPECT_EQ(Column(table, "Item"), (Strings{"Apple", "banana", "cherry", "pear"}));
+  EXPECT_THROW(table.BuildIndex("nope"), Error);
+  table.Close();
+  EXPECT_NO_THROW(table.BuildIndex("item_index"));
+}
+
 TEST_F(TableTest, IndexByFieldNameClearsTheIndexName) {
   AddWords({"b", "a"});
   table.SetIndexName("item_index");
