@@ -53,7 +53,11 @@ void TFormSelect::SetWorkMode(int mode, bool leave) {
       setWindowTitle(back ? kLeftCaption : kEditCaption);
       EnableData(!back);
       Offer(NExit, back);
-      for (QAction* item : {NNew, NSelect, NDel, NEdit}) Enable(item, back);
+      // Export and import unbind the grids and walk the tables, which the open editor's fields
+      // are bound to.
+      for (QAction* item : {NNew, NSelect, NDel, NEdit, Exportdata1, Importdata1}) {
+        Enable(item, back);
+      }
       Offer(NTich, back);
       Offer(NGame, back);
       dictionaryBars(back);

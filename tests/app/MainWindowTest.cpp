@@ -271,13 +271,19 @@ TEST_F(MainWindowTest, EveryModeChangesItsItemsAndLeavingRestoresThem) {
 
 // A grid click while the editor is open would move the tables under it, and "Save" would store
 // the edited meaning's codes and verb forms over another one.
-TEST_F(MainWindowTest, WordEditingLocksThePages) {
+// Neither a click in a page nor an export or import (which unbind the grids and walk the tables)
+// may move the tables away from the meaning the editor holds.
+TEST_F(MainWindowTest, WordEditingLocksThePagesAndTheExchange) {
   Window();
   window->SetWorkMode(1, false);
   EXPECT_FALSE(window->PageControl1->isEnabled());
   EXPECT_FALSE(window->DBGrid3->isEnabled());
+  EXPECT_FALSE(window->Exportdata1->isEnabled());
+  EXPECT_FALSE(window->Importdata1->isEnabled());
   window->SetWorkMode(1, true);
   EXPECT_TRUE(window->DBGrid3->isEnabled());
+  EXPECT_TRUE(window->Exportdata1->isEnabled());
+  EXPECT_TRUE(window->Importdata1->isEnabled());
 }
 
 TEST_F(MainWindowTest, GameModeEnablesItsSoundButtons) {
