@@ -12,9 +12,11 @@ namespace store {
 
 namespace {
 
-// The page cache of a connection (SQLite's default, 2 MiB) and its size during a bulk transaction.
+// The page cache of a connection (SQLite's default, 2 MiB), its size during a bulk transaction,
+// and that of a read-only connection.
 constexpr const char* kUsualCacheSize = "PRAGMA cache_size=-2000";
 constexpr const char* kBulkCacheSize = "PRAGMA cache_size=-65536";
+constexpr const char* kReaderCacheSize = "PRAGMA cache_size=-256";
 
 // The column that holds the record key of a table without an autoincrement field.
 constexpr const char* kHiddenKeyColumn = "RecordKey";
@@ -54,6 +56,9 @@ SqlitePersistence::SqlitePersistence(const std::filesystem::path& file, Access a
     if (access == Access::ReadWrite) {
       Execute("PRAGMA journal_mode=WAL");
       Execute("PRAGMA synchronous=FULL");
+    } else {
+      // A reader goes through its tables once: a few pages of cache will do.
+      Execute(kReaderCacheSize);
     }
   } catch (const Error&) {
     sqlite3_close(db_);
