@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/Find.h"
+#include "browser/WordTables.h"
 #include "editor/Add.h"
 #include "editor/WordRecords.h"
 #include "speech/Language.h"
@@ -23,6 +24,9 @@ constexpr int kWordEditing = 1;
 const QString kRootMissing = QStringLiteral(
     "Enter the data on a root for formation of the table of conjugation of verbs!!! "
     "?(vocamir@example.org)");
+const QString kIncomplete = QStringLiteral(
+    "This word cannot be edited: the words of its meaning in the other languages are missing. "
+    "\"vocamir-data check\" lists such meanings.");
 const QString kStoreFailed =
     QStringLiteral("There was a failure at recording the data!!! (vocamir@example.org)");
 
@@ -78,10 +82,15 @@ void TFormSelect::NNewClick() {
 }
 
 void TFormSelect::NEditClick() {
+  editor::WordTables tables = EditorTables(*instances_.DataModul);
+  // The editor writes all three words of the meaning: without them it would write whatever words
+  // the other tables stand on, or make a word with no meaning on an empty page.
+  if (!editor::MoveToPartners(tables, PageOf(ActiveLanguage()))) {
+    if (!browser::TableOf(Tables(), ActiveLanguage()).IsEmpty()) dialogs_.Message(kIncomplete);
+    return;
+  }
   BlankStatus();
   SetWorkMode(kWordEditing, false);
-  editor::WordTables tables = EditorTables(*instances_.DataModul);
-  editor::MoveToPartners(tables, PageOf(ActiveLanguage()));
   editor::EditWords(tables);
   TFormAdd& editor = *instances_.FormAdd;
   editor.SetCodes(editor::ReadCodes(tables.ru, tables.he, tables.en));

@@ -44,9 +44,13 @@ void SetTextOrNull(store::Field field, const std::string& value) {
   }
 }
 
-void LocatePartner(store::Table& from, const char* linkField, store::Table& partner) {
+bool LocatePartner(store::Table& from, const char* linkField, store::Table& partner) {
   const std::optional<int> key = IntegerOrNull(from, linkField);
-  if (key) partner.Locate("id", *key);
+  if (!key) return false;
+  if (partner.Locate("id", *key)) return true;
+  if (!partner.Filtered()) return false;
+  partner.SetFiltered(false);
+  return partner.Locate("id", *key);
 }
 
 }  // namespace
@@ -85,24 +89,24 @@ void CreateMeaning(WordTables& tables, Page page, const std::string& searchText)
   tables.en.FieldByName("idRU").SetAsInteger(ruId);
 }
 
-void MoveToPartners(WordTables& tables, Page page) {
+bool MoveToPartners(WordTables& tables, Page page) {
+  // Both partners are looked for, also when the first is not found.
+  const auto both = [](bool first, bool second) { return first && second; };
   switch (page) {
     case Page::Hebrew:
-      if (tables.he.IsEmpty()) return;
-      LocatePartner(tables.he, kHebrewLinks.toRussian, tables.ru);
-      LocatePartner(tables.he, kHebrewLinks.toEnglish, tables.en);
-      break;
+      if (tables.he.IsEmpty()) return false;
+      return both(LocatePartner(tables.he, kHebrewLinks.toRussian, tables.ru),
+                  LocatePartner(tables.he, kHebrewLinks.toEnglish, tables.en));
     case Page::Russian:
-      if (tables.ru.IsEmpty()) return;
-      LocatePartner(tables.ru, kRussianLinks.toHebrew, tables.he);
-      LocatePartner(tables.ru, kRussianLinks.toEnglish, tables.en);
-      break;
+      if (tables.ru.IsEmpty()) return false;
+      return both(LocatePartner(tables.ru, kRussianLinks.toHebrew, tables.he),
+                  LocatePartner(tables.ru, kRussianLinks.toEnglish, tables.en));
     case Page::English:
-      if (tables.en.IsEmpty()) return;
-      LocatePartner(tables.en, kEnglishLinks.toRussian, tables.ru);
-      LocatePartner(tables.en, kEnglishLinks.toHebrew, tables.he);
       break;
   }
+  if (tables.en.IsEmpty()) return false;
+  return both(LocatePartner(tables.en, kEnglishLinks.toRussian, tables.ru),
+              LocatePartner(tables.en, kEnglishLinks.toHebrew, tables.he));
 }
 
 void EditWords(WordTables& tables) {

@@ -39,9 +39,11 @@ enum class Page { Russian, Hebrew, English };
 void CreateMeaning(WordTables& tables, Page page, const std::string& searchText);
 
 // Moves the other two word tables to the partners of the current record of `page`'s table by
-// locating its link fields in their key fields. A partner not found leaves its table where it
-// was; nothing moves when `page`'s table is empty or its link field is null.
-void MoveToPartners(WordTables& tables, Page page);
+// locating its link fields in their key fields; a partner hidden by its table's filter is looked
+// for again with the filter off. A partner not found leaves its table where it was; nothing moves
+// when `page`'s table is empty or its link field is null. Returns whether the page's table has a
+// current record and both partners were found, which editing the meaning needs.
+bool MoveToPartners(WordTables& tables, Page page);
 
 // Puts the three word records in edit state (no change for one already in edit or insert state).
 void EditWords(WordTables& tables);

@@ -170,6 +170,27 @@ TEST_F(WordCommandsTest, EditWordOnNullCodesOpensWithTheListsAtZero) {
   EXPECT_EQ(codes.topic, 0);
 }
 
+// "Edit word" opens only a whole meaning: on an empty page nothing happens, and a word whose
+// partners are gone is refused with a message instead of editing whatever the other pages show.
+TEST_F(WordCommandsTest, EditWordNeedsAWordAndBothItsPartners) {
+  OnPage(Main().SheetEN);
+  Main().NEditClick();
+  EXPECT_FALSE(Editing());
+  EXPECT_TRUE(data_->ENTable.IsEmpty());
+  EXPECT_TRUE(dialogs_->Texts().empty());
+
+  Main().NNewClick();
+  Main().N4Click();
+  data_->ENTable.Edit();
+  data_->ENTable.FieldByName("idHE").Clear();
+  data_->ENTable.Post();
+  Main().NEditClick();
+  EXPECT_FALSE(Editing());
+  ASSERT_EQ(dialogs_->Texts().size(), 1u);
+  EXPECT_TRUE(dialogs_->Texts()[0].startsWith("This word cannot be edited"));
+  EXPECT_EQ(data_->HETable.RecordCount(), 1);
+}
+
 TEST_F(WordCommandsTest, VerbWithoutRootIsRefusedAndTheEditorStaysOpen) {
   OnPage(Main().SheetHE);
   Main().NNewClick();

@@ -152,18 +152,51 @@ TEST_P(PartnersTest, OtherTablesMoveToTheMeaningOfTheCurrentWord) {
 INSTANTIATE_TEST_SUITE_P(Pages, PartnersTest,
                          ::testing::Values(Page::Russian, Page::Hebrew, Page::English));
 
-TEST_F(WordRecordsTest, PartnerNotFoundLeavesItsTableWhereItWas) {
+struct LinkCase {
+  const char* name;
+  const char* damage;  // what becomes of the Russian word's link to English ("" nothing)
+  const char* englishFilter;
+  bool found;
+  const char* englishAfter;
+};
+
+class LinkTest : public WordRecordsTest, public ::testing::WithParamInterface<LinkCase> {};
+
+// Editing needs both partners: a link that leads nowhere leaves the partner's table where it was
+// and says so; a partner a filter hides is found with the filter off.
+TEST_P(LinkTest, PartnersAreFoundUnfilteredOrReportedMissing) {
+  const LinkCase& c = GetParam();
   SavedMeaning(Page::English, "ONE");
   SavedMeaning(Page::English, "TWO");
   store::Table& ru = data_->RUTable;
+  store::Table& en = data_->ENTable;
   ru.First();
   ru.Edit();
-  ru.FieldByName("IdEN").SetAsInteger(999);
+  if (std::string(c.damage) == "null") {
+    ru.FieldByName("IdEN").Clear();
+  } else if (*c.damage != '\0') {
+    ru.FieldByName("IdEN").SetAsString(c.damage);
+  }
   ru.Post();
-  data_->ENTable.Last();
+  en.SetFilter(c.englishFilter);
+  en.SetFiltered(*c.englishFilter != '\0');
+  en.Last();
   WordTables tables = Tables();
-  MoveToPartners(tables, Page::Russian);
-  EXPECT_EQ(Text(data_->ENTable, "Item"), "TWO");
+  EXPECT_EQ(MoveToPartners(tables, Page::Russian), c.found);
+  EXPECT_EQ(Text(en, "Item"), c.englishAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Links, LinkTest,
+                         ::testing::Values(LinkCase{"linked", "", "", true, "ONE"},
+                                           LinkCase{"filtered", "", "Item = 'TWO'", true, "ONE"},
+                                           LinkCase{"dangling", "999", "", false, "TWO"},
+                                           LinkCase{"null", "null", "", false, "TWO"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WordRecordsTest, AnEmptyPageHasNoMeaningToEdit) {
+  WordTables tables = Tables();
+  EXPECT_FALSE(MoveToPartners(tables, Page::Hebrew));
+  EXPECT_TRUE(data_->HETable.IsEmpty());
 }
 
 TEST_F(WordRecordsTest, NullCodesReadAsZero) {
