@@ -179,7 +179,12 @@ void TFormGame::NewPass() {
 }
 
 void TFormGame::PressKey(int key) {
-  game_.PressKey(key);
+  try {
+    game_.PressKey(key);
+  } catch (...) {
+    Redraw();  // the game has moved on; the guard reports what was not stored
+    throw;
+  }
   Redraw();
 }
 

@@ -95,7 +95,20 @@ void TypingGame::PressKey(int key) {
 
 void TypingGame::MoveOn() {
   ++wordsDone_;
-  if (wordMisses_ == 0 && entryRead_) RaiseCounter();
+  // A counter the database refuses is reported after the game has moved on, so it can go on.
+  std::optional<store::Error> refused;
+  if (wordMisses_ == 0 && entryRead_) {
+    try {
+      RaiseCounter();
+    } catch (const store::Error& error) {
+      refused.emplace("The game's count of this word was not stored: " + std::string(error.what()));
+    }
+  }
+  Advance();
+  if (refused) throw *refused;
+}
+
+void TypingGame::Advance() {
   if (wordsDone_ < listSize_) {
     list_.Next();
     if (!list_.IsEmpty()) LoadWord();
@@ -114,7 +127,12 @@ void TypingGame::RaiseCounter() {
   store::Field field = list_.FieldByName(counter);
   const int value = field.IsNull() ? 0 : field.AsInteger();
   field.SetAsInteger(value + 1);
-  list_.Post();
+  try {
+    list_.Post();
+  } catch (const store::Error&) {
+    list_.Cancel();  // the entry keeps its stored count
+    throw;
+  }
 }
 
 void TypingGame::SpeakEntry(speech::Language language) {

@@ -58,7 +58,8 @@ class TypingGame {
 
   // A press of key `key` (1 to 33, or the space bar 35). A press on a finished entry moves on,
   // whatever the key; on an open entry a key without a letter in the active layout does
-  // nothing. Nothing happens while the list is empty.
+  // nothing. Nothing happens while the list is empty. Throws store::Error when the count of a
+  // finished entry could not be stored; the game has moved on all the same.
   void PressKey(int key);
 
   // Queues the speech of the current entry in `language`, as when an answer is finished.
@@ -86,7 +87,10 @@ class TypingGame {
   void LoadWord();
   // Nothing shown, nothing to type: the next press moves on.
   void ClearEntry();
+  // Counts a miss-free entry and goes to the next entry or pass. Throws store::Error, after
+  // moving on, when the database refused the count (the entry keeps its stored count).
   void MoveOn();
+  void Advance();
   void RaiseCounter();
 
   store::Table& list_;

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <algorithm>
+#include <optional>
 
 #include "app/Find.h"
 #include "exchange/DetachedSources.h"
@@ -15,6 +16,7 @@
 #include "lesson/LessonAssembly.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
+#include "store/Error.h"
 #include "ui/DetachedWork.h"
 #include "ui/EventGuard.h"
 
@@ -73,20 +75,27 @@ void TFormSelect::NTeachBeginClick() {
   // Bookmarks outlive the filters, which the assembly turns off before it reads them.
   const std::vector<store::Bookmark> rows =
       SelectedRows(grid, browser::TableOf(Tables(), language));
-  ui::RunDetached(
-      *this,
-      [&data] {
-        return exchange::DetachedSources({{&data.DSRU, &data.RUTable},
-                                          {&data.DSHE, &data.HETable},
-                                          {&data.DSEN, &data.ENTable},
-                                          {&data.DSSel, &data.SelWordTable}});
-      },
-      [&] { lesson::AssembleLesson(Tables(), language, rows, data.SelWordTable); });
+  std::optional<QString> failure;
+  try {
+    ui::RunDetached(
+        *this,
+        [&data] {
+          return exchange::DetachedSources({{&data.DSRU, &data.RUTable},
+                                            {&data.DSHE, &data.HETable},
+                                            {&data.DSEN, &data.ENTable},
+                                            {&data.DSSel, &data.SelWordTable}});
+        },
+        [&] { lesson::AssembleLesson(Tables(), language, rows, data.SelWordTable); });
+  } catch (const store::Error& error) {
+    // The meanings added before the failure make a lesson all the same.
+    failure = QString::fromUtf8(error.what());
+  }
   ClearGridSelections();
   TFormSel& lessonWindow = *instances_.FormSel;
   lessonWindow.show();
   lessonWindow.raise();
   lessonWindow.FormActivate();
+  if (failure) dialogs_.Error(*failure);
 }
 
 void TFormSelect::NTalkClick() {

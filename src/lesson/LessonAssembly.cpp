@@ -4,6 +4,8 @@
 
 #include "browser/Filters.h"
 #include "browser/MeaningRecords.h"
+#include "store/Error.h"
+#include "store/WriteUnit.h"
 
 namespace lesson {
 namespace {
@@ -50,6 +52,16 @@ void AppendLessonRecord(const browser::WordTables& tables, const browser::Meanin
   lessons.Post();
 }
 
+// Adds the meaning whose found records are current as one write unit: its lesson record and,
+// with `clearMarks`, its cleared marks are stored together or not at all.
+void AddMeaning(const browser::WordTables& tables, browser::MeaningRecords& meaning,
+                store::Table& lessons, bool clearMarks) {
+  store::WriteUnit({&lessons, &tables.ru, &tables.en, &tables.he}).Run([&] {
+    AppendLessonRecord(tables, meaning, lessons);
+    if (clearMarks) meaning.SetMark("", {Language::Russian, Language::English, Language::Hebrew});
+  });
+}
+
 }  // namespace
 
 int AddMarkedMeanings(const browser::WordTables& tables, store::Table& lessons) {
@@ -64,8 +76,7 @@ int AddMarkedMeanings(const browser::WordTables& tables, store::Table& lessons) 
   for (; added < count && !tables.ru.IsEmpty(); ++added) {
     browser::MeaningRecords meaning(tables, Language::Russian);
     meaning.LocatePartners();
-    AppendLessonRecord(tables, meaning, lessons);
-    meaning.SetMark("", {Language::Russian, Language::English, Language::Hebrew});
+    AddMeaning(tables, meaning, lessons, true);
   }
   transaction.Commit();
   return added;
@@ -79,7 +90,7 @@ int AddSelectedMeanings(const browser::WordTables& tables, Language language,
     source.GotoBookmark(row);
     browser::MeaningRecords meaning(tables, language);
     meaning.LocatePartners();
-    AppendLessonRecord(tables, meaning, lessons);
+    AddMeaning(tables, meaning, lessons, false);
   }
   transaction.Commit();
   return static_cast<int>(rows.size());
@@ -88,9 +99,18 @@ int AddSelectedMeanings(const browser::WordTables& tables, Language language,
 int AssembleLesson(const browser::WordTables& tables, Language language,
                    const std::vector<store::Bookmark>& selectedRows, store::Table& lessons) {
   browser::SwitchFilters(tables, false);
-  const int added = selectedRows.size() < 2
-                        ? AddMarkedMeanings(tables, lessons)
-                        : AddSelectedMeanings(tables, language, selectedRows, lessons);
+  const int before = lessons.RecordCount();
+  int added = 0;
+  try {
+    added = selectedRows.size() < 2 ? AddMarkedMeanings(tables, lessons)
+                                    : AddSelectedMeanings(tables, language, selectedRows, lessons);
+  } catch (const store::Error& error) {
+    browser::SwitchFilters(tables, false);
+    throw store::Error("The lesson list is incomplete: " + std::string(error.what()) + " The " +
+                       std::to_string(lessons.RecordCount() - before) +
+                       " meanings added before it are in the list; the others are left as they "
+                       "were.");
+  }
   browser::SwitchFilters(tables, false);
   return added;
 }

@@ -33,6 +33,10 @@ int AddSelectedMeanings(const browser::WordTables& tables, Language language,
 // two or more `selectedRows` (of `language`'s table) exactly those meanings are added, otherwise
 // the marked ones; the three filters off again, the Russian filter text staying set. Returns the
 // number of records added.
+//
+// Each meaning is one write unit: its lesson record and its cleared marks are stored together or
+// not at all. When the database refuses a write, that meaning is left as it was, the ones before
+// it stay added, the filters are turned off and store::Error says so.
 int AssembleLesson(const browser::WordTables& tables, Language language,
                    const std::vector<store::Bookmark>& selectedRows, store::Table& lessons);
 

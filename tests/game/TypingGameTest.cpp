@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "GameTestData.h"
+#include "RefusedWrites.h"
 #include "TestDictionary.h"
 #include "game/TypingGame.h"
 #include "store/SqlitePersistence.h"
@@ -177,6 +178,20 @@ TEST_F(TypingGameTest, MissFreeEntryRaisesTheCounterOfTheOtherIndex) {
   List().Prior();
   EXPECT_EQ(Counter("AndestandTwo"), 1);
   EXPECT_EQ(Counter("IndexAndestand"), 0);
+}
+
+TEST_F(TypingGameTest, RefusedCounterIsReportedAfterTheGameMovedOn) {
+  Play({{.en = QStringLiteral("A")}, {.en = QStringLiteral("B")}});
+  test::RefuseWrite(workspace.Data().DataFolder() / "vocamir.db", 1);
+  game.PressKey(EnglishKey('A'));
+  EXPECT_THROW(game.PressKey(EnglishKey('A')), store::Error);
+  test::RefuseWrite(workspace.Data().DataFolder() / "vocamir.db", 0);
+  EXPECT_EQ(game.WordsDone(), 1);
+  EXPECT_EQ(List().FieldByName("ItemEN").AsString(), "B");
+  EXPECT_EQ(game.Revealed(), 0);
+  EXPECT_EQ(List().State(), store::TableState::Browse);
+  List().Prior();
+  EXPECT_EQ(Counter("AndestandTwo"), 0);
 }
 
 TEST_F(TypingGameTest, EntryWithAMissRaisesNoCounter) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "RefusedWrites.h"
 #include "TestDictionary.h"
 #include "lesson/LessonAssembly.h"
 
@@ -173,5 +174,47 @@ TEST_F(AssemblyTest, AMissingPartnerLeavesItsLanguageEmpty) {
   EXPECT_EQ(FieldText(Lessons(), "ItemEN"), "cat-en");
   EXPECT_EQ(MarkOf(Tables().ru, cat.ru), "");
 }
+
+struct RefusalCase {
+  bool selected;  // the selected-rows path (marks untouched), else the marked path
+  int write;      // the write of the second meaning's unit that is refused
+};
+
+class AssemblyRefusalTest : public AssemblyTest,
+                            public ::testing::WithParamInterface<RefusalCase> {};
+
+// A write the database refuses anywhere in a meaning's unit (its lesson record, then its three
+// cleared marks) leaves that meaning as it was and keeps the one before it, on both paths.
+TEST_P(AssemblyRefusalTest, LeavesItsMeaningWholeAndKeepsTheOnesBefore) {
+  const RefusalCase c = GetParam();
+  const int writesPerMeaning = c.selected ? 1 : 4;
+  const test::MeaningIds first = Add("cat", true);
+  const test::MeaningIds second = Add("dog", true);
+  const std::vector<store::Bookmark> rows =
+      c.selected ? Rows(Tables().ru, {first.ru, second.ru}) : std::vector<store::Bookmark>{};
+  const auto database = workspace.Data().DataFolder() / "vocamir.db";
+  test::RefuseWrite(database, writesPerMeaning + c.write);
+  try {
+    lesson::AssembleLesson(Tables(), Language::Russian, rows, Lessons());
+    ADD_FAILURE() << "no error";
+  } catch (const store::Error& error) {
+    EXPECT_NE(std::string(error.what()).find("The lesson list is incomplete"), std::string::npos)
+        << error.what();
+  }
+  test::RefuseWrite(database, 0);
+  EXPECT_EQ(LessonWords(), (std::vector<QString>{"cat-ru"}));
+  EXPECT_FALSE(Tables().ru.Filtered());
+  const QString firstMark = c.selected ? "*" : "";
+  EXPECT_EQ(MarkOf(Tables().ru, first.ru), firstMark);
+  EXPECT_EQ(MarkOf(Tables().he, first.he), firstMark);
+  EXPECT_EQ(MarkOf(Tables().ru, second.ru), "*");
+  EXPECT_EQ(MarkOf(Tables().en, second.en), "*");
+  EXPECT_EQ(MarkOf(Tables().he, second.he), "*");
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWrite, AssemblyRefusalTest,
+                         ::testing::Values(RefusalCase{false, 1}, RefusalCase{false, 2},
+                                           RefusalCase{false, 3}, RefusalCase{false, 4},
+                                           RefusalCase{true, 1}));
 
 }  // namespace
