@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QTemporaryDir>
-#include <memory>
 
 #include "TestDictionary.h"
 #include "editor/WordRecords.h"
@@ -13,24 +10,11 @@ namespace {
 
 class WordRecordsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    ASSERT_TRUE(QDir(dir_.path()).mkdir("data"));
-    Open();
-  }
-
-  void Open() {
-    data_ = std::make_unique<TDataModul>(dir_.path().toStdString());
-    data_->DataModuleCreate();
-  }
   // Closes the data module (storing what is pending) and opens it again from disk.
-  void Reopen() {
-    data_.reset();
-    Open();
-  }
+  void Reopen() { workspace_.Reopen(); }
 
   WordTables Tables() {
-    return {data_->RUTable, data_->HETable, data_->ENTable, data_->GLTABLE, data_->NekudotTable};
+    return {Data().RUTable, Data().HETable, Data().ENTable, Data().GLTABLE, Data().NekudotTable};
   }
   static std::string Text(store::Table& table, const char* field) {
     return table.FieldByName(field).AsString();
@@ -53,52 +37,52 @@ class WordRecordsTest : public ::testing::Test {
     return forms;
   }
 
-  QTemporaryDir dir_;
-  std::unique_ptr<TDataModul> data_;
+  test::TestWorkspace workspace_;
+  TDataModul& Data() { return workspace_.Data(); }
 };
 
 TEST_F(WordRecordsTest, NewMeaningOnHebrewPageIsPrefilledLinkedAndMarked) {
   WordTables tables = Tables();
   CreateMeaning(tables, Page::Hebrew, "\xE4\xE1\xE0");
-  store::Table& ru = data_->RUTable;
-  store::Table& he = data_->HETable;
-  store::Table& en = data_->ENTable;
+  store::Table& ru = Data().RUTable;
+  store::Table& he = Data().HETable;
+  store::Table& en = Data().ENTable;
   EXPECT_EQ(he.State(), store::TableState::Edit);
   EXPECT_EQ(Text(he, "Item"), "\xE4\xE1\xE0");
   EXPECT_EQ(Text(he, "Item_Invert"), "\xE0\xE1\xE4");
   EXPECT_TRUE(ru.FieldByName("Item").IsNull());
   EXPECT_TRUE(en.FieldByName("Item").IsNull());
-  EXPECT_TRUE(test::CurrentRecordsLinked(*data_));
+  EXPECT_TRUE(test::CurrentRecordsLinked(Data()));
   for (store::Table* table : {&ru, &he, &en}) EXPECT_EQ(Text(*table, "Select"), "*");
 }
 
 TEST_F(WordRecordsTest, PrefillGoesToThePagesOwnLanguage) {
   WordTables tables = Tables();
   CreateMeaning(tables, Page::Russian, "\xC4\xCE\xCC");
-  EXPECT_EQ(Text(data_->RUTable, "Item"), "\xC4\xCE\xCC");
-  EXPECT_TRUE(data_->HETable.FieldByName("Item").IsNull());
+  EXPECT_EQ(Text(Data().RUTable, "Item"), "\xC4\xCE\xCC");
+  EXPECT_TRUE(Data().HETable.FieldByName("Item").IsNull());
   CreateMeaning(tables, Page::English, "HOUSE");
-  EXPECT_EQ(Text(data_->ENTable, "Item"), "HOUSE");
-  EXPECT_TRUE(data_->RUTable.FieldByName("Item").IsNull());
+  EXPECT_EQ(Text(Data().ENTable, "Item"), "HOUSE");
+  EXPECT_TRUE(Data().RUTable.FieldByName("Item").IsNull());
 }
 
 TEST_F(WordRecordsTest, EmptySearchTextLeavesTheWordNull) {
   WordTables tables = Tables();
   CreateMeaning(tables, Page::Hebrew, "");
-  EXPECT_TRUE(data_->HETable.FieldByName("Item").IsNull());
-  EXPECT_TRUE(data_->HETable.FieldByName("Item_Invert").IsNull());
+  EXPECT_TRUE(Data().HETable.FieldByName("Item").IsNull());
+  EXPECT_TRUE(Data().HETable.FieldByName("Item_Invert").IsNull());
   CreateMeaning(tables, Page::Russian, "");
-  EXPECT_TRUE(data_->RUTable.FieldByName("Item").IsNull());
+  EXPECT_TRUE(Data().RUTable.FieldByName("Item").IsNull());
 }
 
 TEST_F(WordRecordsTest, NewMeaningLeftUnsavedSurvivesAsThreeLinkedMarkedRecords) {
   WordTables tables = Tables();
   CreateMeaning(tables, Page::English, "CAT");
-  const int ruId = Id(data_->RUTable), heId = Id(data_->HETable), enId = Id(data_->ENTable);
+  const int ruId = Id(Data().RUTable), heId = Id(Data().HETable), enId = Id(Data().ENTable);
   Reopen();  // nothing posted the links and marks explicitly
-  store::Table& ru = data_->RUTable;
-  store::Table& he = data_->HETable;
-  store::Table& en = data_->ENTable;
+  store::Table& ru = Data().RUTable;
+  store::Table& he = Data().HETable;
+  store::Table& en = Data().ENTable;
   ASSERT_TRUE(ru.Locate("Id", ruId));
   ASSERT_TRUE(he.Locate("id", heId));
   ASSERT_TRUE(en.Locate("id", enId));
@@ -111,12 +95,12 @@ TEST_F(WordRecordsTest, NewMeaningLeftUnsavedSurvivesAsThreeLinkedMarkedRecords)
 
 TEST_F(WordRecordsTest, NewMeaningSwitchesFiltersOff) {
   SavedMeaning(Page::English, "A");
-  data_->RUTable.SetFilter("Select = 'x'");
-  data_->RUTable.SetFiltered(true);
+  Data().RUTable.SetFilter("Select = 'x'");
+  Data().RUTable.SetFiltered(true);
   WordTables tables = Tables();
   CreateMeaning(tables, Page::English, "B");
-  EXPECT_FALSE(data_->RUTable.Filtered());
-  EXPECT_EQ(data_->RUTable.RecordCount(), 2);
+  EXPECT_FALSE(Data().RUTable.Filtered());
+  EXPECT_EQ(Data().RUTable.RecordCount(), 2);
 }
 
 struct PartnerCase {
@@ -129,9 +113,9 @@ class PartnersTest : public WordRecordsTest, public ::testing::WithParamInterfac
 TEST_P(PartnersTest, OtherTablesMoveToTheMeaningOfTheCurrentWord) {
   SavedMeaning(Page::English, "FIRST");
   SavedMeaning(Page::English, "SECOND");
-  store::Table& ru = data_->RUTable;
-  store::Table& he = data_->HETable;
-  store::Table& en = data_->ENTable;
+  store::Table& ru = Data().RUTable;
+  store::Table& he = Data().HETable;
+  store::Table& en = Data().ENTable;
   // The first meaning's record on the page's table; the others on the second meaning.
   ru.Last();
   he.Last();
@@ -168,8 +152,8 @@ TEST_P(LinkTest, PartnersAreFoundUnfilteredOrReportedMissing) {
   const LinkCase& c = GetParam();
   SavedMeaning(Page::English, "ONE");
   SavedMeaning(Page::English, "TWO");
-  store::Table& ru = data_->RUTable;
-  store::Table& en = data_->ENTable;
+  store::Table& ru = Data().RUTable;
+  store::Table& en = Data().ENTable;
   ru.First();
   ru.Edit();
   if (std::string(c.damage) == "null") {
@@ -196,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(Links, LinkTest,
 TEST_F(WordRecordsTest, AnEmptyPageHasNoMeaningToEdit) {
   WordTables tables = Tables();
   EXPECT_FALSE(MoveToPartners(tables, Page::Hebrew));
-  EXPECT_TRUE(data_->HETable.IsEmpty());
+  EXPECT_TRUE(Data().HETable.IsEmpty());
 }
 
 TEST_F(WordRecordsTest, NullCodesReadAsZero) {
@@ -221,9 +205,9 @@ TEST_F(WordRecordsTest, SavedCodesGoIntoAllThreeRecordsAndReadBack) {
   codes.topic = 14;
   SavedMeaning(Page::English, "RED", codes);
   Reopen();
-  store::Table& ru = data_->RUTable;
-  store::Table& en = data_->ENTable;
-  for (store::Table* table : {&ru, &data_->HETable, &en}) {
+  store::Table& ru = Data().RUTable;
+  store::Table& en = Data().ENTable;
+  for (store::Table* table : {&ru, &Data().HETable, &en}) {
     EXPECT_EQ(table->State(), store::TableState::Browse);
     EXPECT_EQ(Int(*table, "Part"), 3);
     EXPECT_EQ(Int(*table, "Topic"), 14);
@@ -243,7 +227,7 @@ class SavedKeyTest : public WordRecordsTest, public ::testing::WithParamInterfac
 TEST_P(SavedKeyTest, SavedWordKeyIsTheWordSavedUnderAFilterItLeaves) {
   for (int i = 0; i < GetParam(); ++i) SavedMeaning(Page::English, "OTHER");
   const int saved = SavedMeaning(Page::English, "SAVED");
-  store::Table& he = data_->HETable;
+  store::Table& he = Data().HETable;
   he.SetFilter("Topic = '0'");
   he.SetFiltered(true);
   ASSERT_TRUE(he.Locate("id", saved));
@@ -259,7 +243,7 @@ INSTANTIATE_TEST_SUITE_P(OtherMeanings, SavedKeyTest, ::testing::Values(1, 0));
 TEST_F(WordRecordsTest, SaveStoresTheReversedCopiesOfWhatTheRecordHolds) {
   WordTables tables = Tables();
   CreateMeaning(tables, Page::Hebrew, "\xE0\xE1");
-  store::Table& he = data_->HETable;
+  store::Table& he = Data().HETable;
   he.FieldByName("Item").SetAsString("\xE2\xE3\xE4");
   he.FieldByName("Root").SetAsString("\xE5\xE6");
   WriteCodesAndPost(tables, {});
@@ -277,50 +261,50 @@ TEST_F(WordRecordsTest, GenderNoTakesTheHebrewGender) {
   codes.sexRU = 0;
   codes.sexEN = 1;
   SavedMeaning(Page::English, "W", codes);
-  EXPECT_EQ(Int(data_->RUTable, "Sex"), 2);
-  EXPECT_EQ(Int(data_->ENTable, "Sex"), 1);
-  EXPECT_EQ(Int(data_->HETable, "Sex"), 2);
+  EXPECT_EQ(Int(Data().RUTable, "Sex"), 2);
+  EXPECT_EQ(Int(Data().ENTable, "Sex"), 1);
+  EXPECT_EQ(Int(Data().HETable, "Sex"), 2);
 }
 
 TEST_F(WordRecordsTest, VerbSavedTwiceUpdatesTheSameTwoRecords) {
   const int heId = SavedMeaning(Page::Hebrew, "\xE1\xFA\xEB", {kPartVerb});
   WordTables tables = Tables();
   StoreVerbForms(tables, heId, Forms("s"), Forms("p"));
-  ASSERT_EQ(data_->GLTABLE.RecordCount(), 1);
-  ASSERT_EQ(data_->NekudotTable.RecordCount(), 1);
-  const int nekudotId = Int(data_->GLTABLE, "IdNekudot");
-  EXPECT_EQ(Int(data_->GLTABLE, "IdHE"), heId);
-  EXPECT_EQ(Id(data_->NekudotTable), nekudotId);
+  ASSERT_EQ(Data().GLTABLE.RecordCount(), 1);
+  ASSERT_EQ(Data().NekudotTable.RecordCount(), 1);
+  const int nekudotId = Int(Data().GLTABLE, "IdNekudot");
+  EXPECT_EQ(Int(Data().GLTABLE, "IdHE"), heId);
+  EXPECT_EQ(Id(Data().NekudotTable), nekudotId);
 
   StoreVerbForms(tables, heId, Forms("t"), Forms("q"));
   Reopen();
-  EXPECT_EQ(data_->GLTABLE.RecordCount(), 1);
-  EXPECT_EQ(data_->NekudotTable.RecordCount(), 1);
+  EXPECT_EQ(Data().GLTABLE.RecordCount(), 1);
+  EXPECT_EQ(Data().NekudotTable.RecordCount(), 1);
   WordTables reopened = Tables();
   VerbTexts spelling, pronunciation;
   ASSERT_TRUE(LoadVerbForms(reopened, heId, spelling, pronunciation));
   EXPECT_EQ(spelling, Forms("t"));
   EXPECT_EQ(pronunciation, Forms("q"));
-  EXPECT_EQ(Int(data_->GLTABLE, "IdNekudot"), nekudotId);
+  EXPECT_EQ(Int(Data().GLTABLE, "IdNekudot"), nekudotId);
   // Both tables carry each form at the same position.
-  EXPECT_EQ(data_->GLTABLE.Fields(1).AsString(), "t0");
-  EXPECT_EQ(data_->NekudotTable.Fields(28).AsString(), "q27");
+  EXPECT_EQ(Data().GLTABLE.Fields(1).AsString(), "t0");
+  EXPECT_EQ(Data().NekudotTable.Fields(28).AsString(), "q27");
 }
 
 TEST_F(WordRecordsTest, DanglingPronunciationLinkGetsANewRecordAndLeavesOthersAlone) {
   WordTables tables = Tables();
   const int other = SavedMeaning(Page::Hebrew, "A", {kPartVerb});
   StoreVerbForms(tables, other, Forms("other-s"), Forms("other-p"));
-  const int otherNekudot = Int(data_->GLTABLE, "IdNekudot");
+  const int otherNekudot = Int(Data().GLTABLE, "IdNekudot");
   const int heId = SavedMeaning(Page::Hebrew, "B", {kPartVerb});
   StoreVerbForms(tables, heId, Forms("s"), Forms("p"));
   // The verb's link names a record that is not there (the next key would be someone else's).
-  data_->GLTABLE.Edit();
-  data_->GLTABLE.FieldByName("IdNekudot").SetAsInteger(otherNekudot + 100);
-  data_->GLTABLE.Post();
+  Data().GLTABLE.Edit();
+  Data().GLTABLE.FieldByName("IdNekudot").SetAsInteger(otherNekudot + 100);
+  Data().GLTABLE.Post();
 
   StoreVerbForms(tables, heId, Forms("new-s"), Forms("new-p"));
-  EXPECT_EQ(data_->NekudotTable.RecordCount(), 3);
+  EXPECT_EQ(Data().NekudotTable.RecordCount(), 3);
   VerbTexts spelling, pronunciation;
   ASSERT_TRUE(LoadVerbForms(tables, heId, spelling, pronunciation));
   EXPECT_EQ(pronunciation, Forms("new-p"));
@@ -342,7 +326,7 @@ TEST_F(WordRecordsTest, MissingPronunciationRecordLoadsSpellingsOnly) {
   const int heId = SavedMeaning(Page::Hebrew, "V", {kPartVerb});
   WordTables tables = Tables();
   StoreVerbForms(tables, heId, Forms("s"), Forms("p"));
-  data_->NekudotTable.Delete();
+  Data().NekudotTable.Delete();
   VerbTexts spelling, pronunciation = Forms("stale");
   ASSERT_TRUE(LoadVerbForms(tables, heId, spelling, pronunciation));
   EXPECT_EQ(spelling, Forms("s"));
@@ -351,11 +335,11 @@ TEST_F(WordRecordsTest, MissingPronunciationRecordLoadsSpellingsOnly) {
 
 TEST_F(WordRecordsTest, FailedStoreLeavesNoHalfWrittenRecord) {
   const int heId = SavedMeaning(Page::Hebrew, "V", {kPartVerb});
-  data_->NekudotTable.Close();
+  Data().NekudotTable.Close();
   WordTables tables = Tables();
   EXPECT_THROW(StoreVerbForms(tables, heId, Forms("s"), Forms("p")), store::Error);
-  EXPECT_EQ(data_->GLTABLE.State(), store::TableState::Browse);
-  EXPECT_EQ(data_->GLTABLE.RecordCount(), 0);
+  EXPECT_EQ(Data().GLTABLE.State(), store::TableState::Browse);
+  EXPECT_EQ(Data().GLTABLE.RecordCount(), 0);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <QFile>
 
+#include "ExchangeDictionary.h"
 #include "GoldenFile.h"
-#include "TestDictionary.h"
 #include "exchange/ExchangeError.h"
 #include "exchange/Export.h"
 

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 
+#include "ExchangeDictionary.h"
 #include "GoldenFile.h"
 #include "RefusedWrites.h"
-#include "TestDictionary.h"
 #include "exchange/ExchangeError.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
@@ -314,7 +314,7 @@ TEST_F(ImportTest, ProgressCanCancelBetweenUnits) {
 }
 
 TEST_F(ImportTest, AFileThatCannotBeReadIsNamed) {
-  for (const QString& path : {Dictionary.FilePath("missing.xml"), Dictionary.Folder()}) {
+  for (const QString& path : {Dictionary.FilePath("missing.xml"), Dictionary.Path()}) {
     try {
       ImportDocument(Data(), path);
       ADD_FAILURE() << "no error for " << path.toStdString();

@@ -6,8 +6,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "ExchangeDictionary.h"
 #include "GoldenFile.h"
-#include "TestDictionary.h"
 #include "exchange/ExchangeError.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
@@ -35,7 +35,7 @@ TEST(Stylesheet, TransformShowsEveryWordInItsOwnLetters) {
   ImportDocument(data, QStringLiteral(VOCAMIR_STARTER_DICTIONARY));
   ASSERT_TRUE(ExportDocument(data, dictionary.FilePath("words.xml"), SelectAllWords(data), "9"));
   ReleaseWordFilters(data);
-  WriteStylesheet(dictionary.Folder());
+  WriteStylesheet(dictionary.Path());
   QProcess process;
   process.start(xsltproc, {dictionary.FilePath("TStyle.xsl"), dictionary.FilePath("words.xml")});
   ASSERT_TRUE(process.waitForFinished(-1));

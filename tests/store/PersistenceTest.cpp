@@ -156,13 +156,10 @@ TEST(Persistence, BulkTransactionCommitsEveryPostAtOnce) {
 // Inside a bulk transaction a refused write undoes only itself: the posts around it, before and
 // after, are committed.
 TEST(Persistence, WriteRefusedInsideABulkTransactionUndoesOnlyItself) {
-  TempDatabase db;
-  Table words(WordsDef());
-  TableDef otherDef = WordsDef();
-  otherDef.Name = "OTHER";
-  Table other(otherDef);
-  words.Open(db.Db());
-  other.Open(db.Db());
+  testing::TwoTables tables;
+  TempDatabase& db = tables.db;
+  Table& words = tables.words;
+  Table& other = tables.other;
   AddWord(other, "x");
   sqlite3* connection = nullptr;
   sqlite3_open(db.File().c_str(), &connection);

@@ -45,6 +45,24 @@ class TempDatabase {
   std::unique_ptr<SqlitePersistence> db_;
 };
 
+// Two tables of the words' shape, WORDS and OTHER, open on one temporary database: the writes of
+// one are refused or undone while the other's stay.
+struct TwoTables {
+  static TableDef OtherDef() {
+    TableDef other = WordsDef();
+    other.Name = "OTHER";
+    return other;
+  }
+  TwoTables() {
+    words.Open(db.Db());
+    other.Open(db.Db());
+  }
+
+  TempDatabase db;
+  Table words{WordsDef()};
+  Table other{OtherDef()};
+};
+
 // Appends one posted record to the words table and returns its key.
 inline int AddWord(Table& table, const std::string& item, int num = 0,
                    const std::string& select = "") {

@@ -24,13 +24,10 @@ struct UnitCase {
 class WriteUnitTest : public ::testing::TestWithParam<UnitCase> {};
 
 TEST_P(WriteUnitTest, RefusedWriteUndoesTheUnitWhole) {
-  TempDatabase db;
-  Table words(WordsDef());
-  TableDef otherDef = WordsDef();
-  otherDef.Name = "OTHER";
-  Table other(otherDef);
-  words.Open(db.Db());
-  other.Open(db.Db());
+  TwoTables tables;
+  TempDatabase& db = tables.db;
+  Table& words = tables.words;
+  Table& other = tables.other;
   AddWord(words, "kept");
   AddWord(other, "old");
   // The user's typing, posted by the unit.

@@ -38,6 +38,12 @@ TestWorkspace::TestWorkspace(bool open) {
 
 TestWorkspace::~TestWorkspace() { data_.reset(); }
 
+void TestWorkspace::Reopen() {
+  data_.reset();
+  data_ = std::make_unique<TDataModul>(folder_.path().toStdString());
+  data_->DataModuleCreate();
+}
+
 MeaningIds AddMeaning(TDataModul& data, const MeaningSpec& meaning) {
   store::Table& ru = data.RUTable;
   store::Table& he = data.HETable;

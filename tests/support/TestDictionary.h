@@ -26,6 +26,9 @@ class TestWorkspace {
 
   TDataModul& Data() { return *data_; }
   QString Path() const { return folder_.path(); }
+  QString FilePath(const QString& name) const { return folder_.filePath(name); }
+  // Closes the data module and opens it again on the same folder, to see what reached the disk.
+  void Reopen();
 
  private:
   QTemporaryDir folder_;

@@ -1,8 +1,6 @@
-#include "TestDictionary.h"
+#include "ExchangeDictionary.h"
 
 #include <gtest/gtest.h>
-
-#include <QDir>
 
 namespace exchange {
 namespace {
@@ -20,20 +18,6 @@ void Write(store::Table& table, const TestRecord& fields) {
 std::string KeyField(store::Table& table) { return table.Fields(0).FieldName(); }
 
 }  // namespace
-
-TestDictionary::TestDictionary() {
-  EXPECT_TRUE(Dir.isValid());
-  EXPECT_TRUE(QDir(Dir.path()).mkdir("data"));
-  Reopen();
-}
-
-TestDictionary::~TestDictionary() = default;
-
-void TestDictionary::Reopen() {
-  Module.reset();
-  Module = std::make_unique<TDataModul>(Dir.path().toStdString());
-  Module->DataModuleCreate();
-}
 
 int TestDictionary::Add(store::Table& table, const TestRecord& fields) {
   table.Insert();

@@ -1,12 +1,10 @@
 #pragma once
 
-// A dictionary in a temporary working folder, opened through the real data module, with helpers
-// that write records field by field as the tests describe them.
+// The shared test workspace with helpers that write records field by field as the exchange tests
+// describe them (links that lead nowhere included).
 
-#include <QTemporaryDir>
 #include <array>
 #include <initializer_list>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "TestDictionary.h"
 #include "store/DataModul.h"
 
 namespace exchange {
@@ -22,18 +21,8 @@ namespace exchange {
 using TestValue = std::variant<std::string, int>;
 using TestRecord = std::vector<std::pair<std::string, TestValue>>;
 
-class TestDictionary {
+class TestDictionary : public test::TestWorkspace {
  public:
-  TestDictionary();
-  ~TestDictionary();
-
-  TDataModul& Data() { return *Module; }
-  QString Folder() const { return Dir.path(); }
-  QString FilePath(const QString& name) const { return Dir.filePath(name); }
-
-  // Closes the data module and opens it again on the same folder, to see what reached the disk.
-  void Reopen();
-
   // Inserts a record with the given fields (the others stay empty) and returns its key.
   int Add(store::Table& table, const TestRecord& fields);
   // Writes fields into the record whose key field ("Id"/"id") holds `key`.
@@ -47,10 +36,6 @@ class TestDictionary {
   std::optional<std::string> Text(store::Table& table, int key, std::string_view field);
   // Every record's value of a field, in record-key order ("" for empty).
   std::vector<std::string> Column(store::Table& table, std::string_view field);
-
- private:
-  QTemporaryDir Dir;
-  std::unique_ptr<TDataModul> Module;
 };
 
 enum class SmallDictionary {
