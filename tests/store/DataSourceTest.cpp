@@ -2,6 +2,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
+#include <QStringList>
 
 #include "StoreTestSupport.h"
 #include "store/DataSource.h"
@@ -84,8 +85,9 @@ TEST_F(DataSourceTest, EditsOnlyTheCurrentRowInEditState) {
   QSignalSpy changed(&source, &QAbstractItemModel::dataChanged);
   QSignalSpy current(&source, &DataSource::CurrentRecordChanged);
   EXPECT_TRUE(source.setData(source.index(0, 0), QString::fromUtf8("ЖУК")));
-  EXPECT_EQ(changed.size(), 1);
-  EXPECT_GE(current.size(), 1);
+  EXPECT_FALSE(changed.isEmpty());  // a bound view shows the new text at once
+  EXPECT_FALSE(current.isEmpty());
+  EXPECT_EQ(source.data(source.index(0, 0)).toString(), QString::fromUtf8("ЖУК"));
   EXPECT_EQ(table.FieldByName("Item").AsString(), "\xC6\xD3\xCA");
   EXPECT_FALSE(source.setData(source.index(0, 1), "seven"));                  // no integer
   EXPECT_FALSE(source.setData(source.index(0, 0), QString::fromUtf8("中")));  // not in 1251
@@ -104,25 +106,28 @@ TEST_F(DataSourceTest, SetFieldTextNeedsEditState) {
   EXPECT_TRUE(table.FieldByName("Item").IsNull());
 }
 
-TEST_F(DataSourceTest, InsertPostAndDeleteEmitRowSignals) {
+// The rows a view shows follow an insert, a post that moves the record and a delete (the model
+// tester in the fixture checks that the signals agree with the rows).
+TEST_F(DataSourceTest, RowsFollowInsertPostAndDelete) {
   AddWord(table, "b");
   AddWord(table, "d");
   table.SetIndexName("item_index");
   table.First();
-  QSignalSpy inserted(&source, &QAbstractItemModel::rowsInserted);
-  QSignalSpy removed(&source, &QAbstractItemModel::rowsRemoved);
+  const auto items = [this] {
+    QStringList shown;
+    for (int row = 0; row < source.rowCount(); ++row) {
+      shown << source.data(source.index(row, 1)).toString();
+    }
+    return shown;
+  };
   table.Insert();
-  EXPECT_EQ(inserted.size(), 1);
-  EXPECT_EQ(source.rowCount(), 3);
+  EXPECT_EQ(items(), (QStringList{"", "b", "d"}));
   table.FieldByName("Item").SetAsString("c");  // moves from row 0 to row 1 on post
   table.Post();
-  EXPECT_EQ(removed.size(), 1);
-  EXPECT_EQ(inserted.size(), 2);
+  EXPECT_EQ(items(), (QStringList{"b", "c", "d"}));
   EXPECT_EQ(source.CurrentRow(), 1);
-  EXPECT_EQ(source.data(source.index(1, 1)).toString(), "c");
   table.Delete();
-  EXPECT_EQ(removed.size(), 2);
-  EXPECT_EQ(source.rowCount(), 2);
+  EXPECT_EQ(items(), (QStringList{"b", "d"}));
 }
 
 TEST_F(DataSourceTest, FilterAndOrderChangesResetTheModel) {
@@ -131,10 +136,11 @@ TEST_F(DataSourceTest, FilterAndOrderChangesResetTheModel) {
   QSignalSpy reset(&source, &QAbstractItemModel::modelReset);
   table.SetFilter("Select = '*'");
   table.SetFiltered(true);
-  EXPECT_EQ(reset.size(), 1);
+  EXPECT_FALSE(reset.isEmpty());
   EXPECT_EQ(source.rowCount(), 1);
+  reset.clear();
   table.SetIndexName("item_index");
-  EXPECT_EQ(reset.size(), 2);
+  EXPECT_FALSE(reset.isEmpty());  // a view lays its rows out anew
 }
 
 TEST_F(DataSourceTest, ForgetsATableThatIsDestroyed) {
