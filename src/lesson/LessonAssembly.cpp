@@ -106,10 +106,10 @@ int AssembleLesson(const browser::WordTables& tables, Language language,
                                     : AddSelectedMeanings(tables, language, selectedRows, lessons);
   } catch (const store::Error& error) {
     browser::SwitchFilters(tables, false);
-    throw store::Error("The lesson list is incomplete: " + std::string(error.what()) + " The " +
+    throw store::Error("The lesson list is incomplete: " + std::string(error.what()) +
+                       " The meanings added before it (" +
                        std::to_string(lessons.RecordCount() - before) +
-                       " meanings added before it are in the list; the others are left as they "
-                       "were.");
+                       ") are in the list; the others are left as they were.");
   }
   browser::SwitchFilters(tables, false);
   return added;

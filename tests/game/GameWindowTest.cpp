@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "GameTestData.h"
+#include "RefusedWrites.h"
 #include "ScriptedDialogs.h"
 #include "ScriptedEngine.h"
 #include "TestDictionary.h"
@@ -121,6 +122,24 @@ TEST_F(GameWindowTest, ClickedKeysAndReleasedComputerKeysTypeTheSameLetters) {
   EXPECT_EQ(Game().MemoKey->Text(), answer);
   EXPECT_EQ(Game().Game().RightPresses(), 14);
   EXPECT_EQ(Game().Game().WrongPresses(), 0);
+}
+
+TEST_F(GameWindowTest, ARefusedCounterIsReportedAndTheGameGoesOn) {
+  Begin({{.ru = QStringLiteral("Й"), .en = QStringLiteral("ONE")},
+         {.ru = QStringLiteral("Й"), .en = QStringLiteral("TWO")}});
+  window->NENRU->trigger();
+  const auto database = workspace.Data().DataFolder() / "vocamir.db";
+  test::RefuseWrite(database, 1);
+  Release(Qt::Key_Q);
+  Release(Qt::Key_Minus);  // moves on, counting the miss-free entry
+  test::RefuseWrite(database, 0);
+  const std::vector<QString> errors = dialogs.Texts(ui::BoxKind::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_TRUE(errors[0].startsWith("The game's count of this word was not stored"))
+      << errors[0].toStdString();
+  EXPECT_EQ(Game().MemoTest->Text(), QStringLiteral("TWO"));
+  Release(Qt::Key_Q);
+  EXPECT_EQ(Game().MemoKey->Text(), QStringLiteral("Й"));
 }
 
 TEST_F(GameWindowTest, HyphenAndSpaceKeysMissAnUncoveredHyphen) {

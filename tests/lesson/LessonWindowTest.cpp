@@ -17,6 +17,7 @@
 
 #include "LessonFixture.h"
 #include "MainWindowFixture.h"
+#include "RefusedWrites.h"
 #include "lesson/Formsele.h"
 #include "speech/Formshare.h"
 
@@ -101,6 +102,23 @@ TEST_F(LessonWindowTest, BeginLessonAddsTheMarkedWordsAndEntersTheLessonMode) {
   EXPECT_EQ(formSel->DBGrid1->model()->headerData(1, Qt::Horizontal).toString(), "Hebrew");
   RU().SetFiltered(false);
   for (RU().First(); !RU().Eof(); RU().Next()) EXPECT_EQ(test::FieldText(RU(), "Select"), "");
+}
+
+// A write refused in the second meaning is reported in an error box; the lesson window opens on
+// the meaning added before it.
+TEST_F(LessonWindowTest, ARefusedWriteIsReportedAndTheLessonOpensOnWhatWasAdded) {
+  AddWords({"cat", "dog"});
+  TFormSelect& main = Windows();
+  const auto database = workspace.Data().DataFolder() / "vocamir.db";
+  test::RefuseWrite(database, 5);  // the second meaning's lesson record
+  main.NTeachBeginClick();
+  test::RefuseWrite(database, 0);
+  const std::vector<QString> errors = dialogs.Texts(ui::BoxKind::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_TRUE(errors[0].startsWith("The lesson list is incomplete")) << errors[0].toStdString();
+  EXPECT_EQ(formSel->DBGrid1->model()->rowCount(), 1);
+  EXPECT_TRUE(formSel->isVisible());
+  EXPECT_FALSE(main.NTeachBegin->isEnabled());
 }
 
 TEST_F(LessonWindowTest, TwoSelectedRowsOfTheShownPageAreTheLesson) {
