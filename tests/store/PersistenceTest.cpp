@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "RefusedWrites.h"
 #include "StoreTestSupport.h"
 #include "store/Table.h"
 
@@ -161,10 +162,7 @@ TEST(Persistence, WriteRefusedInsideABulkTransactionUndoesOnlyItself) {
   Table& words = tables.words;
   Table& other = tables.other;
   AddWord(other, "x");
-  sqlite3* connection = nullptr;
-  sqlite3_open(db.File().c_str(), &connection);
-  ASSERT_EQ(sqlite3_exec(connection, "DROP TABLE OTHER", nullptr, nullptr, nullptr), SQLITE_OK);
-  sqlite3_close(connection);
+  test::RefuseWrite(db.File(), 1, "OTHER");
   {
     BulkTransaction bulk(words);
     AddWord(words, "a");

@@ -49,18 +49,24 @@ class Connection {
 
 }  // namespace
 
-void RefuseWrite(const std::filesystem::path& database, int n) {
+void RefuseWrite(const std::filesystem::path& database, int n, const std::string& table) {
   Connection db(database);
   db.Execute("CREATE TABLE IF NOT EXISTS refusal (countdown INTEGER)");
   db.Execute("DELETE FROM refusal");
   db.Execute("INSERT INTO refusal VALUES (" + std::to_string(n) + ")");
-  const auto tables = db.Column(
-      "SELECT name FROM sqlite_master WHERE type = 'table' AND name <> 'refusal' AND name NOT "
-      "LIKE 'sqlite_%'");
-  for (const std::string& table : tables) {
+  for (const std::string& trigger : db.Column(
+           "SELECT name FROM sqlite_master WHERE type = 'trigger' AND name LIKE 'refuse_%'")) {
+    db.Execute("DROP TRIGGER \"" + trigger + "\"");
+  }
+  const auto tables = table.empty()
+                          ? db.Column(
+                                "SELECT name FROM sqlite_master WHERE type = 'table' AND name <> "
+                                "'refusal' AND name NOT LIKE 'sqlite_%'")
+                          : std::vector<std::string>{table};
+  for (const std::string& name : tables) {
     for (const char* kind : {"INSERT", "UPDATE", "DELETE"}) {
-      db.Execute("CREATE TRIGGER IF NOT EXISTS \"refuse_" + std::string(kind) + "_" + table +
-                 "\" BEFORE " + kind + " ON \"" + table +
+      db.Execute("CREATE TRIGGER \"refuse_" + std::string(kind) + "_" + name + "\" BEFORE " + kind +
+                 " ON \"" + name +
                  "\" BEGIN SELECT RAISE(ABORT, 'database or disk is full') FROM refusal WHERE "
                  "countdown = 1; UPDATE refusal SET countdown = countdown - 1 WHERE countdown > "
                  "1; END");
