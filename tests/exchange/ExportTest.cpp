@@ -18,26 +18,27 @@ class ExportTest : public testing::Test {
 
   // Marks the whole meaning of the Russian record with that key.
   void Mark(int russianKey) {
-    Dictionary.Set(Data().RUTable, russianKey, {{"Select", "*"}});
-    const int he = std::stoi(*Dictionary.Text(Data().RUTable, russianKey, "IdHE"));
-    const int en = std::stoi(*Dictionary.Text(Data().RUTable, russianKey, "IdEN"));
-    Dictionary.Set(Data().HETable, he, {{"Select", "*"}});
-    Dictionary.Set(Data().ENTable, en, {{"Select", "*"}});
+    test::SetRecord(Data().RUTable, russianKey, {{"Select", "*"}});
+    const int he = std::stoi(*test::RecordText(Data().RUTable, russianKey, "IdHE"));
+    const int en = std::stoi(*test::RecordText(Data().RUTable, russianKey, "IdEN"));
+    test::SetRecord(Data().HETable, he, {{"Select", "*"}});
+    test::SetRecord(Data().ENTable, en, {{"Select", "*"}});
   }
 
-  std::vector<std::string> Marks(store::Table& table) { return Dictionary.Column(table, "Select"); }
+  std::vector<std::string> Marks(store::Table& table) { return test::FieldColumn(table, "Select"); }
 
   std::array<int, 3> AddWord(const std::string& russian) {
-    return Dictionary.AddMeaning({{"Item", russian}, {"Part", 2}, {"Topic", 0}, {"Sex", 0}},
-                                 {{"Item", "\xE0"}, {"Part", 2}, {"Binyan", 0}, {"Sex", 0}},
-                                 {{"Item", russian}, {"Part", 2}, {"Sex", 0}});
+    return test::AddMeaningRecords(Data(),
+                                   {{"Item", russian}, {"Part", 2}, {"Topic", 0}, {"Sex", 0}},
+                                   {{"Item", "\xE0"}, {"Part", 2}, {"Binyan", 0}, {"Sex", 0}},
+                                   {{"Item", russian}, {"Part", 2}, {"Sex", 0}});
   }
 
-  TestDictionary Dictionary;
+  test::TestWorkspace Dictionary;
 };
 
 TEST_F(ExportTest, SmallDictionaryGivesTheExpectedBytesAndStylesheet) {
-  FillSmallDictionary(Dictionary);
+  FillSmallDictionary(Dictionary.Data());
   ASSERT_EQ(SelectMarkedWords(Data()), 0);
   const int count = SelectAllWords(Data());
   ASSERT_EQ(count, 5);
@@ -55,7 +56,7 @@ TEST_F(ExportTest, MarkedWordsAreExportedInOrderAndLoseTheirMarks) {
   const auto d = AddWord("D");
   const auto e = AddWord("E");
   for (int key : {a[0], c[0], d[0]}) Mark(key);
-  Dictionary.Set(Data().ENTable, e[2], {{"Select", "*"}});  // marked alone, in English only
+  test::SetRecord(Data().ENTable, e[2], {{"Select", "*"}});  // marked alone, in English only
 
   const int count = SelectMarkedWords(Data());
   ASSERT_EQ(count, 3);
@@ -86,7 +87,7 @@ TEST_F(ExportTest, MarkedWordsAreExportedInOrderAndLoseTheirMarks) {
 TEST_F(ExportTest, AllWordsLeaveTheMarksAlone) {
   AddWord("A");
   const auto b = AddWord("B");
-  Dictionary.Set(Data().HETable, b[1], {{"Select", "*"}});
+  test::SetRecord(Data().HETable, b[1], {{"Select", "*"}});
   ASSERT_EQ(SelectMarkedWords(Data()), 0);
   const int count = SelectAllWords(Data());
   ASSERT_EQ(count, 2);

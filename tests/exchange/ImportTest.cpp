@@ -63,11 +63,11 @@ class ImportTest : public testing::Test {
     return table.FieldByName(field).AsString();
   }
 
-  TestDictionary Dictionary;
+  test::TestWorkspace Dictionary;
 };
 
 TEST_F(ImportTest, AFullExportImportedIntoTheSameDictionaryAddsNothing) {
-  FillSmallDictionary(Dictionary, SmallDictionary::Consistent);
+  FillSmallDictionary(Dictionary.Data(), SmallDictionary::Consistent);
   ExportAll("full.xml");
   const auto before = Counts();
   const ImportResult result = ImportDocument(Data(), Dictionary.FilePath("full.xml"));
@@ -77,10 +77,10 @@ TEST_F(ImportTest, AFullExportImportedIntoTheSameDictionaryAddsNothing) {
 }
 
 TEST_F(ImportTest, RoundTripThroughAnEmptyDictionaryGivesTheSameDocument) {
-  FillSmallDictionary(Dictionary, SmallDictionary::Consistent);
+  FillSmallDictionary(Dictionary.Data(), SmallDictionary::Consistent);
   const std::string first = ExportAll("first.xml");
 
-  TestDictionary empty;
+  test::TestWorkspace empty;
   const ImportResult result = ImportDocument(empty.Data(), Dictionary.FilePath("first.xml"));
   EXPECT_EQ(result.Added, 5);
   empty.Data().RUTable.SetIndexName("RUTableIndex1");
@@ -91,7 +91,7 @@ TEST_F(ImportTest, RoundTripThroughAnEmptyDictionaryGivesTheSameDocument) {
 }
 
 TEST_F(ImportTest, AUnitWithOneNewWordAddsAWholeMeaning) {
-  FillSmallDictionary(Dictionary, SmallDictionary::Consistent);
+  FillSmallDictionary(Dictionary.Data(), SmallDictionary::Consistent);
   const auto before = Counts();
   std::string unit(kNoun);
   unit.replace(unit.find("\xC4\xCE\xCC"), 3, "\xC4\xCE\xCC\xC8\xCA");  // a new Russian word
@@ -257,7 +257,7 @@ TEST(ImportRefusedWrite, LeavesTheUnitOutWholeAndKeepsTheOnesBefore) {
   const std::string document = Document({kNoun, verb});
   int refused = 0;
   for (int n = 1; n < 100; ++n) {
-    TestDictionary dictionary;
+    test::TestWorkspace dictionary;
     TDataModul& data = dictionary.Data();
     test::RefuseWrite(data.DataFolder() / "vocamir.db", n);
     try {
@@ -281,7 +281,7 @@ TEST(ImportRefusedWrite, LeavesTheUnitOutWholeAndKeepsTheOnesBefore) {
 }
 
 TEST_F(ImportTest, LeavesTheWordTablesUnfilteredOnTheirLastRecords) {
-  FillSmallDictionary(Dictionary, SmallDictionary::Consistent);
+  FillSmallDictionary(Dictionary.Data(), SmallDictionary::Consistent);
   Data().RUTable.SetFilter("Select = '*'");
   Data().RUTable.SetFiltered(true);
   ImportBytes(Data(), Document({kNoun, "<WordRU><Item>\xDF</Item>"}));
@@ -335,7 +335,7 @@ namespace {
 
 TEST(StarterDictionary, ImportsWholeAndExportsBackTheSameUnits) {
   const QString starter = QStringLiteral(VOCAMIR_STARTER_DICTIONARY);
-  TestDictionary dictionary;
+  test::TestWorkspace dictionary;
   const ImportResult result = ImportDocument(dictionary.Data(), starter);
   EXPECT_GT(result.Added, 0);
   EXPECT_EQ(result.Skipped, 0);

@@ -30,7 +30,7 @@ TEST(Stylesheet, WritesTheExpectedBytes) {
 TEST(Stylesheet, TransformShowsEveryWordInItsOwnLetters) {
   const QString xsltproc = QStandardPaths::findExecutable(QStringLiteral("xsltproc"));
   if (xsltproc.isEmpty()) GTEST_SKIP() << "xsltproc is not installed";
-  TestDictionary dictionary;
+  test::TestWorkspace dictionary;
   TDataModul& data = dictionary.Data();
   ImportDocument(data, QStringLiteral(VOCAMIR_STARTER_DICTIONARY));
   ASSERT_TRUE(ExportDocument(data, dictionary.FilePath("words.xml"), SelectAllWords(data), "9"));
@@ -50,7 +50,7 @@ TEST(Stylesheet, TransformShowsEveryWordInItsOwnLetters) {
                    {&data.ENTable, text::Codepage::Ascii, false}};
   int words = 0;
   for (const auto& language : languages) {
-    for (const std::string& item : dictionary.Column(*language.table, "Item")) {
+    for (const std::string& item : test::FieldColumn(*language.table, "Item")) {
       const QString word =
           text::ToUnicode(language.reversed ? text::InvertText(item) : item, language.codepage);
       EXPECT_TRUE(html.contains(QLatin1Char('>') + word + QLatin1Char('<'))) << word.toStdString();

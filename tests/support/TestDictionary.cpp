@@ -10,21 +10,33 @@
 namespace test {
 namespace {
 
-void SetText(store::Table& table, const char* field, const QString& value) {
-  store::Field target = table.FieldByName(field);
-  target.SetAsString(text::FromUnicode(value, store::CodepageOf(target.Encoding())));
+// `value` in the code page of `table`'s field.
+std::string Encoded(store::Table& table, const char* field, const QString& value) {
+  return text::FromUnicode(value, store::CodepageOf(table.FieldByName(field).Encoding()));
 }
 
-void SetCode(store::Table& table, const char* field, const std::optional<int>& code) {
-  if (code) table.FieldByName(field).SetAsInteger(*code);
+// The fields of one language's record of `meaning`, links aside.
+TestRecord WordRecord(store::Table& table, const QString& item, const char* hintField,
+                      const QString& hint, const MeaningSpec& meaning) {
+  TestRecord fields{{"Item", Encoded(table, "Item", item)},
+                    {"Select", std::string(meaning.marked ? "*" : "")}};
+  if (!hint.isEmpty()) fields.emplace_back(hintField, Encoded(table, hintField, hint));
+  if (meaning.part) fields.emplace_back("Part", *meaning.part);
+  if (meaning.topic) fields.emplace_back("Topic", *meaning.topic);
+  return fields;
 }
 
-int AddEmpty(store::Table& table) {
-  table.Insert();
-  table.FieldByName("Select").SetAsString("");
-  table.Post();
-  return table.FieldByName("id").AsInteger();
+void Write(store::Table& table, const TestRecord& fields) {
+  for (const auto& [name, value] : fields) {
+    if (const int* number = std::get_if<int>(&value)) {
+      table.FieldByName(name).SetAsInteger(*number);
+    } else {
+      table.FieldByName(name).SetAsString(std::get<std::string>(value));
+    }
+  }
 }
+
+std::string KeyField(store::Table& table) { return table.Fields(0).FieldName(); }
 
 }  // namespace
 
@@ -45,48 +57,16 @@ void TestWorkspace::Reopen() {
 }
 
 MeaningIds AddMeaning(TDataModul& data, const MeaningSpec& meaning) {
-  store::Table& ru = data.RUTable;
-  store::Table& he = data.HETable;
-  store::Table& en = data.ENTable;
-  MeaningIds ids{AddEmpty(ru), AddEmpty(he), AddEmpty(en)};
-  const std::string mark = meaning.marked ? "*" : "";
-
-  ru.Locate("Id", ids.ru);
-  ru.Edit();
-  SetText(ru, "Item", meaning.ru);
-  ru.FieldByName("IdHE").SetAsInteger(ids.he);
-  ru.FieldByName("IdEN").SetAsInteger(ids.en);
-  ru.FieldByName("Select").SetAsString(mark);
-  if (!meaning.ruHint.isEmpty()) SetText(ru, "RussianSpeech", meaning.ruHint);
-  SetCode(ru, "Part", meaning.part);
-  SetCode(ru, "Topic", meaning.topic);
-  ru.Post();
-
-  he.Locate("id", ids.he);
-  he.Edit();
-  SetText(he, "Item", meaning.he);
-  he.FieldByName("Item_Invert").SetAsString(text::InvertText(he.FieldByName("Item").AsString()));
-  SetText(he, "Root", meaning.heRoot);
-  he.FieldByName("Root_Invert").SetAsString(text::InvertText(he.FieldByName("Root").AsString()));
-  he.FieldByName("idRU").SetAsInteger(ids.ru);
-  he.FieldByName("idEN").SetAsInteger(ids.en);
-  he.FieldByName("Select").SetAsString(mark);
-  if (!meaning.heHint.isEmpty()) SetText(he, "HebrSpeech", meaning.heHint);
-  SetCode(he, "Part", meaning.part);
-  SetCode(he, "Topic", meaning.topic);
-  he.Post();
-
-  en.Locate("id", ids.en);
-  en.Edit();
-  SetText(en, "Item", meaning.en);
-  en.FieldByName("idRU").SetAsInteger(ids.ru);
-  en.FieldByName("idHE").SetAsInteger(ids.he);
-  en.FieldByName("Select").SetAsString(mark);
-  if (!meaning.enHint.isEmpty()) SetText(en, "EnglishSpeech", meaning.enHint);
-  SetCode(en, "Part", meaning.part);
-  SetCode(en, "Topic", meaning.topic);
-  en.Post();
-  return ids;
+  TestRecord hebrew = WordRecord(data.HETable, meaning.he, "HebrSpeech", meaning.heHint, meaning);
+  const std::string item = Encoded(data.HETable, "Item", meaning.he);
+  const std::string root = Encoded(data.HETable, "Root", meaning.heRoot);
+  hebrew.insert(hebrew.end(), {{"Item_Invert", text::InvertText(item)},
+                               {"Root", root},
+                               {"Root_Invert", text::InvertText(root)}});
+  const auto [ru, he, en] = AddMeaningRecords(
+      data, WordRecord(data.RUTable, meaning.ru, "RussianSpeech", meaning.ruHint, meaning), hebrew,
+      WordRecord(data.ENTable, meaning.en, "EnglishSpeech", meaning.enHint, meaning));
+  return {ru, he, en};
 }
 
 QString FieldText(store::Table& table, const char* field) {
@@ -116,6 +96,59 @@ QString FieldText(store::Table& table, const char* field) {
     }
   }
   return ::testing::AssertionSuccess();
+}
+
+int AddRecord(store::Table& table, const TestRecord& fields) {
+  table.Insert();
+  Write(table, fields);
+  table.Post();
+  return table.Fields(0).AsInteger();
+}
+
+void SetRecord(store::Table& table, int key, const TestRecord& fields) {
+  EXPECT_TRUE(table.Locate(KeyField(table), key)) << table.TableName() << " " << key;
+  table.Edit();
+  Write(table, fields);
+  table.Post();
+}
+
+std::array<int, 3> AddMeaningRecords(TDataModul& data, const TestRecord& russian,
+                                     const TestRecord& hebrew, const TestRecord& english) {
+  const int ru = AddRecord(data.RUTable, russian);
+  const int he = AddRecord(data.HETable, hebrew);
+  const int en = AddRecord(data.ENTable, english);
+  SetRecord(data.RUTable, ru, {{"IdHE", he}, {"IdEN", en}});
+  SetRecord(data.HETable, he, {{"idRU", ru}, {"idEN", en}});
+  SetRecord(data.ENTable, en, {{"idRU", ru}, {"idHE", he}});
+  return {ru, he, en};
+}
+
+std::optional<std::string> RecordText(store::Table& table, int key, std::string_view field) {
+  const bool filtered = table.Filtered();
+  if (filtered) table.SetFiltered(false);
+  std::optional<std::string> value;
+  if (table.Locate(KeyField(table), key) && !table.FieldByName(field).IsNull()) {
+    value = table.FieldByName(field).AsString();
+  }
+  if (filtered) table.SetFiltered(true);
+  return value;
+}
+
+std::vector<std::string> FieldColumn(store::Table& table, std::string_view field) {
+  const std::string index = table.IndexName();
+  const bool filtered = table.Filtered();
+  table.SetFiltered(false);
+  table.SetIndexName("");
+  std::vector<std::string> values;
+  table.First();
+  const int count = table.RecordCount();
+  for (int i = 0; i < count; ++i) {
+    if (i > 0) table.Next();
+    values.push_back(table.FieldByName(field).AsString());
+  }
+  table.SetIndexName(index);
+  table.SetFiltered(filtered);
+  return values;
 }
 
 }  // namespace test

@@ -1,7 +1,8 @@
 #pragma once
 
 // A dictionary for tests: a temporary working folder with a data folder and an open data module,
-// and meanings added to it from Unicode texts.
+// and meanings added to it from Unicode texts, or records written field by field as they are
+// stored (links that lead nowhere included).
 //
 //   test::TestWorkspace workspace;
 //   test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("КОТ"), .en = QStringLiteral("CAT")});
@@ -10,8 +11,14 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <array>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
 
 #include "store/DataModul.h"
 
@@ -66,5 +73,23 @@ MeaningIds AddMeaning(TDataModul& data, const MeaningSpec& meaning);
 
 // The current record's field of a table as Unicode ("" for null).
 QString FieldText(store::Table& table, const char* field);
+
+// A field value written as stored: text (in the field's code page) or a number.
+using TestValue = std::variant<std::string, int>;
+using TestRecord = std::vector<std::pair<std::string, TestValue>>;
+
+// Inserts a record with the given fields (the others stay empty) and returns its key.
+int AddRecord(store::Table& table, const TestRecord& fields);
+// Writes fields into the record whose key field ("Id"/"id") holds `key`.
+void SetRecord(store::Table& table, int key, const TestRecord& fields);
+// Adds a meaning from stored field values: three records linked both ways. Returns the Russian,
+// Hebrew, English keys.
+std::array<int, 3> AddMeaningRecords(TDataModul& data, const TestRecord& russian,
+                                     const TestRecord& hebrew, const TestRecord& english);
+// The value of a field of the record with that key, or nullopt when the field is empty or the
+// record is missing.
+std::optional<std::string> RecordText(store::Table& table, int key, std::string_view field);
+// Every record's value of a field, in record-key order ("" for empty).
+std::vector<std::string> FieldColumn(store::Table& table, std::string_view field);
 
 }  // namespace test
