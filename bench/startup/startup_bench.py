@@ -9,7 +9,9 @@ ready after those keys, and the peak resident memory; then the import of the who
 (exported once) into an empty one through `vocamir-data import`. Prints the median of the runs.
 
 Usage:
-  startup_bench.py --build BUILD_DIR [--work DIR] [--sizes 10000,100000,300000] [--runs 5]
+  startup_bench.py --build BUILD_DIR [--work DIR] [--sizes 10000,100000,300000] [--runs 5] [--xvfb]
+With --xvfb the program runs on a virtual X display (display :77, no window manager) as a user's
+desktop would run it, instead of offscreen.
 BUILD_DIR must hold src/app/vocamir, src/datatool/vocamir-data and bench/vocamir_gen_dictionary
 (configure it with
 -DCMAKE_BUILD_TYPE=Release -DVOCAMIR_BENCH=ON).
@@ -39,8 +41,12 @@ def prepare(work: Path, generator: Path, meanings: int) -> Path:
     return folder
 
 
-def run_once(program: Path, folder: Path) -> dict:
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", VOCAMIR_STARTUP_PROBE="1")
+def run_once(program: Path, folder: Path, display: str) -> dict:
+    env = dict(os.environ, VOCAMIR_STARTUP_PROBE="1")
+    if display:
+        env.update(QT_QPA_PLATFORM="xcb", DISPLAY=display)
+    else:
+        env["QT_QPA_PLATFORM"] = "offscreen"
     start = time.time()
     process = subprocess.Popen([str(program)], cwd=folder, env=env, stdout=subprocess.PIPE,
                                stderr=subprocess.DEVNULL, text=True)
@@ -84,7 +90,25 @@ def main() -> int:
     parser.add_argument("--work", type=Path, default=Path("/tmp/vocamir-startup-bench"))
     parser.add_argument("--sizes", default="10000,100000,300000")
     parser.add_argument("--runs", type=int, default=5)
+    parser.add_argument("--xvfb", action="store_true",
+                        help="start the program on a virtual X display (Xvfb) instead of offscreen")
     args = parser.parse_args()
+    display = ""
+    server = None
+    if args.xvfb:
+        display = ":77"
+        server = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x800x24", "-nolisten",
+                                   "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(1)
+    try:
+        return measure(args, display)
+    finally:
+        if server:
+            server.terminate()
+            server.wait()
+
+
+def measure(args, display: str) -> int:
     program = (args.build / "src" / "app" / "vocamir").resolve()
     generator = (args.build / "bench" / "vocamir_gen_dictionary").resolve()
     tool = (args.build / "src" / "datatool" / "vocamir-data").resolve()
@@ -94,7 +118,7 @@ def main() -> int:
     print("|" + "---|" * len(header))
     for meanings in (int(size) for size in args.sizes.split(",")):
         folder = prepare(args.work, generator, meanings)
-        runs = [run_once(program, folder) for _ in range(args.runs)]
+        runs = [run_once(program, folder, display) for _ in range(args.runs)]
         median = {key: statistics.median(run[key] for run in runs) for key in runs[0]}
         imported = statistics.median(time_import(tool, folder) for _ in range(args.runs))
         print(f"| {meanings} | {median['shown_s']:.3f} | {median['first_key_ms']:.1f} | "
