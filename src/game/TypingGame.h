@@ -90,6 +90,7 @@ class TypingGame {
   // Counts a miss-free entry and goes to the next entry or pass. Throws store::Error, after
   // moving on, when the database refused the count (the entry keeps its stored count).
   void MoveOn();
+  // Goes to the next entry, or after the last one ends the pass and begins the next.
   void Advance();
   void RaiseCounter();
 

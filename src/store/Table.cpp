@@ -44,15 +44,13 @@ std::vector<RecordPtr> Table::ReadStored(const TableDef& definition, SqlitePersi
 }
 
 void Table::Open(SqlitePersistence& database) {
-  if (impl_->State != TableState::Inactive)
-    throw Error("Table " + TableName() + " is already open.");
+  impl_->CheckInactive();
   PrepareStored(impl_->Def, database);
   Open(database, ReadStored(impl_->Def, database));
 }
 
 void Table::Open(SqlitePersistence& database, std::vector<RecordPtr> records) {
-  if (impl_->State != TableState::Inactive)
-    throw Error("Table " + TableName() + " is already open.");
+  impl_->CheckInactive();
   Impl& t = *impl_;
   t.Notify([](TableListener& l) { l.AboutToReset(); });
   std::vector<const Record*> byKey;

@@ -48,6 +48,10 @@ void Table::Impl::CheckActive() const {
   }
 }
 
+void Table::Impl::CheckInactive() const {
+  if (State != TableState::Inactive) throw Error("Table " + Def.Name + " is already open.");
+}
+
 void Table::Impl::CheckEditing() const {
   CheckActive();
   if (!Editing()) throw Error("Table " + Def.Name + " is not in edit or insert mode.");

@@ -26,6 +26,8 @@ struct Table::Impl {
 
   // --- State checks and plumbing ---
   void CheckActive() const;
+  // Throws Error unless the table is closed (before it is opened).
+  void CheckInactive() const;
   void CheckEditing() const;
   template <typename Call>
   void Notify(const Call& call) {
