@@ -15,9 +15,12 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <optional>
+#include <string>
 
 #include "app/TrayIcon.h"
 #include "browser/ToggleGroup.h"
+#include "store/DataModul.h"
 #include "ui/EventGuard.h"
 #include "ui/Icons.h"
 #include "ui/Instances.h"
@@ -349,4 +352,11 @@ void TFormSelect::FormCreate() {
   EnableData(false);
   const QSignalBlocker blocker(CBTheme);
   CBTheme->setCurrentIndex(0);
+}
+
+bool TFormSelect::RefusedReadOnly() {
+  const std::optional<std::string>& readOnly = instances_.DataModul->ReadOnly();
+  if (!readOnly) return false;
+  dialogs_.Error(QString::fromStdString(*readOnly));
+  return true;
 }

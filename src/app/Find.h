@@ -331,6 +331,9 @@ class TFormSelect : public QMainWindow {
   void EnableData(bool on);
   // Closes the windows of the current mode before the main window closes.
   void FormClose();
+  // For a command that would change a dictionary opened read-only: shows why it cannot, once,
+  // and returns true. Returns false, showing nothing, when the dictionary can be changed.
+  bool RefusedReadOnly();
 
   Instances& instances_;
   ui::Dialogs& dialogs_;

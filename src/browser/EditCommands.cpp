@@ -69,12 +69,14 @@ std::optional<int> HebrewId(store::Table& he) {
 }  // namespace
 
 void TFormSelect::NNewClick() {
+  if (RefusedReadOnly()) return;
   const editor::Page page = PageOf(ActiveLanguage());
   const std::string searchText = SearchText(*this, page);
+  editor::WordTables tables = EditorTables(*instances_.DataModul);
+  // Stored first: a refused write leaves the window in the dictionary, not in word editing.
+  editor::CreateMeaning(tables, page, searchText);
   BlankStatus();
   SetWorkMode(kWordEditing, false);
-  editor::WordTables tables = EditorTables(*instances_.DataModul);
-  editor::CreateMeaning(tables, page, searchText);
   TFormAdd& editor = *instances_.FormAdd;
   editor.SetCodes({});
   editor.VerbForms.Clear();
@@ -82,6 +84,7 @@ void TFormSelect::NNewClick() {
 }
 
 void TFormSelect::NEditClick() {
+  if (RefusedReadOnly()) return;
   editor::WordTables tables = EditorTables(*instances_.DataModul);
   // The editor writes all three words of the meaning: without them it would write whatever words
   // the other tables stand on, or make a word with no meaning on an empty page.
@@ -89,9 +92,9 @@ void TFormSelect::NEditClick() {
     if (!browser::TableOf(Tables(), ActiveLanguage()).IsEmpty()) dialogs_.Message(kIncomplete);
     return;
   }
+  editor::EditWords(tables);
   BlankStatus();
   SetWorkMode(kWordEditing, false);
-  editor::EditWords(tables);
   TFormAdd& editor = *instances_.FormAdd;
   editor.SetCodes(editor::ReadCodes(tables.ru, tables.he, tables.en));
   if (const std::optional<int> heId = HebrewId(tables.he)) {

@@ -22,12 +22,13 @@ speech::Language TFormSelect::ActiveLanguage() const {
 }
 
 void TFormSelect::NSelectClick() {
+  if (RefusedReadOnly()) return;
   browser::ToggleWordMark(browser::TableOf(Tables(), ActiveLanguage()));
 }
 
 void TFormSelect::NDelClick() {
   const browser::WordTables tables = Tables();
-  if (browser::TableOf(tables, ActiveLanguage()).IsEmpty()) return;
+  if (browser::TableOf(tables, ActiveLanguage()).IsEmpty() || RefusedReadOnly()) return;
   if (!dialogs_.AskYesNo(kDeleteQuestion)) return;
   const browser::DeletePlan plan = browser::FindMeaningToDelete(tables, ActiveLanguage());
   BlankStatus();
@@ -41,6 +42,7 @@ void TFormSelect::ClearGridSelections() {
 }
 
 void TFormSelect::BitBtn1Click() {
+  if (RefusedReadOnly()) return;
   BlankStatus();
   // The walk over every marked meaning runs with the grids unbound.
   TDataModul& data = *instances_.DataModul;

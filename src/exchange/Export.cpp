@@ -8,6 +8,7 @@
 #include "exchange/Stylesheet.h"
 #include "exchange/WordFields.h"
 #include "store/DataModul.h"
+#include "store/SqlitePersistence.h"
 
 namespace exchange {
 namespace {
@@ -125,7 +126,8 @@ bool ExportDocument(TDataModul& data, const QString& path, int count, std::strin
   file.Commit();
   if (progress) progress(count, count);
 
-  if (markedOnly) {
+  // A dictionary opened read-only is exported all the same; its marks stay.
+  if (markedOnly && !russian.Database().RefusesWrites()) {
     russian.SetFiltered(false);
     // One transaction for all the cleared marks instead of one per post.
     store::BulkTransaction bulk(russian);

@@ -5,6 +5,7 @@
 
 #include "speech/SpeechText.h"
 #include "store/Error.h"
+#include "store/SqlitePersistence.h"
 #include "store/Table.h"
 
 namespace game {
@@ -97,7 +98,8 @@ void TypingGame::MoveOn() {
   ++wordsDone_;
   // A counter the database refuses is reported after the game has moved on, so it can go on.
   std::optional<store::Error> refused;
-  if (wordMisses_ == 0 && entryRead_) {
+  // A dictionary opened read-only is played all the same, without counting.
+  if (wordMisses_ == 0 && entryRead_ && !list_.Database().RefusesWrites()) {
     try {
       RaiseCounter();
     } catch (const store::Error& error) {

@@ -21,12 +21,13 @@ void TFormSelect::StopLessonOnEmptyList() {
 
 void TFormSelect::NVocamirDelClick() {
   store::Table& lessons = instances_.DataModul->SelWordTable;
-  if (lessons.RecordCount() < 1) return;
+  if (lessons.RecordCount() < 1 || RefusedReadOnly()) return;
   lessons.Delete();
   StopLessonOnEmptyList();
 }
 
 void TFormSelect::NVocamirDelAllClick() {
+  if (RefusedReadOnly()) return;
   TDataModul& data = *instances_.DataModul;
   store::Table& lessons = data.SelWordTable;
   ui::RunDetached(

@@ -65,12 +65,13 @@ void AddMeaning(const browser::WordTables& tables, browser::MeaningRecords& mean
 }  // namespace
 
 int AddMarkedMeanings(const browser::WordTables& tables, store::Table& lessons) {
-  store::BulkTransaction transaction(lessons);
   tables.ru.SetFilter(kMarkedFilter);
   tables.ru.SetFiltered(true);
   tables.ru.Refresh();
   tables.ru.First();
   const int count = tables.ru.RecordCount();
+  if (count == 0) return 0;  // nothing to write: a read-only dictionary opens its lesson list
+  store::BulkTransaction transaction(lessons);
   // Clearing a mark takes the record out of the filtered view; the next one then stands first.
   int added = 0;
   for (; added < count && !tables.ru.IsEmpty(); ++added) {
@@ -104,6 +105,9 @@ int AssembleLesson(const browser::WordTables& tables, Language language,
   try {
     added = selectedRows.size() < 2 ? AddMarkedMeanings(tables, lessons)
                                     : AddSelectedMeanings(tables, language, selectedRows, lessons);
+  } catch (const store::ReadOnlyError&) {
+    browser::SwitchFilters(tables, false);  // refused before anything was written
+    throw;
   } catch (const store::Error& error) {
     browser::SwitchFilters(tables, false);
     throw store::Error("The lesson list is incomplete: " + std::string(error.what()) +

@@ -74,16 +74,27 @@ void TDataModul::DataModuleCreate() {
   } catch (const store::Error& failure) {
     throw store::Error("Cannot open table " + first + ": " + failure.what());
   }
+  const std::filesystem::path file = dataFolder_ / kDatabaseFileName;
+  std::optional<std::string> readOnlyReason = lock_->ReadOnlyReason();
+  if (!readOnlyReason) readOnlyReason = store::WhyNotWritable(file);
+  using Access = store::SqlitePersistence::Access;
+  const Access access = lock_->ReadOnlyReason() ? Access::ReadOnlyFolder
+                        : readOnlyReason        ? Access::ReadOnly
+                                                : Access::ReadWrite;
   try {
     std::vector<std::string> names;
     for (const store::Table* table :
          {&RUTable, &ENTable, &HETable, &SelWordTable, &GLTABLE, &NekudotTable}) {
       names.push_back(table->TableName());
     }
-    database_ = std::make_unique<store::SqlitePersistence>(
-        dataFolder_ / kDatabaseFileName, store::SqlitePersistence::Access::ReadWrite, names);
+    database_ = std::make_unique<store::SqlitePersistence>(file, access, names);
   } catch (const store::Error& failure) {
     throw store::Error("Cannot open table " + first + ": " + failure.what());
+  }
+  if (readOnlyReason) {
+    readOnly_ = "The dictionary in " + dataFolder_.string() + " is read-only: " + *readOnlyReason +
+                ". It can be read, but nothing in it can be changed.";
+    database_->RefuseWrites(*readOnly_);
   }
   OpenTables();
 }
@@ -116,8 +127,10 @@ void TDataModul::OpenTables() {
   try {
     secondThread = std::async(std::launch::async, [&] {
       try {
-        store::SqlitePersistence reader(database_->File(),
-                                        store::SqlitePersistence::Access::ReadOnly);
+        using Access = store::SqlitePersistence::Access;
+        store::SqlitePersistence reader(database_->File(), database_->Mode() == Access::ReadWrite
+                                                               ? Access::ReadOnly
+                                                               : database_->Mode());
         readOn(reader, true);
         return true;
       } catch (const store::Error&) {

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "store/DataSource.h"
 #include "store/Table.h"
@@ -35,7 +37,14 @@ class TDataModul {
   // the ones after it stay closed, the ones before it stay open. A missing data folder is the
   // error of RUWORDS (the folder is never created here). A missing database file in an existing
   // folder is created with empty tables. Call once.
+  //
+  // A folder or database file this process may not write is opened read-only: everything can be
+  // read, and every write (a table's Edit, Insert, Delete, a bulk transaction, a write unit) throws
+  // store::ReadOnlyError with the text ReadOnly() gives, before anything changes.
   void DataModuleCreate();
+  // "The dictionary in <folder> is read-only: <why>. ..." while the dictionary is open read-only;
+  // nothing otherwise.
+  const std::optional<std::string>& ReadOnly() const { return readOnly_; }
   // Builds the indexes the searches of the three word tables use ahead of their first use, so the
   // first search costs no more than later ones (see store::Table::BuildIndex). No effect on
   // closed tables.
@@ -53,6 +62,7 @@ class TDataModul {
   std::filesystem::path dataFolder_;
   std::unique_ptr<store::FolderLock> lock_;
   std::unique_ptr<store::SqlitePersistence> database_;
+  std::optional<std::string> readOnly_;
 
  public:
   store::Table RUTable;

@@ -18,6 +18,13 @@ class ConversionError : public Error {
   using Error::Error;
 };
 
+// A write to a dictionary opened read-only, refused before anything was changed. what() names the
+// folder and why it cannot be written.
+class ReadOnlyError : public Error {
+ public:
+  using Error::Error;
+};
+
 // The data folder is owned by another running program. The caller shows what() and ends the
 // program; no table has been opened.
 class FolderInUseError : public Error {

@@ -1,5 +1,6 @@
 #include "store/SqlitePersistence.h"
 
+#include <filesystem>
 #include <iostream>
 #include <set>
 
@@ -35,14 +36,36 @@ std::string KeyColumn(const TableDef& table) {
   return Quote(position < 0 ? std::string(kHiddenKeyColumn) : table.Fields[position].Name);
 }
 
+// The URI that opens `file` for reading as it stands. Where the journal of the last run is still
+// beside it (the program ended without closing the file), it has to be read through that journal,
+// which SQLite can do as long as it finds the journal's index file as well.
+std::string ImmutableUri(const std::filesystem::path& file) {
+  std::error_code error;
+  const std::filesystem::path journal = file.string() + "-wal";
+  const bool journalLeft = std::filesystem::file_size(journal, error) > 0 && !error;
+  std::string uri = "file:";
+  for (const char c : file.string()) {
+    if (c == '%' || c == '?' || c == '#') {
+      constexpr char kHex[] = "0123456789ABCDEF";
+      uri += {'%', kHex[(c >> 4) & 0xF], kHex[c & 0xF]};
+    } else {
+      uri += c;
+    }
+  }
+  return uri + (journalLeft ? "?mode=ro" : "?immutable=1");
+}
+
 }  // namespace
 
 SqlitePersistence::SqlitePersistence(const std::filesystem::path& file, Access access,
                                      const std::vector<std::string>& ownTables)
-    : file_(file) {
-  const int mode = access == Access::ReadOnly ? SQLITE_OPEN_READONLY
-                                              : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-  const int result = sqlite3_open_v2(file.c_str(), &db_, mode | SQLITE_OPEN_NOMUTEX, nullptr);
+    : file_(file), access_(access) {
+  const bool uri = access == Access::ReadOnlyFolder;
+  const int mode = (access == Access::ReadWrite ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE
+                                                : SQLITE_OPEN_READONLY) |
+                   (uri ? SQLITE_OPEN_URI : 0);
+  const std::string name = uri ? ImmutableUri(file) : file.string();
+  const int result = sqlite3_open_v2(name.c_str(), &db_, mode | SQLITE_OPEN_NOMUTEX, nullptr);
   if (result != SQLITE_OK) {
     const std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(result);
     sqlite3_close(db_);
@@ -88,6 +111,12 @@ void SqlitePersistence::RefuseForeign(const std::vector<std::string>& ownTables)
 SqlitePersistence::~SqlitePersistence() {
   statements_.clear();
   if (db_) sqlite3_close(db_);
+}
+
+void SqlitePersistence::RefuseWrites(std::string message) { writeRefusal_ = std::move(message); }
+
+void SqlitePersistence::CheckWritable() const {
+  if (writeRefusal_) throw ReadOnlyError(*writeRefusal_);
 }
 
 void SqlitePersistence::Fail(const std::string& what) {
@@ -263,6 +292,7 @@ void SqlitePersistence::BindValues(sqlite3_stmt* statement, const TableDef& tabl
 // around the write just the same.)
 template <typename Write>
 void SqlitePersistence::RunWrite(const TableDef& table, const Write& write) {
+  CheckWritable();
   if (!write()) Fail("Cannot write table " + table.Name);
 }
 
@@ -297,6 +327,7 @@ void SqlitePersistence::DeleteRecord(const TableDef& table, std::int64_t key) {
 }
 
 void SqlitePersistence::BeginBulk() {
+  CheckWritable();
   if (bulkDepth_ == 0) {
     // A long run of writes keeps the pages it changes in memory instead of spilling them to the
     // journal again and again.
@@ -323,7 +354,10 @@ void SqlitePersistence::CommitBulk() {
 }
 
 // Outside a transaction the savepoint begins one, and releasing it commits.
-void SqlitePersistence::BeginUnit() { Execute("SAVEPOINT write_unit"); }
+void SqlitePersistence::BeginUnit() {
+  CheckWritable();
+  Execute("SAVEPOINT write_unit");
+}
 
 void SqlitePersistence::CommitUnit() {
   try {

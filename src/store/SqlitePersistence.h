@@ -36,6 +36,9 @@ class SqlitePersistence {
   enum class Access {
     ReadWrite,  // creates the file when it is missing
     ReadOnly,   // the file must exist; every write fails; reads see what is committed at the time
+    // As ReadOnly, for a file in a folder that cannot be written, where SQLite can make none of
+    // the files it reads a journal with: the file is read as it stands.
+    ReadOnlyFolder,
   };
 
   // Opens the database file. The folder must exist.
@@ -49,6 +52,15 @@ class SqlitePersistence {
   SqlitePersistence& operator=(const SqlitePersistence&) = delete;
 
   const std::filesystem::path& File() const { return file_; }
+  Access Mode() const { return access_; }
+
+  // From now on every write, bulk transaction and write unit throws ReadOnlyError(`message`)
+  // before it touches the database. For a database opened read-only, so that a refusal reads as
+  // the user should see it.
+  void RefuseWrites(std::string message);
+  bool RefusesWrites() const { return writeRefusal_.has_value(); }
+  // Throws ReadOnlyError when writes are refused.
+  void CheckWritable() const;
 
   // Creates the table when it is missing; checks that a stored table has a column for every
   // declared field. Throws Error ("Table <name> is damaged: ...") otherwise.
@@ -108,6 +120,8 @@ class SqlitePersistence {
   [[noreturn]] void Fail(const std::string& what);
 
   std::filesystem::path file_;
+  Access access_;
+  std::optional<std::string> writeRefusal_;
   sqlite3* db_ = nullptr;
   int bulkDepth_ = 0;
   std::map<std::string, TableStatements> statements_;

@@ -165,6 +165,7 @@ int Table::FieldPosition(std::string_view name) const {
 void Table::Insert() {
   Impl& t = *impl_;
   t.CheckActive();
+  t.Db->CheckWritable();
   StorePendingEdit();
   const int row = t.Current ? t.ViewRowOfCurrent() : 0;
   t.Notify([row](TableListener& l) { l.RowsAboutToBeInserted(row, row); });
@@ -180,6 +181,7 @@ void Table::Edit() {
   Impl& t = *impl_;
   t.CheckActive();
   if (t.Editing()) return;
+  t.Db->CheckWritable();
   if (t.Current == nullptr) {
     Insert();
     return;
@@ -225,6 +227,7 @@ void Table::Cancel() {
 void Table::Delete() {
   Impl& t = *impl_;
   t.CheckActive();
+  t.Db->CheckWritable();
   if (t.State == TableState::Insert) {
     Cancel();
     return;

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "TestDictionary.h"
+#include "Unprivileged.h"
 #include "datatool/Commands.h"
 #include "store/DataModul.h"
 
@@ -260,3 +261,45 @@ TEST_F(DataToolTest, ImportOfADocumentThatEndsEarlyKeepsItsUnitsAndFails) {
 }
 
 }  // namespace
+
+// A dictionary this user may not write: reading commands work, writing ones exit with 1 and the
+// read-only message, and the database file is left as it was.
+TEST_F(DataToolTest, ReadOnlyDictionaryIsReadAndNeverWritten) {
+  if (const auto child = test::RunUnprivileged()) {
+    EXPECT_TRUE(*child);
+    return;
+  }
+  fs::path folder = MakeDictionary();
+  AddMeaning(folder, {.ru = QStringLiteral("ДОМ"),
+                      .he = QString::fromUtf8("תיב"),
+                      .en = QStringLiteral("HOUSE"),
+                      .marked = true});
+  ASSERT_EQ(Run({"export", "before.xml"}, folder).Status, datatool::kOk);
+  const fs::path data = folder / "data";
+  const auto bytes = [](const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  };
+  const std::string stored = bytes(data / "vocamir.db");
+  fs::permissions(data / "vocamir.db", fs::perms::owner_write, fs::perm_options::remove);
+  fs::permissions(data, fs::perms::owner_write, fs::perm_options::remove);
+
+  for (const std::vector<std::string>& reading :
+       {std::vector<std::string>{"check"}, {"stats"}, {"export", "all.xml"}}) {
+    const Outcome outcome = Run(reading, folder);
+    EXPECT_EQ(outcome.Status, datatool::kOk) << reading[0] << ": " << outcome.Err;
+  }
+  // Export of the marked words writes the document, and the marks stay.
+  EXPECT_EQ(Run({"export", "marked.xml", "--marked"}, folder).Status, datatool::kOk);
+  EXPECT_EQ(bytes(folder / "marked.xml"), bytes(folder / "all.xml"));
+  for (const std::vector<std::string>& writing :
+       {std::vector<std::string>{"import", "before.xml"}, {"clean"}, {"deselect"}}) {
+    const Outcome outcome = Run(writing, folder);
+    EXPECT_EQ(outcome.Status, datatool::kFailed) << writing[0];
+    EXPECT_NE(outcome.Err.find("The dictionary in " + data.string() + " is read-only"),
+              std::string::npos)
+        << writing[0] << ": " << outcome.Err;
+  }
+  EXPECT_EQ(bytes(data / "vocamir.db"), stored);
+  fs::permissions(data, fs::perms::owner_write, fs::perm_options::add);
+}

@@ -1,6 +1,7 @@
 #include "TestDictionary.h"
 
 #include <QDir>
+#include <filesystem>
 #include <stdexcept>
 
 #include "store/FieldCodec.h"
@@ -48,12 +49,38 @@ TestWorkspace::TestWorkspace(bool open) {
   if (open) data_->DataModuleCreate();
 }
 
-TestWorkspace::~TestWorkspace() { data_.reset(); }
+TestWorkspace::~TestWorkspace() {
+  data_.reset();
+  SetWritable(true, true);
+}
 
 void TestWorkspace::Reopen() {
   data_.reset();
+  SetWritable(true, true);
   data_ = std::make_unique<TDataModul>(folder_.path().toStdString());
   data_->DataModuleCreate();
+}
+
+void TestWorkspace::ReopenReadOnly(bool folder) {
+  data_.reset();
+  SetWritable(false, folder);
+  data_ = std::make_unique<TDataModul>(folder_.path().toStdString());
+  data_->DataModuleCreate();
+}
+
+void TestWorkspace::SetWritable(bool writable, bool folder) {
+  namespace fs = std::filesystem;
+  const fs::path data = fs::path(folder_.path().toStdString()) / "data";
+  const auto set = [writable](const fs::path& path) {
+    std::error_code ignored;
+    fs::permissions(path, fs::perms::owner_write,
+                    writable ? fs::perm_options::add : fs::perm_options::remove, ignored);
+  };
+  std::error_code ignored;
+  for (const fs::directory_entry& file : fs::directory_iterator(data, ignored)) {
+    if (folder || file.path().filename() == "vocamir.db") set(file.path());
+  }
+  if (folder || writable) set(data);
 }
 
 MeaningIds AddMeaning(TDataModul& data, const MeaningSpec& meaning) {

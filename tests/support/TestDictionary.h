@@ -36,8 +36,15 @@ class TestWorkspace {
   QString FilePath(const QString& name) const { return folder_.filePath(name); }
   // Closes the data module and opens it again on the same folder, to see what reached the disk.
   void Reopen();
+  // Closes the data module, takes the write permission off the data folder and its files (with
+  // `folder` false, off the database file only) and opens the module again: read-only for a user
+  // whom permissions bind (see Unprivileged.h). Reopen() and the end of the workspace give the
+  // permissions back.
+  void ReopenReadOnly(bool folder = true);
 
  private:
+  void SetWritable(bool writable, bool folder);
+
   QTemporaryDir folder_;
   std::unique_ptr<TDataModul> data_;
 };
