@@ -58,10 +58,30 @@ bool LocatePartner(store::Table& from, const char* linkField, store::Table& part
 void CreateMeaning(WordTables& tables, Page page, const std::string& searchText) {
   store::Table* words[] = {&tables.ru, &tables.he, &tables.en};
   for (store::Table* table : words) table->SetFiltered(false);
-  for (store::Table* table : words) table->Insert();
-  for (store::Table* table : words) table->Post();
-  for (store::Table* table : words) table->Edit();
+  // The three records get their keys on their first post; the links and marks go in with a second
+  // post in the same unit, so the database never holds a record of the meaning without them.
+  store::WriteUnit({&tables.ru, &tables.he, &tables.en}).Run([&tables, &words] {
+    for (store::Table* table : words) {
+      table->Insert();
+      table->Post();
+    }
+    const int ruId = Key(tables.ru);
+    const int heId = Key(tables.he);
+    const int enId = Key(tables.en);
+    for (store::Table* table : words) {
+      table->Edit();
+      table->FieldByName("Select").SetAsString(kMark);
+    }
+    tables.ru.FieldByName(kRussianLinks.toHebrew).SetAsInteger(heId);
+    tables.ru.FieldByName(kRussianLinks.toEnglish).SetAsInteger(enId);
+    tables.he.FieldByName(kHebrewLinks.toRussian).SetAsInteger(ruId);
+    tables.he.FieldByName(kHebrewLinks.toEnglish).SetAsInteger(enId);
+    tables.en.FieldByName(kEnglishLinks.toRussian).SetAsInteger(ruId);
+    tables.en.FieldByName(kEnglishLinks.toHebrew).SetAsInteger(heId);
+    for (store::Table* table : words) table->Post();
+  });
 
+  for (store::Table* table : words) table->Edit();
   switch (page) {
     case Page::Hebrew:
       SetTextOrNull(tables.he.FieldByName("Item"), searchText);
@@ -74,19 +94,6 @@ void CreateMeaning(WordTables& tables, Page page, const std::string& searchText)
       SetTextOrNull(tables.en.FieldByName("Item"), searchText);
       break;
   }
-
-  const int ruId = Key(tables.ru);
-  const int heId = Key(tables.he);
-  const int enId = Key(tables.en);
-  tables.ru.FieldByName("IdHE").SetAsInteger(heId);
-  tables.ru.FieldByName("Select").SetAsString(kMark);
-  tables.en.FieldByName("Select").SetAsString(kMark);
-  tables.he.FieldByName("Select").SetAsString(kMark);
-  tables.ru.FieldByName("IdEN").SetAsInteger(enId);
-  tables.he.FieldByName("idRU").SetAsInteger(ruId);
-  tables.he.FieldByName("idEN").SetAsInteger(enId);
-  tables.en.FieldByName("idHE").SetAsInteger(heId);
-  tables.en.FieldByName("idRU").SetAsInteger(ruId);
 }
 
 bool MoveToPartners(WordTables& tables, Page page) {

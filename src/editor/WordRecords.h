@@ -31,11 +31,12 @@ struct WordTables {
 // The language page a command starts from.
 enum class Page { Russian, Hebrew, English };
 
-// Creates a new meaning: switches the filters of the three word tables off, inserts an empty
-// record into RUWORDS, Hewords and ENWORDS and posts them (so each gets its key), puts them in
-// edit state again, prefills the word of `page`'s language with `searchText` (a Hebrew word with
-// its reversed copy), then links the three records to each other and marks them "*". The three
-// records stay in edit state. `searchText` is in the code page of the page's language.
+// Creates a new meaning: switches the filters of the three word tables off and stores an empty
+// record in RUWORDS, Hewords and ENWORDS, linked to each other and marked "*", as one write unit:
+// on disk the meaning is whole from the moment this returns, or absent when it throws. Then puts
+// the three records in edit state and prefills the word of `page`'s language with `searchText` (a
+// Hebrew word with its reversed copy), which stays a pending edit. `searchText` is in the code
+// page of the page's language.
 void CreateMeaning(WordTables& tables, Page page, const std::string& searchText);
 
 // Moves the other two word tables to the partners of the current record of `page`'s table by

@@ -1,6 +1,9 @@
-// The real program's start-up in the current folder, for the test of ending by signal: once the
-// event loop runs it opens the word editor, types a word into the English box, moves a slider of
-// the settings window without "Ok", prints "ready <typed word>" and waits for its end.
+// The real program's start-up in the current folder, for the tests of ending by signal. Once the
+// event loop runs it opens the word editor for a new meaning and types a word into the English
+// box; then, as the first argument says:
+//   edit     moves a slider of the settings window without "Ok" (the editor stays open);
+//   cancel   cancels the editor.
+// It prints "ready <typed word>" and waits for its end.
 
 #include <QApplication>
 #include <QLineEdit>
@@ -17,12 +20,13 @@
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  const QString scenario = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("edit");
   test::ScriptedDialogs dialogs;
   app::Startup startup(dialogs);
   if (!startup.Create()) return 2;
   startup.Show();
   Instances& instances = startup.Created();
-  QTimer::singleShot(0, [&instances] {
+  QTimer::singleShot(0, [&instances, scenario] {
     instances.FormSelect->NNewClick();
     instances.FormAdd->activateWindow();
     static_cast<void>(QTest::qWaitForWindowActive(instances.FormAdd));
@@ -32,9 +36,13 @@ int main(int argc, char* argv[]) {
     for (const QChar key : QStringLiteral("house")) {
       QTest::sendKeyEvent(QTest::Click, english, Qt::Key_unknown, QString(key), Qt::NoModifier);
     }
-    instances.Share->show();
-    auto* speed = instances.Share->findChild<QSlider*>(QStringLiteral("TrBarRU"));
-    speed->setValue(speed->minimum() + 1);
+    if (scenario == QStringLiteral("cancel")) {
+      instances.FormSelect->N5Click();
+    } else {
+      instances.Share->show();
+      auto* speed = instances.Share->findChild<QSlider*>(QStringLiteral("TrBarRU"));
+      speed->setValue(speed->minimum() + 1);
+    }
     std::cout << "ready " << english->text().toStdString() << std::endl;
   });
   return startup.Run(application);

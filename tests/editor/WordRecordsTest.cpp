@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 
+#include "RefusedWrites.h"
 #include "TestDictionary.h"
 #include "editor/WordRecords.h"
 #include "store/DataModul.h"
+#include "store/Error.h"
 
 namespace editor {
 namespace {
@@ -91,6 +94,25 @@ TEST_F(WordRecordsTest, NewMeaningLeftUnsavedSurvivesAsThreeLinkedMarkedRecords)
   EXPECT_EQ(Int(en, "idRU"), ruId);
   EXPECT_EQ(Text(en, "Item"), "CAT");
   for (store::Table* table : {&ru, &he, &en}) EXPECT_EQ(Text(*table, "Select"), "*");
+}
+
+// The six writes of a new meaning (three records, then their links) are one unit: any of them
+// refused leaves no record of it, in the tables or on disk.
+TEST_F(WordRecordsTest, NewMeaningIsStoredWholeOrNotAtAll) {
+  const std::filesystem::path database = Data().DataFolder() / "vocamir.db";
+  for (int refused = 1; refused <= 6; ++refused) {
+    test::RefuseWrite(database, refused);
+    WordTables tables = Tables();
+    EXPECT_THROW(CreateMeaning(tables, Page::Russian, "\xC4\xCE\xCC"), store::Error) << refused;
+    test::RefuseWrite(database, 0);
+    for (store::Table* table : {&Data().RUTable, &Data().HETable, &Data().ENTable}) {
+      EXPECT_EQ(table->State(), store::TableState::Browse) << refused;
+      EXPECT_TRUE(table->IsEmpty()) << refused;
+    }
+    Reopen();
+    EXPECT_TRUE(Data().RUTable.IsEmpty() && Data().HETable.IsEmpty() && Data().ENTable.IsEmpty())
+        << refused;
+  }
 }
 
 TEST_F(WordRecordsTest, NewMeaningSwitchesFiltersOff) {
