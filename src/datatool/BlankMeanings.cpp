@@ -1,7 +1,8 @@
 #include "datatool/BlankMeanings.h"
 
 #include <optional>
-#include <unordered_set>
+#include <unordered_map>
+#include <utility>
 
 #include "store/DataModul.h"
 #include "store/Error.h"
@@ -9,22 +10,47 @@
 namespace datatool {
 namespace {
 
-bool EmptyWord(store::Table& table) { return table.FieldByName("Item").AsString().empty(); }
-
 std::optional<int> IntegerOf(store::Table& table, const char* field) {
   const store::Field value = table.FieldByName(field);
   if (value.IsNull()) return std::nullopt;
   return value.AsInteger();
 }
 
-// The keys of the records of `table` whose word is empty.
-std::unordered_set<int> EmptyWordKeys(store::Table& table) {
-  std::unordered_set<int> keys;
+// The word of each record of `table`, by key.
+std::unordered_map<int, std::string> WordsByKey(store::Table& table) {
+  std::unordered_map<int, std::string> words;
   table.SetFiltered(false);
   for (table.First(); !table.Eof(); table.Next()) {
-    if (EmptyWord(table)) keys.insert(table.FieldByName("id").AsInteger());
+    words.emplace(table.FieldByName("id").AsInteger(), table.FieldByName("Item").AsString());
   }
-  return keys;
+  return words;
+}
+
+// Every meaning whose Russian record names a Hebrew and an English record that exist, with its
+// three words.
+std::vector<IncompleteMeaning> ReadMeanings(TDataModul& data) {
+  const std::unordered_map<int, std::string> hebrew = WordsByKey(data.HETable);
+  const std::unordered_map<int, std::string> english = WordsByKey(data.ENTable);
+  std::vector<IncompleteMeaning> meanings;
+  store::Table& russian = data.RUTable;
+  russian.SetFiltered(false);
+  for (russian.First(); !russian.Eof(); russian.Next()) {
+    const std::optional<int> he = IntegerOf(russian, "IdHE");
+    const std::optional<int> en = IntegerOf(russian, "IdEN");
+    if (!he || !en) continue;
+    const auto heWord = hebrew.find(*he);
+    const auto enWord = english.find(*en);
+    if (heWord == hebrew.end() || enWord == english.end()) continue;
+    meanings.push_back({{russian.FieldByName("Id").AsInteger(), *he, *en},
+                        russian.FieldByName("Item").AsString(),
+                        heWord->second,
+                        enWord->second});
+  }
+  return meanings;
+}
+
+int EmptyWords(const IncompleteMeaning& meaning) {
+  return int{meaning.Russian.empty()} + int{meaning.Hebrew.empty()} + int{meaning.English.empty()};
 }
 
 void DeleteRecord(store::Table& table, int key) {
@@ -38,20 +64,20 @@ void DeleteRecord(store::Table& table, int key) {
 }  // namespace
 
 std::vector<BlankMeaning> FindBlankMeanings(TDataModul& data) {
-  const std::unordered_set<int> hebrew = EmptyWordKeys(data.HETable);
-  const std::unordered_set<int> english = EmptyWordKeys(data.ENTable);
   std::vector<BlankMeaning> blanks;
-  store::Table& russian = data.RUTable;
-  russian.SetFiltered(false);
-  for (russian.First(); !russian.Eof(); russian.Next()) {
-    if (!EmptyWord(russian)) continue;
-    const std::optional<int> he = IntegerOf(russian, "IdHE");
-    const std::optional<int> en = IntegerOf(russian, "IdEN");
-    if (he && en && hebrew.count(*he) && english.count(*en)) {
-      blanks.push_back({russian.FieldByName("Id").AsInteger(), *he, *en});
-    }
+  for (const IncompleteMeaning& meaning : ReadMeanings(data)) {
+    if (EmptyWords(meaning) == 3) blanks.push_back(meaning.Keys);
   }
   return blanks;
+}
+
+std::vector<IncompleteMeaning> FindIncompleteMeanings(TDataModul& data) {
+  std::vector<IncompleteMeaning> incomplete;
+  for (IncompleteMeaning& meaning : ReadMeanings(data)) {
+    const int empty = EmptyWords(meaning);
+    if (empty == 1 || empty == 2) incomplete.push_back(std::move(meaning));
+  }
+  return incomplete;
 }
 
 void DeleteBlankMeanings(TDataModul& data, const std::vector<BlankMeaning>& meanings) {

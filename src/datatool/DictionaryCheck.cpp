@@ -8,6 +8,8 @@
 #include "datatool/BlankMeanings.h"
 #include "store/DataModul.h"
 #include "store/Schema.h"
+#include "text/Codepage.h"
+#include "text/InvertText.h"
 
 namespace datatool {
 namespace {
@@ -106,6 +108,16 @@ void CheckVerbs(TDataModul& data, std::vector<std::string>& problems) {
   }
 }
 
+std::string MeaningKeys(const BlankMeaning& keys) {
+  return "Russian word " + std::to_string(keys.Russian) + ", Hebrew word " +
+         std::to_string(keys.Hebrew) + " and English word " + std::to_string(keys.English);
+}
+
+// A word for the terminal (UTF-8, Hebrew in reading order), or "empty".
+std::string WordOrEmpty(std::string_view word, text::Codepage codepage) {
+  return word.empty() ? std::string("empty") : text::ToUtf8(word, codepage);
+}
+
 }  // namespace
 
 std::vector<std::string> CheckDictionary(TDataModul& data) {
@@ -124,10 +136,13 @@ std::vector<std::string> CheckDictionary(TDataModul& data) {
   CheckLinks(en, he, false, false, problems);
   CheckVerbs(data, problems);
   for (const BlankMeaning& blank : FindBlankMeanings(data)) {
-    problems.push_back("Russian word " + std::to_string(blank.Russian) + ", Hebrew word " +
-                       std::to_string(blank.Hebrew) + " and English word " +
-                       std::to_string(blank.English) +
-                       " are a blank meaning: all three words are empty.");
+    problems.push_back(MeaningKeys(blank) + " are a blank meaning: all three words are empty.");
+  }
+  for (const IncompleteMeaning& meaning : FindIncompleteMeanings(data)) {
+    problems.push_back(MeaningKeys(meaning.Keys) + " are an incomplete meaning: Russian " +
+                       WordOrEmpty(meaning.Russian, text::Codepage::Win1251) + ", Hebrew " +
+                       WordOrEmpty(text::InvertText(meaning.Hebrew), text::Codepage::Win1255) +
+                       ", English " + WordOrEmpty(meaning.English, text::Codepage::Ascii) + ".");
   }
   return problems;
 }

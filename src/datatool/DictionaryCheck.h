@@ -2,7 +2,7 @@
 
 // Consistency checks of a dictionary: the three records of each meaning must name each other,
 // every Hebrew verb must carry its conjugation forms, and no meaning may be blank (three empty
-// words).
+// words) or incomplete (one or two empty words).
 
 #include <string>
 #include <vector>

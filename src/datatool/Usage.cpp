@@ -25,7 +25,8 @@ constexpr CommandText kCommands[] = {
      "Writes the exchange document and the stylesheet TStyle.xsl beside it. With --marked only\n"
      "the marked meanings are written, and their marks are cleared.\n"},
     {"check", "check",
-     "report broken links between the words of a meaning, verbs without forms and blank meanings",
+     "report broken links between the words of a meaning, verbs without forms, and blank or\n"
+     "incomplete meanings (all or some of the three words empty)",
      "Exits with 1 when it finds a problem.\n"},
     {"clean", "clean", "remove the blank meanings, whose three words are all empty",
      "Nothing else is changed.\n"},
