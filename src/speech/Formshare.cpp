@@ -32,20 +32,20 @@ const QString kTestPhraseEN = QStringLiteral(u"Test English Synthesis of speech"
 
 // The items of the verb form check list, Hebrew in display order, one per verb form.
 const std::array<QString, speech::kVerbFormCount> kVerbFormItems = {
-    QStringLiteral(u"רכז(הווה)"),      QStringLiteral(u"הביקנ(הווה)"),
+    QStringLiteral(u"רכז(הווה)"),      QStringLiteral(u"הבקנ(הווה)"),
     QStringLiteral(u"םיבר (הווה)"),    QStringLiteral(u"תובר(הווה)"),
-    QStringLiteral(u"ינא(רבא)"),       QStringLiteral(u"התא(רבא)"),
-    QStringLiteral(u"תא(רבא)"),        QStringLiteral(u"וה(רבא)"),
-    QStringLiteral(u"יה(רבא)"),        QStringLiteral(u"ונחאנא(רבא)"),
-    QStringLiteral(u"םתא(רבא)"),       QStringLiteral(u"ןתא(רבא)"),
-    QStringLiteral(u"םה(רבא)"),        QStringLiteral(u"ןה(רבא)"),
-    QStringLiteral(u"ינא(דיתא)"),      QStringLiteral(u"התא(דיתא)"),
-    QStringLiteral(u"תא(דיתא)"),       QStringLiteral(u"וה(דיתא)"),
-    QStringLiteral(u"יה(דיתא)"),       QStringLiteral(u"ונחאנא(דיתא)"),
-    QStringLiteral(u"םתא(דיתא)"),      QStringLiteral(u"ןתא(דיתא)"),
-    QStringLiteral(u"םה(דיתא)"),       QStringLiteral(u"ןה(דיתא)"),
+    QStringLiteral(u"ינא(רבע)"),       QStringLiteral(u"התא(רבע)"),
+    QStringLiteral(u"תא(רבע)"),        QStringLiteral(u"אוה(רבע)"),
+    QStringLiteral(u"איה(רבע)"),       QStringLiteral(u"ונחנא(רבע)"),
+    QStringLiteral(u"םתא(רבע)"),       QStringLiteral(u"ןתא(רבע)"),
+    QStringLiteral(u"םה(רבע)"),        QStringLiteral(u"ןה(רבע)"),
+    QStringLiteral(u"ינא(דיתע)"),      QStringLiteral(u"התא(דיתע)"),
+    QStringLiteral(u"תא(דיתע)"),       QStringLiteral(u"אוה(דיתע)"),
+    QStringLiteral(u"איה(דיתע)"),      QStringLiteral(u"ונחנא(דיתע)"),
+    QStringLiteral(u"םתא(דיתע)"),      QStringLiteral(u"ןתא(דיתע)"),
+    QStringLiteral(u"םה(דיתע)"),       QStringLiteral(u"ןה(דיתע)"),
     QStringLiteral(u"התא(יוויצ)"),     QStringLiteral(u"תא(יוויצ)"),
-    QStringLiteral(u"םתא/ןתא(יוויצ)"), QStringLiteral(u"םצא םש"),
+    QStringLiteral(u"םתא/ןתא(יוויצ)"), QStringLiteral(u"םצע םש"),
 };
 
 template <class W>

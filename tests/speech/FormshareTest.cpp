@@ -6,8 +6,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -20,6 +25,7 @@
 #include "speech/EngineSetup.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
+#include "text/Codepage.h"
 #include "ui/DisplayOrder.h"
 
 namespace {
@@ -376,12 +382,41 @@ TEST_F(FormshareTest, VerbFormsAreShownInStoredOrderInTwoColumns) {
   QListWidget* list = share->CheckListBoxHE;
   ASSERT_EQ(list->count(), 28);
   EXPECT_EQ(list->item(0)->text(), ui::InStoredOrder(QStringLiteral(u"רכז(הווה)")));
-  EXPECT_EQ(list->item(27)->text(), ui::InStoredOrder(QStringLiteral(u"םצא םש")));
+  EXPECT_EQ(list->item(27)->text(), ui::InStoredOrder(QStringLiteral(u"םצע םש")));
   const QRect first = list->visualItemRect(list->item(0));
   const QRect fifteenth = list->visualItemRect(list->item(14));
   EXPECT_GT(fifteenth.left(), first.left()) << "the second half stands in a second column";
   EXPECT_EQ(fifteenth.top(), first.top());
   EXPECT_EQ(list->visualItemRect(list->item(27)).left(), fifteenth.left()) << "two columns only";
+}
+
+// A program that teaches Hebrew spells its own Hebrew right: every word of the verb form items, in
+// reading order, is one that Debian's Hebrew speller knows.
+TEST_F(FormshareTest, VerbFormItemsAreSpeltRight) {
+  if (QStandardPaths::findExecutable(QStringLiteral("hspell")).isEmpty()) {
+    GTEST_SKIP() << "hspell is not installed (scripts/install-deps.sh installs it)";
+  }
+  Create();
+  QStringList words;
+  const QRegularExpression hebrewWord(QStringLiteral(u"[\u05D0-\u05EA]+"));
+  for (int i = 0; i < share->CheckListBoxHE->count(); ++i) {
+    QString item = share->CheckListBoxHE->item(i)->text();
+    std::reverse(item.begin(), item.end());
+    for (const QRegularExpressionMatch& word : hebrewWord.globalMatch(item)) {
+      words << word.captured();
+    }
+  }
+  ASSERT_EQ(words.size(), 57);
+  QProcess hspell;
+  hspell.start(QStringLiteral("hspell"), {});
+  // The speller reads ISO-8859-8, whose letters are the bytes of Windows-1255.
+  hspell.write(QByteArray::fromStdString(
+      text::FromUnicode(words.join(u'\n') + u'\n', text::Codepage::Win1255)));
+  hspell.closeWriteChannel();
+  ASSERT_TRUE(hspell.waitForFinished(60000));
+  const QString misspelt = text::ToUnicode(hspell.readAllStandardOutput().trimmed().toStdString(),
+                                           text::Codepage::Win1255);
+  EXPECT_TRUE(misspelt.isEmpty()) << misspelt.toStdString();
 }
 
 }  // namespace
