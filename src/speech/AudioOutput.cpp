@@ -38,9 +38,10 @@ class SilentOutput : public AudioOutput {
 };
 
 // Plays to an audio device. The sink lives on a thread of its own with an event loop, so playing
-// never depends on the user-interface thread being idle; a 10 ms pump opens a sink for each new
-// utterance and moves the written samples into it as it has room for them. The pump never holds
-// the lock while it calls the sink, so Write() and Playing() never wait for the device.
+// never depends on the user-interface thread being idle; a 10 ms pump opens a new sink when the
+// last one stalled or failed, and moves the written samples into it as it has room for them. The
+// pump never holds the lock while it calls the sink, so Write() and Playing() never wait for the
+// device.
 class DeviceOutput : public AudioOutput {
  public:
   // `device` empty: the default device as it is when each utterance begins.

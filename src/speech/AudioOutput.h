@@ -28,8 +28,9 @@ class AudioOutput {
 inline constexpr double kDeviceMarginSeconds = 0.5;
 
 // Plays to `device` through Qt Multimedia, on a thread of its own. Samples written while nothing
-// plays begin an utterance, which gets a newly opened sink: a sink that stalled, failed or lost
-// its sound server is never used again. A device that cannot play drops the samples it was given;
+// plays begin an utterance. A sink that stalled (did not finish the last utterance by its
+// deadline), failed or lost its sound server is never used again: the next samples get a newly
+// opened one. A device that cannot play drops the samples it was given;
 // its utterance then ends at the same deadline as if it had played. Playing() is false once the
 // sink has played everything or at the deadline above, whichever comes first.
 std::unique_ptr<AudioOutput> MakeDeviceOutput(const QAudioDevice& device);
