@@ -45,11 +45,13 @@ class Engine {
   virtual int MaxSpeed() const = 0;
 
   // True from the moment Speak() is called until the last sample of every text handed to this
-  // instance has been played.
+  // instance has been played, and false no later than a short margin after that, whatever the
+  // audio device does.
   virtual bool Speaking() const = 0;
   // Starts speaking `text` and returns at once. Texts given while the instance still speaks are
   // spoken after it, in order; nothing is cut off. A "<" directly after a vowel marks that vowel
-  // as stressed and is never read aloud.
+  // as stressed and is never read aloud. A text with nothing to say (empty, or only blanks and
+  // stress marks) gives no audio and leaves Speaking() as it was.
   virtual void Speak(QStringView text) = 0;
 };
 

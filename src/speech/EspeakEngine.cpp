@@ -61,11 +61,14 @@ bool EspeakEngine::Speaking() const { return *inSynthesis_ > 0 || output_->Playi
 
 void EspeakEngine::Speak(QStringView text) {
   if (ModeCount() == 0) return;
+  std::string input = EspeakMarkup(text, reading_);
+  // espeak-ng gives a little silence even for nothing; nothing to say is not spoken at all.
+  if (input.find_first_not_of(" \t\n\r\v\f") == std::string::npos) return;
   ++*inSynthesis_;
   SynthesisWorker::Job job;
   job.voice = CurrentMode().voice;
   job.wordsPerMinute = speed_;
-  job.input = EspeakMarkup(text, reading_);
+  job.input = std::move(input);
   job.output = output_;
   job.finished = [counter = inSynthesis_] { --*counter; };
   worker_->Submit(std::move(job));
