@@ -150,6 +150,8 @@ void LessonPlayer::EnterRecord() {
   playingRow_ = lessons.CurrentRow();
   ReadRepeats();
   SetDueFromBoxes();
+  ShownRU = ShownHE = ShownEN = false;
+  HoldLast = false;
   VerbStep = 0;
 }
 
@@ -409,6 +411,7 @@ void LessonPlayer::SilentVerbStep() {
     while (!IsVerb() && RecordsLeft > 1) {
       --RecordsLeft;
       lessons.Next();
+      EnterRecord();
     }
     if (!IsVerb()) {
       ShownRU = ShownHE = ShownEN = true;
@@ -428,13 +431,16 @@ void LessonPlayer::SilentVerbStep() {
 
 void LessonPlayer::SilentTick() {
   store::Table& lessons = tables_.lessons;
-  if (StartPending) {
-    lessons.First();
-    StartPending = false;
-    RecordsLeft = lessons.RecordCount();
-    ShownRU = ShownHE = ShownEN = false;
-  }
   if (lessons.IsEmpty()) {
+    Finish();
+    return;
+  }
+  if (StartPending) {
+    StartPending = false;
+    StartPass();
+  }
+  // The list is played once: a pass that is over ends the lesson.
+  if (!FollowCursor()) {
     Finish();
     return;
   }
@@ -445,7 +451,7 @@ void LessonPlayer::SilentTick() {
   if (RecordsLeft > 1 && AllShown() && !HoldLast) {
     --RecordsLeft;
     lessons.Next();
-    ShownRU = ShownHE = ShownEN = false;
+    EnterRecord();
   }
   if (!AllShown()) return;
   if (!HoldLast) {

@@ -21,6 +21,13 @@ class PlayerTest : public ::testing::Test {
     AddEntry(workspace.Data(), {"ru1", "he1", "en1", {}, "hh1"});
     AddEntry(workspace.Data(), {"ru2", "he2", "en2", {}, "hh2"});
   }
+  // Records 1 to `count`: "ru<n>", "he<n>" spoken as "hh<n>", "en<n>".
+  void AddNumbered(int count) {
+    for (int n = 1; n <= count; ++n) {
+      const std::string i = std::to_string(n);
+      AddEntry(workspace.Data(), {"ru" + i, "he" + i, "en" + i, {}, "hh" + i});
+    }
+  }
   // A noun, then the verb "he-go" with its 28 forms.
   void AddNounAndVerb() {
     AddEntry(workspace.Data(), {"ru1", "he1", "en1", {}, "hh1", {}, 2});
@@ -222,10 +229,7 @@ class DeletePlayingTest : public PlayerTest, public ::testing::WithParamInterfac
 // that then stands at the cursor from its first language, or ends the pass when that record was
 // played already.
 TEST_P(DeletePlayingTest, GoesOnWithTheRecordNowAtTheCursor) {
-  for (int i = 1; i <= GetParam().records; ++i) {
-    const std::string n = std::to_string(i);
-    AddEntry(workspace.Data(), {"ru" + n, "he" + n, "en" + n, {}, "hh" + n});
-  }
+  AddNumbered(GetParam().records);
   display.counts[3] = GetParam().passes;
   lesson::LessonPlayer player(Tables(), display, speech);
   player.Start(kDefaultMask);
@@ -394,6 +398,29 @@ INSTANTIATE_TEST_SUITE_P(
                       SilentCase{5, {"he1", "he-go", "-"}},
                       SilentCase{7, {"he-go", "f4", "f7", "f14", "f15", "f24", "f28", "-"}}),
     CaseName<SilentCase>);
+
+struct SilentDeleteCase {
+  int records;
+  std::vector<std::string> perTick;
+};
+
+class SilentDeleteTest : public PlayerTest,
+                         public ::testing::WithParamInterface<SilentDeleteCase> {};
+
+// Record 2 is deleted after its Russian word was shown.
+TEST_P(SilentDeleteTest, GoesOnWithTheRecordNowAtTheCursor) {
+  AddNumbered(GetParam().records);
+  lesson::LessonPlayer player(Tables(), display, speech);
+  player.Start(kDefaultMask);
+  for (int tick = 0; tick < 4; ++tick) player.SilentTick();
+  ASSERT_EQ(display.text, "ru2");
+  workspace.Data().SelWordTable.Delete();
+  EXPECT_EQ(SilentRun(player, display), GetParam().perTick);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, SilentDeleteTest,
+                         ::testing::Values(SilentDeleteCase{2, {"-"}},
+                                           SilentDeleteCase{3, {"ru3", "he3", "en3", "-"}}));
 
 TEST_F(PlayerTest, SilentLessonPassesOverLanguagesThatAreOff) {
   AddTwo();
