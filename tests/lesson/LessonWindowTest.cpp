@@ -358,6 +358,7 @@ TEST_P(LeaveVerbWindowTest, ALessonStartedFromTheToggleEndsAndReleasesIt) {
   for (int tick = 0; tick < 20 && (journal->empty() || journal->back() != "HE: p4"); ++tick) {
     Tick();
   }
+  ASSERT_FALSE(journal->empty());
   ASSERT_EQ(journal->back(), "HE: p4");
   QApplication::processEvents();  // the grid follows the lesson to the verb's row
 

@@ -237,6 +237,7 @@ TEST_P(DeletePlayingTest, GoesOnWithTheRecordNowAtTheCursor) {
     speech.EndWords();
     player.SpeakingTick();
   }
+  ASSERT_FALSE(Spoken().empty());
   ASSERT_EQ(Spoken().back(), "RU: ru2");
   workspace.Data().SelWordTable.Delete();
   PlaySpeaking(player, display, speech, 100);
@@ -336,6 +337,7 @@ TEST_P(LeaveVerbTest, TheLessonEndsAfterTheVerbIsLeft) {
     player.SpeakingTick();
     speech.EndWords();
   }
+  ASSERT_FALSE(Spoken().empty());
   ASSERT_EQ(Spoken().back(), "HE: p4");
   ASSERT_NE(player.VerbStep, 0);
   store::Table& lessons = workspace.Data().SelWordTable;
