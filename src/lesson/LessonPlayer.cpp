@@ -144,6 +144,40 @@ void LessonPlayer::SetDueFromBoxes() {
   }
 }
 
+void LessonPlayer::EnterRecord() {
+  store::Table& lessons = tables_.lessons;
+  playing_ = lessons.GetBookmark();
+  playingRow_ = lessons.CurrentRow();
+  ReadRepeats();
+  SetDueFromBoxes();
+  ShownRU = ShownHE = ShownEN = false;
+  HoldLast = false;
+  VerbStep = 0;
+}
+
+void LessonPlayer::StartPass() {
+  store::Table& lessons = tables_.lessons;
+  lessons.First();
+  RecordsLeft = lessons.RecordCount();
+  EnterRecord();
+}
+
+bool LessonPlayer::FollowCursor() {
+  store::Table& lessons = tables_.lessons;
+  if (lessons.GetBookmark() == playing_) {
+    playingRow_ = lessons.CurrentRow();
+    return true;
+  }
+  // A deleted record leaves the cursor on the record that followed it, else on the one before.
+  if (!lessons.BookmarkValid(playing_) && lessons.CurrentRow() < playingRow_) {
+    DueRU = DueHE = DueEN = false;
+    VerbStep = 0;
+    return false;
+  }
+  EnterRecord();
+  return true;
+}
+
 void LessonPlayer::Start(std::string verbFormMask) {
   verbFormMask_ = std::move(verbFormMask);
   const std::optional<int> counts[] = {
@@ -202,13 +236,19 @@ void LessonPlayer::SpeakWord(Language language) {
 }
 
 void LessonPlayer::ModeStep() {
+  if (LessonMode == kVerbsMode) {
+    VerbStepTick();
+    return;
+  }
+  // Another mode chosen in the middle of a verb ends the verb.
+  VerbStep = 0;
   if (LessonMode >= 0 && LessonMode <= 3) {
     for (Language language : ModeOrder(LessonMode)) {
       if (!On(language)) continue;
       ShowWord(language);
       SpeakWord(language);
     }
-  } else if (LessonMode < kVerbsMode) {
+  } else {
     const Inversion inversion = InversionOf(LessonMode);
     for (Language spoken : {inversion.first, inversion.second}) {
       if (!On(spoken)) continue;
@@ -216,36 +256,30 @@ void LessonPlayer::ModeStep() {
       SpeakWord(spoken);
     }
     Due(inversion.shown) = false;
-  } else {
-    VerbStepTick();
   }
 }
 
 void LessonPlayer::SpeakingTick() {
   store::Table& lessons = tables_.lessons;
   silentHold_ = false;
-  if (StartPending) {
-    lessons.First();
-    StartPending = false;
-    RepeatAll = CountFromBox(CountBox::ALL);
-    ReadRepeats();
-    RecordsLeft = lessons.RecordCount();
-    SetDueFromBoxes();
-  }
   // Records deleted during play shorten the pass; an empty list ends the lesson.
   if (lessons.IsEmpty()) {
     Finish();
     return;
   }
-  RecordsLeft = std::min(RecordsLeft, lessons.RecordCount() - lessons.CurrentRow());
-
-  ModeStep();
-
-  if (RecordsLeft > 1 && !AnyDue() && !Busy() && VerbStep == 0) {
-    --RecordsLeft;
-    lessons.Next();
-    ReadRepeats();
-    SetDueFromBoxes();
+  if (StartPending) {
+    StartPending = false;
+    RepeatAll = CountFromBox(CountBox::ALL);
+    StartPass();
+  }
+  if (FollowCursor()) {
+    RecordsLeft = std::min(RecordsLeft, lessons.RecordCount() - lessons.CurrentRow());
+    ModeStep();
+    if (RecordsLeft > 1 && !AnyDue() && !Busy() && VerbStep == 0) {
+      --RecordsLeft;
+      lessons.Next();
+      EnterRecord();
+    }
   }
   if (AnyDue() || Busy() || VerbStep != 0) return;
 
@@ -254,11 +288,7 @@ void LessonPlayer::SpeakingTick() {
     return;
   }
   --RepeatAll;
-  lessons.First();
-  StartPending = false;
-  ReadRepeats();
-  RecordsLeft = lessons.RecordCount();
-  SetDueFromBoxes();
+  StartPass();
 }
 
 // ---- the Verbs mode ----
@@ -301,6 +331,7 @@ void LessonPlayer::VerbStepTick() {
   store::Table& lessons = tables_.lessons;
   if (!IsVerb()) {
     DueRU = DueHE = DueEN = false;
+    VerbStep = 0;
     return;
   }
   // A verb whose work is done waits here, unstarted, until the record changes.
@@ -380,6 +411,7 @@ void LessonPlayer::SilentVerbStep() {
     while (!IsVerb() && RecordsLeft > 1) {
       --RecordsLeft;
       lessons.Next();
+      EnterRecord();
     }
     if (!IsVerb()) {
       ShownRU = ShownHE = ShownEN = true;
@@ -399,13 +431,16 @@ void LessonPlayer::SilentVerbStep() {
 
 void LessonPlayer::SilentTick() {
   store::Table& lessons = tables_.lessons;
-  if (StartPending) {
-    lessons.First();
-    StartPending = false;
-    RecordsLeft = lessons.RecordCount();
-    ShownRU = ShownHE = ShownEN = false;
-  }
   if (lessons.IsEmpty()) {
+    Finish();
+    return;
+  }
+  if (StartPending) {
+    StartPending = false;
+    StartPass();
+  }
+  // The list is played once: a pass that is over ends the lesson.
+  if (!FollowCursor()) {
     Finish();
     return;
   }
@@ -416,7 +451,7 @@ void LessonPlayer::SilentTick() {
   if (RecordsLeft > 1 && AllShown() && !HoldLast) {
     --RecordsLeft;
     lessons.Next();
-    ShownRU = ShownHE = ShownEN = false;
+    EnterRecord();
   }
   if (!AllShown()) return;
   if (!HoldLast) {

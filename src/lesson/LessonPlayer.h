@@ -73,6 +73,11 @@ class LessonPlayer {
   // Ends the lesson now: the display hidden, LessonDisplay::LessonFinished called.
   void Stop();
 
+  // Both ticks follow the cursor: when it has left the record being played (another row chosen,
+  // or the record deleted), the lesson goes on with the record now at the cursor from its first
+  // language; when the record being played was deleted and the cursor fell back on a record this
+  // pass has played, the pass is over.
+  //
   // One tick of the speaking lesson. At most one word is spoken per tick.
   void SpeakingTick();
   // One tick of the silent lesson: shows one word; plays the list once and holds the last word
@@ -92,6 +97,13 @@ class LessonPlayer {
   int CountFromBox(CountBox box) const;
   void ReadRepeats();
   void SetDueFromBoxes();
+  // The record at the cursor becomes the one being played, from its first language.
+  void EnterRecord();
+  // Starts a pass from the first record.
+  void StartPass();
+  // Checks the cursor against the record being played (see SpeakingTick); false when the pass is
+  // over.
+  bool FollowCursor();
   void Finish();
   std::string WrittenWord(Language language);
 
@@ -114,6 +126,10 @@ class LessonPlayer {
   LessonDisplay& display_;
   LessonSpeech& speech_;
   std::string verbFormMask_;
+  // The record whose counts, Due and Shown flags and VerbStep the lesson holds, and its row when
+  // last seen.
+  store::Bookmark playing_;
+  int playingRow_ = 0;
   bool formsFound_ = false;
   bool silentHold_ = false;
 };

@@ -329,3 +329,65 @@ TEST_F(LessonWindowTest, EndLessonStopsAMenuStartedLessonAndKeepsTheList) {
 }
 
 }  // namespace
+
+namespace {
+
+// The ways of leaving a verb from the window while its forms are being spoken.
+enum class LeaveBy { ClickingTheNoun, DeletingTheVerb, ChangingTheModeToZero };
+
+std::string LeaveName(const ::testing::TestParamInfo<LeaveBy>& info) {
+  constexpr const char* kNames[] = {"ClickingTheNoun", "DeletingTheVerb", "ChangingTheModeToZero"};
+  return kNames[static_cast<int>(info.param)];
+}
+
+class LeaveVerbWindowTest : public LessonWindowTest,
+                            public ::testing::WithParamInterface<LeaveBy> {};
+
+TEST_P(LeaveVerbWindowTest, ALessonStartedFromTheToggleEndsAndReleasesIt) {
+  AddWords({"cat"});
+  const test::MeaningIds go = test::AddMeaning(
+      workspace.Data(),
+      {.ru = "go-ru", .he = "go-he", .en = "go-en", .part = 1, .marked = true, .heHint = "go-hh"});
+  lessontest::AddVerbForms(workspace.Data(), go.he);
+  TFormSelect& main = Windows();
+  main.NTeachBeginClick();
+  QTableView* grid = formSel->DBGrid1;
+  ASSERT_EQ(grid->model()->index(0, 0).data().toString(), "cat-ru");
+  formSel->CBReg->setCurrentIndex(lesson::kVerbsMode);
+  main.SPSpeak1->click();
+  for (int tick = 0; tick < 20 && (journal->empty() || journal->back() != "HE: p4"); ++tick) {
+    Tick();
+  }
+  ASSERT_FALSE(journal->empty());
+  ASSERT_EQ(journal->back(), "HE: p4");
+  QApplication::processEvents();  // the grid follows the lesson to the verb's row
+
+  switch (GetParam()) {
+    case LeaveBy::ClickingTheNoun:
+      QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                        grid->visualRect(grid->model()->index(0, 0)).center());
+      break;
+    case LeaveBy::DeletingTheVerb:
+      QTest::keyClick(&main, Qt::Key_Delete, Qt::ControlModifier);
+      break;
+    case LeaveBy::ChangingTheModeToZero:
+      QTest::keyClick(&main, Qt::Key_F5, Qt::ShiftModifier);
+      formSel->CBReg->setCurrentIndex(0);
+      QTest::keyClick(&main, Qt::Key_F5, Qt::ShiftModifier);
+      break;
+  }
+  for (int tick = 0; tick < 20 && main.TimerSelSpeech->isActive(); ++tick) Tick();
+  EXPECT_FALSE(main.TimerSelSpeech->isActive());
+  EXPECT_EQ(formSel->Player().VerbStep, 0);
+  EXPECT_FALSE(formSel->MShow->isVisible());
+  EXPECT_FALSE(main.SPSpeak1->isChecked());
+  QTest::keyClick(&main, Qt::Key_Escape);  // "End Lesson" is accepted again
+  EXPECT_FALSE(main.Menu3->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, LeaveVerbWindowTest,
+                         ::testing::Values(LeaveBy::ClickingTheNoun, LeaveBy::DeletingTheVerb,
+                                           LeaveBy::ChangingTheModeToZero),
+                         LeaveName);
+
+}  // namespace

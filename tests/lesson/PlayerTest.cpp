@@ -21,6 +21,13 @@ class PlayerTest : public ::testing::Test {
     AddEntry(workspace.Data(), {"ru1", "he1", "en1", {}, "hh1"});
     AddEntry(workspace.Data(), {"ru2", "he2", "en2", {}, "hh2"});
   }
+  // Records 1 to `count`: "ru<n>", "he<n>" spoken as "hh<n>", "en<n>".
+  void AddNumbered(int count) {
+    for (int n = 1; n <= count; ++n) {
+      const std::string i = std::to_string(n);
+      AddEntry(workspace.Data(), {"ru" + i, "he" + i, "en" + i, {}, "hh" + i});
+    }
+  }
   // A noun, then the verb "he-go" with its 28 forms.
   void AddNounAndVerb() {
     AddEntry(workspace.Data(), {"ru1", "he1", "en1", {}, "hh1", {}, 2});
@@ -206,6 +213,49 @@ TEST_F(PlayerTest, RecordsDeletedDuringPlayShortenThePass) {
   EXPECT_TRUE(display.finished);
 }
 
+struct DeleteCase {
+  int records;
+  std::string passes;
+  std::vector<QString> spoken;
+};
+
+std::string DeleteName(const ::testing::TestParamInfo<DeleteCase>& info) {
+  return std::to_string(info.param.records) + "Records" + info.param.passes + "Passes";
+}
+
+class DeletePlayingTest : public PlayerTest, public ::testing::WithParamInterface<DeleteCase> {};
+
+// Record 2 is deleted while its Russian word is being spoken: the lesson goes on with the record
+// that then stands at the cursor from its first language, or ends the pass when that record was
+// played already.
+TEST_P(DeletePlayingTest, GoesOnWithTheRecordNowAtTheCursor) {
+  AddNumbered(GetParam().records);
+  display.counts[3] = GetParam().passes;
+  lesson::LessonPlayer player(Tables(), display, speech);
+  player.Start(kDefaultMask);
+  for (int tick = 0; tick < 10 && Spoken().size() < 4; ++tick) {
+    speech.EndWords();
+    player.SpeakingTick();
+  }
+  ASSERT_FALSE(Spoken().empty());
+  ASSERT_EQ(Spoken().back(), "RU: ru2");
+  workspace.Data().SelWordTable.Delete();
+  PlaySpeaking(player, display, speech, 100);
+  EXPECT_EQ(Spoken(), GetParam().spoken);
+  EXPECT_TRUE(display.finished);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, DeletePlayingTest,
+    ::testing::Values(DeleteCase{2, "1", Words({"RU: ru1", "HE: hh1", "EN: en1", "RU: ru2"})},
+                      DeleteCase{3, "1",
+                                 Words({"RU: ru1", "HE: hh1", "EN: en1", "RU: ru2", "RU: ru3",
+                                        "HE: hh3", "EN: en3"})},
+                      DeleteCase{2, "2",
+                                 Words({"RU: ru1", "HE: hh1", "EN: en1", "RU: ru2", "RU: ru1",
+                                        "HE: hh1", "EN: en1"})}),
+    DeleteName);
+
 // ---- Verbs ----
 
 // The forms spoken of the verb, in order, from the journal.
@@ -263,6 +313,58 @@ TEST_F(PlayerTest, AVerbWithoutFormsPlaysOnlyItsInfinitive) {
   EXPECT_EQ(Spoken(), Words({"HE: hh-go", "HE: hh-do", "HE: p1"}));
 }
 
+// The ways of leaving a verb while its forms are being spoken.
+enum class Leave { CursorToTheNoun, DeleteTheVerb, ModeZero };
+
+struct LeaveCase {
+  Leave leave;
+  std::vector<QString> spokenAfter;
+};
+
+std::string LeaveName(const ::testing::TestParamInfo<LeaveCase>& info) {
+  constexpr const char* kNames[] = {"CursorToTheNoun", "DeleteTheVerb", "ModeZero"};
+  return kNames[static_cast<int>(info.param.leave)];
+}
+
+class LeaveVerbTest : public PlayerTest, public ::testing::WithParamInterface<LeaveCase> {};
+
+TEST_P(LeaveVerbTest, TheLessonEndsAfterTheVerbIsLeft) {
+  AddNounAndVerb();
+  lesson::LessonPlayer player(Tables(), display, speech);
+  player.LessonMode = lesson::kVerbsMode;
+  player.Start(kDefaultMask);
+  for (int tick = 0; tick < 20 && (Spoken().empty() || Spoken().back() != "HE: p4"); ++tick) {
+    player.SpeakingTick();
+    speech.EndWords();
+  }
+  ASSERT_FALSE(Spoken().empty());
+  ASSERT_EQ(Spoken().back(), "HE: p4");
+  ASSERT_NE(player.VerbStep, 0);
+  store::Table& lessons = workspace.Data().SelWordTable;
+  switch (GetParam().leave) {
+    case Leave::CursorToTheNoun:
+      lessons.First();
+      break;
+    case Leave::DeleteTheVerb:
+      lessons.Delete();
+      break;
+    case Leave::ModeZero:
+      player.LessonMode = 0;
+      break;
+  }
+  speech.journal->clear();
+  PlaySpeaking(player, display, speech, 20);
+  EXPECT_TRUE(display.finished);
+  EXPECT_EQ(player.VerbStep, 0);
+  EXPECT_EQ(Spoken(), GetParam().spokenAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Routes, LeaveVerbTest,
+    ::testing::Values(LeaveCase{Leave::CursorToTheNoun, {}}, LeaveCase{Leave::DeleteTheVerb, {}},
+                      LeaveCase{Leave::ModeZero, Words({"RU: ru-go", "HE: hh-go", "EN: en-go"})}),
+    LeaveName);
+
 // ---- the silent lesson ----
 
 std::vector<std::string> SilentRun(lesson::LessonPlayer& player, RecordingDisplay& display) {
@@ -298,6 +400,29 @@ INSTANTIATE_TEST_SUITE_P(
                       SilentCase{5, {"he1", "he-go", "-"}},
                       SilentCase{7, {"he-go", "f4", "f7", "f14", "f15", "f24", "f28", "-"}}),
     CaseName<SilentCase>);
+
+struct SilentDeleteCase {
+  int records;
+  std::vector<std::string> perTick;
+};
+
+class SilentDeleteTest : public PlayerTest,
+                         public ::testing::WithParamInterface<SilentDeleteCase> {};
+
+// Record 2 is deleted after its Russian word was shown.
+TEST_P(SilentDeleteTest, GoesOnWithTheRecordNowAtTheCursor) {
+  AddNumbered(GetParam().records);
+  lesson::LessonPlayer player(Tables(), display, speech);
+  player.Start(kDefaultMask);
+  for (int tick = 0; tick < 4; ++tick) player.SilentTick();
+  ASSERT_EQ(display.text, "ru2");
+  workspace.Data().SelWordTable.Delete();
+  EXPECT_EQ(SilentRun(player, display), GetParam().perTick);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lists, SilentDeleteTest,
+                         ::testing::Values(SilentDeleteCase{2, {"-"}},
+                                           SilentDeleteCase{3, {"ru3", "he3", "en3", "-"}}));
 
 TEST_F(PlayerTest, SilentLessonPassesOverLanguagesThatAreOff) {
   AddTwo();
