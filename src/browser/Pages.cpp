@@ -20,6 +20,8 @@
 #include "browser/GridDelegate.h"
 #include "browser/RowIndicator.h"
 #include "store/DataModul.h"
+#include "store/FieldCodec.h"
+#include "ui/CodepageValidator.h"
 #include "ui/DisplayOrder.h"
 #include "ui/EventGuard.h"
 #include "ui/Fonts.h"
@@ -151,6 +153,14 @@ void TFormSelect::AttachData() {
   bind(DBGrid3, data.DSRU, nullptr);
   bind(DBGrid2, data.DSHE, &TFormSelect::DBGrid2ColEnter);
   bind(DBGrid1, data.DSEN, &TFormSelect::DBGrid1ColEnter);
+  // A search box takes only what the words it searches can hold.
+  const auto takeOnly = [this](QLineEdit* box, store::Table& table, ui::BoxText text) {
+    ui::TakeOnly(store::CodepageOf(table.FieldByName("Item").Encoding()), text, box, dialogs_);
+  };
+  takeOnly(Edit3, data.RUTable, ui::BoxText::Russian);
+  takeOnly(Memo1, data.HETable, ui::BoxText::Hebrew);
+  takeOnly(Memo2, data.HETable, ui::BoxText::Hebrew);
+  takeOnly(Edit1, data.ENTable, ui::BoxText::English);
   FormPaint();
 }
 

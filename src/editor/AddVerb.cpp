@@ -78,9 +78,8 @@ QWidget* TFormAdd::BuildVerbPage() {
   }
   MemoShov->SetMaxTextLength(40);
   MemoShovRU->setMaxLength(40);
-  MemoShov->setValidator(
-      new ui::CodepageValidator(text::Codepage::Win1255, ui::kStoredOrderPrefix, MemoShov));
-  MemoShovRU->setValidator(new ui::CodepageValidator(text::Codepage::Win1251, {}, MemoShovRU));
+  ui::TakeOnly(text::Codepage::Win1255, ui::BoxText::Hebrew, MemoShov, *instances_.Dialogs);
+  ui::TakeOnly(text::Codepage::Win1251, ui::BoxText::Russian, MemoShovRU, *instances_.Dialogs);
   Button1 = new QPushButton(QStringLiteral("Speack"), TabSheet2);
   Button1->setObjectName(QStringLiteral("Button1"));
 

@@ -11,6 +11,21 @@
 #include "ui/EventGuard.h"
 
 namespace editor {
+namespace {
+
+ui::BoxText TextOf(store::TextEncoding encoding) {
+  switch (encoding) {
+    case store::TextEncoding::Cp1251:
+      return ui::BoxText::Russian;
+    case store::TextEncoding::Cp1255:
+      return ui::BoxText::Hebrew;
+    case store::TextEncoding::Ascii:
+      break;
+  }
+  return ui::BoxText::English;
+}
+
+}  // namespace
 
 FieldBinding::FieldBinding(ui::Dialogs& dialogs, store::DataSource& source, std::string fieldName,
                            QLineEdit* edit, int maxLength, std::function<void()> edited)
@@ -30,9 +45,8 @@ FieldBinding::FieldBinding(ui::Dialogs& dialogs, store::DataSource& source, std:
             ui::Guarded(dialogs_, [this](const QString& text) { Written(text); }));
   }
   if (store::Table* table = source_.DataSet()) {
-    edit_->setValidator(
-        new ui::CodepageValidator(store::CodepageOf(table->FieldByName(fieldName_).Encoding()),
-                                  ordered_ ? ui::kStoredOrderPrefix : QString(), this));
+    const store::TextEncoding encoding = table->FieldByName(fieldName_).Encoding();
+    ui::TakeOnly(store::CodepageOf(encoding), TextOf(encoding), edit_, dialogs_);
   }
   connect(&source_, &store::DataSource::CurrentRecordChanged, this,
           ui::Guarded(dialogs_, [this] { Reload(); }));

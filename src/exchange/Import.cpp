@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "exchange/DocumentScanner.h"
+#include "exchange/DocumentStart.h"
 #include "exchange/ExchangeError.h"
 #include "exchange/WordFields.h"
 #include "store/DataModul.h"
@@ -179,7 +180,15 @@ ImportResult ImportDocument(TDataModul& data, const QString& path, const Progres
                             .arg(name, file.errorString())
                             .toStdString());
   }
-  return ImportBytes(data, std::string_view(bytes.constData(), bytes.size()), progress);
+  const std::string_view document(bytes.constData(), bytes.size());
+  if (!BeginsAsExchangeDocument(document)) {
+    EndImport(data);
+    throw ExchangeError(
+        QStringLiteral("The file \"%1\" is not a Vocamir exchange document: nothing was imported.")
+            .arg(name)
+            .toStdString());
+  }
+  return ImportBytes(data, document, progress);
 }
 
 ImportResult ImportBytes(TDataModul& data, std::string_view document, const Progress& progress) {

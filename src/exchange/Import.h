@@ -29,7 +29,9 @@ struct ImportResult {
 std::string EndedEarlyText(const ImportResult& result);
 
 // Reads the file whole and imports it (ImportBytes). Throws ExchangeError naming the file when it
-// cannot be opened or read; no record is added then, and the tables end as after EndImport.
+// cannot be opened or read, or when it does not begin as an exchange document (see
+// BeginsAsExchangeDocument: a document cut short is still imported up to its end); no record is
+// added then, and the tables end as after EndImport.
 ImportResult ImportDocument(TDataModul& data, const QString& path, const Progress& progress = {});
 
 // Imports the units of `document` in their order, inside one bulk transaction. The word tables'

@@ -107,27 +107,41 @@ struct ValidatorCase {
   int pos;
   const char* output;
   int outputPos;
+  const char* leftOut;  // UTF-8: what the message lists, "" for no message
 };
 
-TEST(CodepageValidatorTest, LeavesOutWhatTheCodepageCannotHold) {
+TEST(CodepageValidatorTest, LeavesOutWhatTheCodepageCannotHoldAndNamesItOnce) {
   const ValidatorCase cases[] = {
-      {text::Codepage::Win1255, "\xD7\x90\xD0\x96\xD7\x91", 3, "\xD7\x90\xD7\x91", 2},  // אЖב
-      {text::Codepage::Win1251, "\xD0\x9A\xD7\x90\xD0\xA2", 1, "\xD0\x9A\xD0\xA2", 1},  // Кא|Т
-      {text::Codepage::Ascii, "C\xD0\xAFT.", 4, "CT.", 3},
+      {text::Codepage::Win1255, "\xD7\x90\xD0\x96\xD7\x91", 3, "\xD7\x90\xD7\x91", 2,
+       "\xD0\x96"},  // אЖב
+      {text::Codepage::Win1251, "\xD0\x9A\xD7\x90\xD0\xA2", 1, "\xD0\x9A\xD0\xA2", 1,
+       "\xD7\x90"},                                                             // Кא|Т
+      {text::Codepage::Ascii, "C\xD0\xAFT\xD0\xAF.", 4, "CT.", 2, "\xD0\xAF"},  // CЯTЯ|.
       {text::Codepage::Win1251,
-       "a\xF0\x9F\x98\x80"
-       "b",
-       4, "ab", 2},  // outside the basic plane
+       "\xD1\x91\xD0\xBB\xD0\xBA\xD0\xB0 caf\xC3\xA9 \xE6\x97\xA5\xE6\x9C\xAC "
+       "\xF0\x9F\x98\x80",
+       15, "\xD1\x91\xD0\xBB\xD0\xBA\xD0\xB0 caf  ", 10,
+       "\xC3\xA9 \xE6\x97\xA5 \xE6\x9C\xAC \xF0\x9F\x98\x80"},  // ёлка café 日本 😀
       {text::Codepage::Win1255, "\xE2\x80\x8E\xE2\x80\xAD\xD7\x90", 3,
-       "\xE2\x80\x8E\xE2\x80\xAD\xD7\x90", 3},
+       "\xE2\x80\x8E\xE2\x80\xAD\xD7\x90", 3, ""},
   };
   for (const ValidatorCase& c : cases) {
-    ui::CodepageValidator validator(c.codepage, ui::kStoredOrderPrefix, nullptr);
+    test::ScriptedDialogs dialogs;
+    ui::CodepageValidator validator(c.codepage, QStringLiteral("Some text"), ui::kStoredOrderPrefix,
+                                    dialogs, nullptr);
     QString input = QString::fromUtf8(c.input);
     int pos = c.pos;
     EXPECT_EQ(validator.validate(input, pos), QValidator::Acceptable) << c.input;
     EXPECT_EQ(input, QString::fromUtf8(c.output)) << c.input;
     EXPECT_EQ(pos, c.outputPos) << c.input;
+    QApplication::processEvents();
+    std::vector<QString> messages;
+    if (*c.leftOut) {
+      messages.push_back("Characters that Some text cannot hold were left out: " +
+                         QString::fromUtf8(c.leftOut));
+    }
+    EXPECT_EQ(dialogs.Texts(ui::BoxKind::Information), messages) << c.input;
+    EXPECT_EQ(dialogs.Texts().size(), messages.size()) << c.input;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -112,6 +113,44 @@ TEST_F(BrowserWindowTest, HebrewBoxBuildsDisplayOrderAndSearchesReadingOrder) {
   EXPECT_EQ(window->DBGrid2->currentIndex().row(), HE().CurrentRow());
   // The Russian grid now lists by id until the next Russian search.
   EXPECT_EQ(RU().IndexName(), "id_index");
+}
+
+// A paste into a search box keeps what the searched words can hold and names the rest once; the
+// search runs on the kept text, and the keys typed after it raise nothing.
+TEST_F(BrowserWindowTest, PasteIntoASearchBoxLeavesOutWhatTheWordsCannotHold) {
+  const struct {
+    QWidget* page;
+    QLineEdit* box;
+    QString pasted;
+    QString kept;
+    store::Table& table;
+    QString found;
+    const char* message;  // UTF-8
+  } cases[] = {
+      {window->SheetRU, window->Edit3, QString::fromUtf8("ко😀日"), QString::fromUtf8("ко"), RU(),
+       QString::fromUtf8("КОТ"),
+       "Characters that Russian text cannot hold were left out: \xF0\x9F\x98\x80 "
+       "\xE6\x97\xA5"},
+      {window->SheetHE, window->Memo1, QString::fromUtf8("é") + He(QString::fromUtf8("לכ")),
+       He(QString::fromUtf8("לכ")), HE(), He(QString::fromUtf8("לכתוב")),
+       "Characters that Hebrew text cannot hold were left out: \xC3\xA9"},
+      {window->SheetEN, window->Edit1, QString::fromUtf8("BI日äG"), QStringLiteral("BIG"), EN(),
+       QStringLiteral("BIG"),
+       "Characters that English text cannot hold were left out: \xE6\x97\xA5 \xC3\xA4"},
+  };
+  for (const auto& c : cases) {
+    ShowPage(c.page);
+    dialogs.messages.clear();
+    QApplication::clipboard()->setText(c.pasted);
+    c.box->paste();
+    const auto* ordered = qobject_cast<ui::DisplayOrderEdit*>(c.box);
+    EXPECT_EQ(ordered ? ordered->Text() : c.box->text(), c.kept) << c.message;
+    EXPECT_EQ(Word(c.table), c.found) << c.message;
+    QTest::keyClick(c.box, Qt::Key_Backspace);
+    QApplication::processEvents();
+    EXPECT_EQ(dialogs.Texts(), std::vector<QString>{QString::fromUtf8(c.message)});
+  }
+  EXPECT_TRUE(window->Memo1->text().startsWith(ui::kStoredOrderPrefix));
 }
 
 TEST_F(BrowserWindowTest, HebrewRootSearch) {

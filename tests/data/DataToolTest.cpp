@@ -268,6 +268,18 @@ TEST_F(DataToolTest, ImportOfADocumentThatEndsEarlyKeepsItsUnitsAndFails) {
   EXPECT_NE(Run({"stats"}, folder).Out.find("meanings: 1"), std::string::npos);
 }
 
+TEST_F(DataToolTest, ImportOfAFileThatIsNotADocumentFailsAndImportsNothing) {
+  fs::path folder = MakeDictionary();
+  std::ofstream(folder / "notes.txt", std::ios::binary)
+      << "Words to learn: <Unit><WordRU><Item>A</Item></WordRU></Unit></Root>";
+  Outcome imported = Run({"import", "notes.txt"}, folder);
+  EXPECT_EQ(imported.Status, datatool::kFailed);
+  EXPECT_EQ(imported.Out, "");
+  EXPECT_EQ(imported.Err, "vocamir-data: The file \"" + (folder / "notes.txt").string() +
+                              "\" is not a Vocamir exchange document: nothing was imported.\n");
+  EXPECT_NE(Run({"stats"}, folder).Out.find("meanings: 0"), std::string::npos);
+}
+
 }  // namespace
 
 // A dictionary this user may not write: reading commands work, writing ones exit with 1 and the

@@ -128,7 +128,7 @@ TEST_F(ExchangeCommands, ImportAddsMarkedMeanings) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(
-      "<Unit><WordRU><Item>NEW</Item><WordEN><Item>NEW</Item></Unit>"
+      "<Root><Unit><WordRU><Item>NEW</Item><WordEN><Item>NEW</Item></Unit>"
       "<Unit><WordRU><Item>A</Item><WordHE><Item>\xE1</Item><WordEN><Item>A</Item></Unit>"
       "</Root>");
   file.close();
@@ -151,7 +151,7 @@ TEST_F(ExchangeCommands, TheGridsShowTheImportedWordsInTheirColumnsAfterwards) {
   const QString path = target.filePath("in.xml");
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("<WordRU><Item>B</Item></Unit><WordRU><Item>C</Item></Unit></Root>");
+  file.write("<Root><WordRU><Item>B</Item></Unit><WordRU><Item>C</Item></Unit></Root>");
   file.close();
   dialogs.fileNames.push_back(path);
   Run(&TFormSelect::Importdata1Click);
@@ -181,6 +181,33 @@ TEST_F(ExchangeCommands, ADocumentThatEndsEarlyIsReportedWithTheUnitsTaken) {
   EXPECT_TRUE(dialogs.messages[0].text.contains("1 complete unit was taken"))
       << dialogs.messages[0].text.toStdString();
   EXPECT_EQ(RU().RecordCount(), 1);
+}
+
+TEST_F(ExchangeCommands, AFileThatIsNotADocumentIsAnErrorAndImportsNothing) {
+  const struct {
+    const char* name;
+    QByteArray bytes;
+  } files[] = {
+      {"notes.txt", "Words to learn: <Unit><WordRU><Item>A</Item></WordRU></Unit></Root>"},
+      {"picture.png", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)},
+  };
+  for (const auto& f : files) {
+    const QString path = target.filePath(QString::fromLatin1(f.name));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(f.bytes);
+    file.close();
+    dialogs.messages.clear();
+    dialogs.fileNames.push_back(path);
+    Run(&TFormSelect::Importdata1Click);
+    ASSERT_EQ(dialogs.messages.size(), 1u) << f.name;
+    EXPECT_EQ(dialogs.messages[0].kind, ui::BoxKind::Error) << f.name;
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("The file \"%1\" is not a Vocamir exchange document: nothing was "
+                             "imported.")
+                  .arg(QDir::toNativeSeparators(path)));
+  }
+  EXPECT_EQ(RU().RecordCount(), 0);
 }
 
 TEST_F(ExchangeCommands, ACancelledOpenDialogLeavesTheTablesUnfilteredAtTheirEnd) {

@@ -327,6 +327,46 @@ TEST_F(ImportTest, AFileThatCannotBeReadIsNamed) {
   EXPECT_EQ(Counts(), (std::array<int, 3>{0, 0, 0}));
 }
 
+// A file is told from a document by its beginning: anything but "<Root>" after the prolog is
+// refused whole, units and all; a document cut off anywhere is still taken up to its end.
+TEST_F(ImportTest, AFileThatDoesNotBeginAsADocumentIsRefusedByName) {
+  const std::string document = Document({kNoun});
+  const std::string_view unit = "<Unit><WordRU><Item>A</Item></WordRU></Unit>";
+  const struct {
+    std::string bytes;
+    bool refused;
+  } cases[] = {
+      {"Words to learn:\r\n" + std::string(unit), true},
+      {std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16) + std::string(unit), true},
+      {"<?xml version='1.0'?>\r\n<svg>" + std::string(unit), true},
+      {"<!DOCTYPE html><html><Root>" + std::string(unit), true},
+      {"", false},
+      {document.substr(0, 20), false},
+      {document.substr(0, document.find("<Root>") + 3), false},
+      {document.substr(0, document.find("</Unit>")), false},
+      {"<!-- XML Data From Vocamir -->\r\n <Root>" + std::string(unit), false},
+  };
+  const QString path = Dictionary.FilePath("chosen.xml");
+  for (const auto& c : cases) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(c.bytes.data(), static_cast<qint64>(c.bytes.size()));
+    file.close();
+    try {
+      const ImportResult result = ImportDocument(Data(), path);
+      EXPECT_FALSE(c.refused) << c.bytes;
+      EXPECT_TRUE(result.EndedEarly) << c.bytes;
+    } catch (const ExchangeError& error) {
+      EXPECT_TRUE(c.refused) << c.bytes << ": " << error.what();
+      EXPECT_EQ(error.what(), "The file \"" + QDir::toNativeSeparators(path).toStdString() +
+                                  "\" is not a Vocamir exchange document: nothing was imported.");
+    }
+    if (c.refused) {
+      EXPECT_EQ(Counts(), (std::array<int, 3>{0, 0, 0})) << c.bytes;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace exchange
 
