@@ -52,6 +52,7 @@ void TFormSelect::Exportdata1Click() {
 }
 
 void TFormSelect::Importdata1Click() {
+  if (RefusedReadOnly()) return;
   TDataModul& data = *instances_.DataModul;
   const QString path = dialogs_.OpenFileName(ImportData);
   if (path.isEmpty()) {

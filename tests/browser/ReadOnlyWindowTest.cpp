@@ -32,11 +32,10 @@ TEST_F(ReadOnlyWindowTest, SearchesAndRefusesEveryWordCommandOnce) {
   const struct {
     const char* name;
     void (TFormSelect::*command)();
-  } commands[] = {{"Add word", &TFormSelect::NNewClick},
-                  {"Edit word", &TFormSelect::NEditClick},
-                  {"Select", &TFormSelect::NSelectClick},
-                  {"Delete word", &TFormSelect::NDelClick},
-                  {"Deselect", &TFormSelect::BitBtn1Click}};
+  } commands[] = {
+      {"Add word", &TFormSelect::NNewClick},    {"Edit word", &TFormSelect::NEditClick},
+      {"Select", &TFormSelect::NSelectClick},   {"Delete word", &TFormSelect::NDelClick},
+      {"Deselect", &TFormSelect::BitBtn1Click}, {"Import data", &TFormSelect::Importdata1Click}};
   for (const auto& command : commands) {
     dialogs.messages.clear();
     dialogs.answers = {ui::Answer::Yes};
