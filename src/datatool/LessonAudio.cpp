@@ -324,14 +324,14 @@ LessonAudioResult RenderLessonAudio(TDataModul& data, const fs::path& settingsFo
                     static_cast<sf_count_t>(options.PauseSeconds * rate + 0.5));
   lesson::LessonPlayer player({data.SelWordTable, data.HETable, data.GLTABLE, data.NekudotTable},
                               display, speech);
-  player.LessonMode = options.Mode;
+  player.ChooseMode(options.Mode);
   player.Start(settings.VerbFormMask);
   const int records = data.SelWordTable.RecordCount();
   while (!display.Finished) {
     player.SpeakingTick();
     speech.EndTick();
     if (progress && !display.Finished) {
-      progress(records - player.RecordsLeft + 1, records, options.Passes - player.RepeatAll + 1,
+      progress(records - player.RecordsLeft() + 1, records, options.Passes - player.RepeatAll() + 1,
                options.Passes);
     }
   }

@@ -183,7 +183,7 @@ void TFormSel::FormActivate() {
   CBReg->setCurrentIndex(0);
 }
 
-void TFormSel::CBRegChange() { player_->LessonMode = CBReg->currentIndex(); }
+void TFormSel::CBRegChange() { player_->ChooseMode(CBReg->currentIndex()); }
 
 QLineEdit* TFormSel::CountBox(lesson::CountBox box) const {
   switch (box) {

@@ -115,17 +115,19 @@ LessonPlayer::LessonPlayer(LessonTables tables, LessonDisplay& display, LessonSp
     : tables_(tables), display_(display), speech_(speech) {}
 
 bool& LessonPlayer::Due(Language language) {
-  return language == Language::Russian ? DueRU : language == Language::Hebrew ? DueHE : DueEN;
+  return language == Language::Russian ? dueRU_ : language == Language::Hebrew ? dueHE_ : dueEN_;
 }
 
 int& LessonPlayer::Repeat(Language language) {
-  return language == Language::Russian  ? RepeatRU
-         : language == Language::Hebrew ? RepeatHE
-                                        : RepeatEN;
+  return language == Language::Russian  ? repeatRU_
+         : language == Language::Hebrew ? repeatHE_
+                                        : repeatEN_;
 }
 
 bool& LessonPlayer::Shown(Language language) {
-  return language == Language::Russian ? ShownRU : language == Language::Hebrew ? ShownHE : ShownEN;
+  return language == Language::Russian  ? shownRU_
+         : language == Language::Hebrew ? shownHE_
+                                        : shownEN_;
 }
 
 int LessonPlayer::CountFromBox(CountBox box) const {
@@ -133,9 +135,9 @@ int LessonPlayer::CountFromBox(CountBox box) const {
 }
 
 void LessonPlayer::ReadRepeats() {
-  RepeatRU = CountFromBox(CountBox::RU);
-  RepeatHE = CountFromBox(CountBox::HE);
-  RepeatEN = CountFromBox(CountBox::EN);
+  repeatRU_ = CountFromBox(CountBox::RU);
+  repeatHE_ = CountFromBox(CountBox::HE);
+  repeatEN_ = CountFromBox(CountBox::EN);
 }
 
 void LessonPlayer::SetDueFromBoxes() {
@@ -150,15 +152,15 @@ void LessonPlayer::EnterRecord() {
   playingRow_ = lessons.CurrentRow();
   ReadRepeats();
   SetDueFromBoxes();
-  ShownRU = ShownHE = ShownEN = false;
-  HoldLast = false;
-  VerbStep = 0;
+  shownRU_ = shownHE_ = shownEN_ = false;
+  holdLast_ = false;
+  verbStep_ = 0;
 }
 
 void LessonPlayer::StartPass() {
   store::Table& lessons = tables_.lessons;
   lessons.First();
-  RecordsLeft = lessons.RecordCount();
+  recordsLeft_ = lessons.RecordCount();
   EnterRecord();
 }
 
@@ -170,8 +172,8 @@ bool LessonPlayer::FollowCursor() {
   }
   // A deleted record leaves the cursor on the record that followed it, else on the one before.
   if (!lessons.BookmarkValid(playing_) && lessons.CurrentRow() < playingRow_) {
-    DueRU = DueHE = DueEN = false;
-    VerbStep = 0;
+    dueRU_ = dueHE_ = dueEN_ = false;
+    verbStep_ = 0;
     return false;
   }
   EnterRecord();
@@ -185,33 +187,33 @@ void LessonPlayer::Start(std::string verbFormMask) {
       ParseCount(display_.CountText(CountBox::EN)), ParseCount(display_.CountText(CountBox::ALL))};
   if (std::all_of(std::begin(counts), std::end(counts),
                   [](const auto& c) { return c.has_value(); })) {
-    RepeatRU = *counts[0];
-    RepeatHE = *counts[1];
-    RepeatEN = *counts[2];
-    RepeatAll = *counts[3];
+    repeatRU_ = *counts[0];
+    repeatHE_ = *counts[1];
+    repeatEN_ = *counts[2];
+    repeatAll_ = *counts[3];
   } else {
-    RepeatRU = RepeatHE = RepeatEN = RepeatAll = 1;
+    repeatRU_ = repeatHE_ = repeatEN_ = repeatAll_ = 1;
     display_.ResetCountTexts();
   }
-  VerbStep = 0;
-  HoldLast = false;
-  StartPending = true;
+  verbStep_ = 0;
+  holdLast_ = false;
+  startPending_ = true;
 }
 
 void LessonPlayer::Activate(int recordCount) {
-  RecordsLeft = recordCount;
-  StartPending = true;
-  LessonMode = 0;
+  recordsLeft_ = recordCount;
+  startPending_ = true;
+  lessonMode_ = 0;
 }
 
 void LessonPlayer::Stop() { Finish(); }
 
 void LessonPlayer::Finish() {
   display_.SetWordVisible(false);
-  DueRU = DueHE = DueEN = false;
-  ShownRU = ShownHE = ShownEN = false;
-  VerbStep = 0;
-  HoldLast = false;
+  dueRU_ = dueHE_ = dueEN_ = false;
+  shownRU_ = shownHE_ = shownEN_ = false;
+  verbStep_ = 0;
+  holdLast_ = false;
   display_.LessonFinished();
 }
 
@@ -236,20 +238,20 @@ void LessonPlayer::SpeakWord(Language language) {
 }
 
 void LessonPlayer::ModeStep() {
-  if (LessonMode == kVerbsMode) {
+  if (lessonMode_ == kVerbsMode) {
     VerbStepTick();
     return;
   }
   // Another mode chosen in the middle of a verb ends the verb.
-  VerbStep = 0;
-  if (LessonMode >= 0 && LessonMode <= 3) {
-    for (Language language : ModeOrder(LessonMode)) {
+  verbStep_ = 0;
+  if (lessonMode_ >= 0 && lessonMode_ <= 3) {
+    for (Language language : ModeOrder(lessonMode_)) {
       if (!On(language)) continue;
       ShowWord(language);
       SpeakWord(language);
     }
   } else {
-    const Inversion inversion = InversionOf(LessonMode);
+    const Inversion inversion = InversionOf(lessonMode_);
     for (Language spoken : {inversion.first, inversion.second}) {
       if (!On(spoken)) continue;
       ShowWord(inversion.shown);
@@ -267,27 +269,27 @@ void LessonPlayer::SpeakingTick() {
     Finish();
     return;
   }
-  if (StartPending) {
-    StartPending = false;
-    RepeatAll = CountFromBox(CountBox::ALL);
+  if (startPending_) {
+    startPending_ = false;
+    repeatAll_ = CountFromBox(CountBox::ALL);
     StartPass();
   }
   if (FollowCursor()) {
-    RecordsLeft = std::min(RecordsLeft, lessons.RecordCount() - lessons.CurrentRow());
+    recordsLeft_ = std::min(recordsLeft_, lessons.RecordCount() - lessons.CurrentRow());
     ModeStep();
-    if (RecordsLeft > 1 && !AnyDue() && !Busy() && VerbStep == 0) {
-      --RecordsLeft;
+    if (recordsLeft_ > 1 && !AnyDue() && !Busy() && verbStep_ == 0) {
+      --recordsLeft_;
       lessons.Next();
       EnterRecord();
     }
   }
-  if (AnyDue() || Busy() || VerbStep != 0) return;
+  if (AnyDue() || Busy() || verbStep_ != 0) return;
 
-  if (RepeatAll <= 1) {
+  if (repeatAll_ <= 1) {
     Finish();
     return;
   }
-  --RepeatAll;
+  --repeatAll_;
   StartPass();
 }
 
@@ -319,57 +321,57 @@ int LessonPlayer::NextChosenForm(int form) const {
 }
 
 void LessonPlayer::NextForm() {
-  if (VerbStep >= kFormCount) {
-    DueRU = DueHE = DueEN = false;
-    VerbStep = 0;
+  if (verbStep_ >= kFormCount) {
+    dueRU_ = dueHE_ = dueEN_ = false;
+    verbStep_ = 0;
   } else {
-    ++VerbStep;
+    ++verbStep_;
   }
 }
 
 void LessonPlayer::VerbStepTick() {
   store::Table& lessons = tables_.lessons;
   if (!IsVerb()) {
-    DueRU = DueHE = DueEN = false;
-    VerbStep = 0;
+    dueRU_ = dueHE_ = dueEN_ = false;
+    verbStep_ = 0;
     return;
   }
   // A verb whose work is done waits here, unstarted, until the record changes.
-  if (VerbStep == 0 && !AnyDue()) return;
+  if (verbStep_ == 0 && !AnyDue()) return;
   const bool hebrewOn = On(Language::Hebrew);
-  if (VerbStep == 0) {
+  if (verbStep_ == 0) {
     display_.SetWordText(Language::Hebrew, WrittenWord(Language::Hebrew));
     // With Hebrew off the verb is shown without being spoken.
     if (!Busy()) display_.SetWordVisible(true);
     // A Hebrew count below 1 speaks the infinitive and every form once.
-    RepeatHE = std::max(RepeatHE, 1);
-    SavedRepeatHE = RepeatHE;
-    if (hebrewOn && DueHE && !Busy()) {
+    repeatHE_ = std::max(repeatHE_, 1);
+    savedRepeatHE_ = repeatHE_;
+    if (hebrewOn && dueHE_ && !Busy()) {
       speech_.Speak(Language::Hebrew,
                     speech::SpeechText(Language::Hebrew, Value(lessons, "HebrSpeech"), {}));
     } else {
       silentHold_ = true;
     }
     FindVerbForms();
-    VerbStep = 1;
+    verbStep_ = 1;
     return;
   }
-  if (!FormChosen(VerbStep)) {
+  if (!FormChosen(verbStep_)) {
     NextForm();
     return;
   }
   if (Busy()) return;
   display_.SetWordVisible(true);
-  display_.SetWordText(Language::Hebrew, tables_.gl.Fields(VerbStep).AsString());
-  if (!hebrewOn || !DueHE) {
+  display_.SetWordText(Language::Hebrew, tables_.gl.Fields(verbStep_).AsString());
+  if (!hebrewOn || !dueHE_) {
     // Shown without speaking: the form stays for this tick.
     silentHold_ = true;
     NextForm();
     return;
   }
-  speech_.Speak(Language::Hebrew, tables_.nekudot.Fields(VerbStep).AsString());
-  if (--RepeatHE < 1) {
-    RepeatHE = SavedRepeatHE;
+  speech_.Speak(Language::Hebrew, tables_.nekudot.Fields(verbStep_).AsString());
+  if (--repeatHE_ < 1) {
+    repeatHE_ = savedRepeatHE_;
     NextForm();
   }
 }
@@ -377,10 +379,10 @@ void LessonPlayer::VerbStepTick() {
 // ---- the silent lesson ----
 
 void LessonPlayer::SilentWalk() {
-  if (LessonMode >= 0 && LessonMode <= 3) {
+  if (lessonMode_ >= 0 && lessonMode_ <= 3) {
     // One word per tick; languages that are off, after it as before it, count as shown.
     bool shownThisTick = false;
-    for (Language language : ModeOrder(LessonMode)) {
+    for (Language language : ModeOrder(lessonMode_)) {
       if (!On(language)) {
         Shown(language) = true;
         continue;
@@ -392,13 +394,13 @@ void LessonPlayer::SilentWalk() {
       Shown(language) = true;
       shownThisTick = true;
     }
-  } else if (LessonMode < kVerbsMode) {
-    const Language shown = InversionOf(LessonMode).shown;
+  } else if (lessonMode_ < kVerbsMode) {
+    const Language shown = InversionOf(lessonMode_).shown;
     if (On(shown)) {
       display_.SetWordVisible(true);
       display_.SetWordText(shown, WrittenWord(shown));
     }
-    ShownRU = ShownHE = ShownEN = true;
+    shownRU_ = shownHE_ = shownEN_ = true;
   } else {
     SilentVerbStep();
   }
@@ -407,26 +409,26 @@ void LessonPlayer::SilentWalk() {
 // Each tick shows the infinitive or one chosen form; records that are no verbs are passed over.
 void LessonPlayer::SilentVerbStep() {
   store::Table& lessons = tables_.lessons;
-  if (VerbStep == 0) {
-    while (!IsVerb() && RecordsLeft > 1) {
-      --RecordsLeft;
+  if (verbStep_ == 0) {
+    while (!IsVerb() && recordsLeft_ > 1) {
+      --recordsLeft_;
       lessons.Next();
       EnterRecord();
     }
     if (!IsVerb()) {
-      ShownRU = ShownHE = ShownEN = true;
+      shownRU_ = shownHE_ = shownEN_ = true;
       return;
     }
     display_.SetWordVisible(true);
     display_.SetWordText(Language::Hebrew, WrittenWord(Language::Hebrew));
     FindVerbForms();
-    VerbStep = NextChosenForm(1);
+    verbStep_ = NextChosenForm(1);
   } else {
     display_.SetWordVisible(true);
-    display_.SetWordText(Language::Hebrew, tables_.gl.Fields(VerbStep).AsString());
-    VerbStep = VerbStep < kFormCount ? NextChosenForm(VerbStep + 1) : 0;
+    display_.SetWordText(Language::Hebrew, tables_.gl.Fields(verbStep_).AsString());
+    verbStep_ = verbStep_ < kFormCount ? NextChosenForm(verbStep_ + 1) : 0;
   }
-  if (VerbStep == 0) ShownRU = ShownHE = ShownEN = true;
+  if (verbStep_ == 0) shownRU_ = shownHE_ = shownEN_ = true;
 }
 
 void LessonPlayer::SilentTick() {
@@ -435,8 +437,8 @@ void LessonPlayer::SilentTick() {
     Finish();
     return;
   }
-  if (StartPending) {
-    StartPending = false;
+  if (startPending_) {
+    startPending_ = false;
     StartPass();
   }
   // The list is played once: a pass that is over ends the lesson.
@@ -444,18 +446,18 @@ void LessonPlayer::SilentTick() {
     Finish();
     return;
   }
-  RecordsLeft = std::min(RecordsLeft, lessons.RecordCount() - lessons.CurrentRow());
+  recordsLeft_ = std::min(recordsLeft_, lessons.RecordCount() - lessons.CurrentRow());
 
   if (!AllShown()) SilentWalk();
 
-  if (RecordsLeft > 1 && AllShown() && !HoldLast) {
-    --RecordsLeft;
+  if (recordsLeft_ > 1 && AllShown() && !holdLast_) {
+    --recordsLeft_;
     lessons.Next();
     EnterRecord();
   }
   if (!AllShown()) return;
-  if (!HoldLast) {
-    HoldLast = true;
+  if (!holdLast_) {
+    holdLast_ = true;
   } else {
     Finish();
   }

@@ -45,23 +45,17 @@ class LessonPlayer {
   // The tables and ports must outlive the player.
   LessonPlayer(LessonTables tables, LessonDisplay& display, LessonSpeech& speech);
 
-  // --- lesson state ---
-  int LessonMode = 0;        // 0 to 7
-  bool StartPending = true;  // the next tick starts from the first record
-  int RecordsLeft = 0;       // records still to play in this pass, the current one included
-  int RepeatRU = 1;          // times the current record's word is still to be spoken
-  int RepeatHE = 1;
-  int RepeatEN = 1;
-  int RepeatAll = 1;   // passes still to play, the current one included
-  bool DueRU = false;  // the language still has work in the current record
-  bool DueHE = false;
-  bool DueEN = false;
-  int VerbStep = 0;       // position in the current verb's forms; 0: not started
-  int SavedRepeatHE = 1;  // the Hebrew count restored after each verb form
-  bool ShownRU = false;   // silent lesson: the word of that language has been shown
-  bool ShownHE = false;
-  bool ShownEN = false;
-  bool HoldLast = false;  // silent lesson: the last word is held for one more tick
+  // --- lesson state, written only by the player ---
+  int LessonMode() const { return lessonMode_; }       // 0 to 7
+  bool StartPending() const { return startPending_; }  // the next tick starts from the first record
+  // Records still to play in this pass, the current one included.
+  int RecordsLeft() const { return recordsLeft_; }
+  int RepeatAll() const { return repeatAll_; }  // passes still to play, the current one included
+  int VerbStep() const { return verbStep_; }    // position in the current verb's forms; 0: none
+
+  // From the next tick on, each record plays in `mode` (0 to 7); a verb whose forms are being
+  // played ends when another mode is chosen.
+  void ChooseMode(int mode) { lessonMode_ = mode; }
 
   // Prepares a (re)start from the first record: reads the four boxes as whole numbers into the
   // counts; when any is not a whole number, every count becomes 1 and the boxes show "1".
@@ -88,8 +82,8 @@ class LessonPlayer {
   bool& Due(Language language);
   int& Repeat(Language language);
   bool& Shown(Language language);
-  bool AnyDue() const { return DueRU || DueHE || DueEN; }
-  bool AllShown() const { return ShownRU && ShownHE && ShownEN; }
+  bool AnyDue() const { return dueRU_ || dueHE_ || dueEN_; }
+  bool AllShown() const { return shownRU_ && shownHE_ && shownEN_; }
   bool On(Language language) const { return display_.LanguageOn(language); }
   // Something is being spoken, or a verb form shown without speech holds this tick.
   bool Busy() const { return silentHold_ || speech_.Speaking(); }
@@ -122,11 +116,28 @@ class LessonPlayer {
   // The first chosen form from `form` on, or 0 when there is none.
   int NextChosenForm(int form) const;
 
+  int lessonMode_ = 0;
+  bool startPending_ = true;
+  int recordsLeft_ = 0;
+  int repeatRU_ = 1;  // times the current record's word is still to be spoken
+  int repeatHE_ = 1;
+  int repeatEN_ = 1;
+  int repeatAll_ = 1;
+  bool dueRU_ = false;  // the language still has work in the current record
+  bool dueHE_ = false;
+  bool dueEN_ = false;
+  int verbStep_ = 0;
+  int savedRepeatHE_ = 1;  // the Hebrew count restored after each verb form
+  bool shownRU_ = false;   // silent lesson: the word of that language has been shown
+  bool shownHE_ = false;
+  bool shownEN_ = false;
+  bool holdLast_ = false;  // silent lesson: the last word is held for one more tick
+
   LessonTables tables_;
   LessonDisplay& display_;
   LessonSpeech& speech_;
   std::string verbFormMask_;
-  // The record whose counts, Due and Shown flags and VerbStep the lesson holds, and its row when
+  // The record whose counts, due and shown flags and verb step the lesson holds, and its row when
   // last seen.
   store::Bookmark playing_;
   int playingRow_ = 0;

@@ -190,11 +190,11 @@ TEST_F(LessonWindowTest, ActivationResetsTheModeAndItsBox) {
   TFormSelect& main = Windows();
   main.NTeachBeginClick();
   formSel->CBReg->setCurrentIndex(5);
-  EXPECT_EQ(formSel->Player().LessonMode, 5);
+  EXPECT_EQ(formSel->Player().LessonMode(), 5);
   formSel->FormActivate();
-  EXPECT_EQ(formSel->Player().LessonMode, 0);
+  EXPECT_EQ(formSel->Player().LessonMode(), 0);
   EXPECT_EQ(formSel->CBReg->currentText(), "Russian - Hebrew - English");
-  EXPECT_TRUE(formSel->Player().StartPending);
+  EXPECT_TRUE(formSel->Player().StartPending());
 }
 
 TEST_F(LessonWindowTest, ABadNumberAtStartShowsOneInEveryBox) {
@@ -378,7 +378,7 @@ TEST_P(LeaveVerbWindowTest, ALessonStartedFromTheToggleEndsAndReleasesIt) {
   }
   for (int tick = 0; tick < 20 && main.TimerSelSpeech->isActive(); ++tick) Tick();
   EXPECT_FALSE(main.TimerSelSpeech->isActive());
-  EXPECT_EQ(formSel->Player().VerbStep, 0);
+  EXPECT_EQ(formSel->Player().VerbStep(), 0);
   EXPECT_FALSE(formSel->MShow->isVisible());
   EXPECT_FALSE(main.SPSpeak1->isChecked());
   QTest::keyClick(&main, Qt::Key_Escape);  // "End Lesson" is accepted again

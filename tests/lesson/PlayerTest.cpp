@@ -36,7 +36,7 @@ class PlayerTest : public ::testing::Test {
   }
   int Play(int mode, const std::string& mask = kDefaultMask) {
     lesson::LessonPlayer player(Tables(), display, speech);
-    player.LessonMode = mode;
+    player.ChooseMode(mode);
     player.Start(mask);
     return PlaySpeaking(player, display, speech);
   }
@@ -94,7 +94,7 @@ TEST_F(PlayerTest, HebrewOffInModeOneIsNeverShown) {
   AddTwo();
   display.on = {true, false, true};
   lesson::LessonPlayer player(Tables(), display, speech);
-  player.LessonMode = 1;
+  player.ChooseMode(1);
   player.Start(kDefaultMask);
   for (int tick = 0; tick < 10 && !display.finished; ++tick) {
     player.SpeakingTick();
@@ -106,7 +106,7 @@ TEST_F(PlayerTest, HebrewOffInModeOneIsNeverShown) {
 TEST_F(PlayerTest, InversionKeepsTheShownWordWhileTheOthersAreSpoken) {
   AddTwo();
   lesson::LessonPlayer player(Tables(), display, speech);
-  player.LessonMode = 4;
+  player.ChooseMode(4);
   player.Start(kDefaultMask);
   std::vector<std::string> shown;
   for (int tick = 0; tick < 5; ++tick) {
@@ -165,7 +165,7 @@ TEST_F(PlayerTest, ABadNumberAtStartMakesEveryCountOne) {
   lesson::LessonPlayer player(Tables(), display, speech);
   player.Start(kDefaultMask);
   EXPECT_EQ(display.counts, (std::array<std::string, 4>{"1", "1", "1", "1"}));
-  EXPECT_EQ(player.RepeatAll, 1);
+  EXPECT_EQ(player.RepeatAll(), 1);
   PlaySpeaking(player, display, speech);
   EXPECT_EQ(Spoken().size(), 6u);
 }
@@ -284,7 +284,7 @@ TEST_F(PlayerTest, VerbsModeWithHebrewOffShowsTheFormsWithoutSpeaking) {
   AddNounAndVerb();
   display.on = {true, false, true};
   lesson::LessonPlayer player(Tables(), display, speech);
-  player.LessonMode = lesson::kVerbsMode;
+  player.ChooseMode(lesson::kVerbsMode);
   player.Start(kDefaultMask);
   std::vector<std::string> shown;
   for (int tick = 0; tick < 100 && !display.finished; ++tick) {
@@ -331,7 +331,7 @@ class LeaveVerbTest : public PlayerTest, public ::testing::WithParamInterface<Le
 TEST_P(LeaveVerbTest, TheLessonEndsAfterTheVerbIsLeft) {
   AddNounAndVerb();
   lesson::LessonPlayer player(Tables(), display, speech);
-  player.LessonMode = lesson::kVerbsMode;
+  player.ChooseMode(lesson::kVerbsMode);
   player.Start(kDefaultMask);
   for (int tick = 0; tick < 20 && (Spoken().empty() || Spoken().back() != "HE: p4"); ++tick) {
     player.SpeakingTick();
@@ -339,7 +339,7 @@ TEST_P(LeaveVerbTest, TheLessonEndsAfterTheVerbIsLeft) {
   }
   ASSERT_FALSE(Spoken().empty());
   ASSERT_EQ(Spoken().back(), "HE: p4");
-  ASSERT_NE(player.VerbStep, 0);
+  ASSERT_NE(player.VerbStep(), 0);
   store::Table& lessons = workspace.Data().SelWordTable;
   switch (GetParam().leave) {
     case Leave::CursorToTheNoun:
@@ -349,13 +349,13 @@ TEST_P(LeaveVerbTest, TheLessonEndsAfterTheVerbIsLeft) {
       lessons.Delete();
       break;
     case Leave::ModeZero:
-      player.LessonMode = 0;
+      player.ChooseMode(0);
       break;
   }
   speech.journal->clear();
   PlaySpeaking(player, display, speech, 20);
   EXPECT_TRUE(display.finished);
-  EXPECT_EQ(player.VerbStep, 0);
+  EXPECT_EQ(player.VerbStep(), 0);
   EXPECT_EQ(Spoken(), GetParam().spokenAfter);
 }
 
@@ -387,7 +387,7 @@ TEST_P(SilentTest, ShowsOneWordPerTickAndHoldsTheLast) {
   AddNounAndVerb();
   display.counts = {"3", "3", "3", "3"};  // the silent lesson plays each word once
   lesson::LessonPlayer player(Tables(), display, speech);
-  player.LessonMode = GetParam().mode;
+  player.ChooseMode(GetParam().mode);
   player.Start(kDefaultMask);
   EXPECT_EQ(SilentRun(player, display), GetParam().perTick);
   EXPECT_TRUE(display.finished);
