@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "DictionaryGenerator.h"
-#include "exchange/DetachedSources.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
 #include "store/DataModul.h"
+#include "store/DetachedSources.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ void BM_ExportAllMeanings(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath("export.xml");
   for (auto _ : state) {
-    const exchange::DetachedSources detached(data);
+    const store::DetachedSources detached(data);
     const int count = exchange::SelectAllWords(data);
     exchange::ExportDocument(data, path, count, "01.01.2026");
     exchange::ReleaseWordFilters(data);
@@ -72,7 +72,7 @@ void BM_ImportIntoEmptyDictionary(benchmark::State& state) {
     state.ResumeTiming();
 
     {
-      const exchange::DetachedSources detached(*data);
+      const store::DetachedSources detached(*data);
       added = exchange::ImportDocument(*data, document).Added;
     }
 

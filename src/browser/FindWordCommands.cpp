@@ -6,7 +6,7 @@
 
 #include "app/Find.h"
 #include "browser/WordCommands.h"
-#include "exchange/DetachedSources.h"
+#include "store/DetachedSources.h"
 #include "ui/DetachedWork.h"
 #include "ui/Instances.h"
 
@@ -47,7 +47,7 @@ void TFormSelect::BitBtn1Click() {
   // The walk over every marked meaning runs with the grids unbound.
   TDataModul& data = *instances_.DataModul;
   ui::RunDetached(
-      *this, [&data] { return exchange::DetachedSources(data); },
+      *this, [&data] { return store::DetachedSources(data); },
       [this] { browser::ClearAllMarks(Tables()); });
   ClearGridSelections();
 }

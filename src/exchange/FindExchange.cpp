@@ -6,10 +6,10 @@
 #include <string>
 
 #include "app/Find.h"
-#include "exchange/DetachedSources.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
 #include "exchange/ProgressWindow.h"
+#include "store/DetachedSources.h"
 #include "text/Codepage.h"
 #include "ui/DetachedWork.h"
 #include "ui/Instances.h"
@@ -38,7 +38,7 @@ void TFormSelect::Exportdata1Click() {
     const QString path = dialogs_.SaveFileName(ExportData);
     if (!path.isEmpty()) {
       ui::RunDetached(
-          *this, [&data] { return exchange::DetachedSources(data); },
+          *this, [&data] { return store::DetachedSources(data); },
           [&] {
             exchange::ProgressWindow progress(this, QStringLiteral("Exporting words..."));
             exchange::ExportDocument(data, path, count, Today(), progress.Callback());
@@ -61,7 +61,7 @@ void TFormSelect::Importdata1Click() {
   }
   exchange::ImportResult result;
   ui::RunDetached(
-      *this, [&data] { return exchange::DetachedSources(data); },
+      *this, [&data] { return store::DetachedSources(data); },
       [&] {
         exchange::ProgressWindow progress(this, QStringLiteral("Importing words..."));
         result = exchange::ImportDocument(data, path, progress.Callback());

@@ -11,11 +11,11 @@
 #include <optional>
 
 #include "app/Find.h"
-#include "exchange/DetachedSources.h"
 #include "lesson/Formsele.h"
 #include "lesson/LessonAssembly.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
+#include "store/DetachedSources.h"
 #include "store/Error.h"
 #include "ui/DetachedWork.h"
 #include "ui/EventGuard.h"
@@ -80,10 +80,10 @@ void TFormSelect::NTeachBeginClick() {
     ui::RunDetached(
         *this,
         [&data] {
-          return exchange::DetachedSources({{&data.DSRU, &data.RUTable},
-                                            {&data.DSHE, &data.HETable},
-                                            {&data.DSEN, &data.ENTable},
-                                            {&data.DSSel, &data.SelWordTable}});
+          return store::DetachedSources({{&data.DSRU, &data.RUTable},
+                                         {&data.DSHE, &data.HETable},
+                                         {&data.DSEN, &data.ENTable},
+                                         {&data.DSSel, &data.SelWordTable}});
         },
         [&] { lesson::AssembleLesson(Tables(), language, rows, data.SelWordTable); });
   } catch (const store::Error& error) {

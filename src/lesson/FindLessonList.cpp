@@ -6,9 +6,9 @@
 
 #include "app/Find.h"
 #include "browser/Filters.h"
-#include "exchange/DetachedSources.h"
 #include "lesson/Formsele.h"
 #include "store/DataModul.h"
+#include "store/DetachedSources.h"
 #include "ui/DetachedWork.h"
 
 // A lesson whose list has become empty stops at once instead of on its next tick.
@@ -33,7 +33,7 @@ void TFormSelect::NVocamirDelAllClick() {
   ui::RunDetached(
       *this,
       [&] {
-        return exchange::DetachedSources({{&data.DSSel, &lessons}});
+        return store::DetachedSources({{&data.DSSel, &lessons}});
       },
       [&lessons] {
         store::BulkTransaction transaction(lessons);

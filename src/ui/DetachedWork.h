@@ -1,11 +1,11 @@
 #pragma once
 
-// Long work over whole tables with their grids unbound (see exchange::DetachedSources), and the
+// Long work over whole tables with their grids unbound (see store::DetachedSources), and the
 // main window laid out again afterwards, since grids bound anew have lost their column widths.
 
 namespace ui {
 
-// `detach` returns the exchange::DetachedSources to hold while `work` runs. The window (anything
+// `detach` returns the store::DetachedSources to hold while `work` runs. The window (anything
 // with `FormPaint`, in practice the main window) is laid out again when the work ends, also when
 // it throws (the exception goes on to the caller).
 template <class Window, class Detach, class Work>

@@ -1,11 +1,11 @@
-#include "exchange/DetachedSources.h"
+#include "store/DetachedSources.h"
 
 #include <cstdio>
 #include <exception>
 
 #include "store/DataModul.h"
 
-namespace exchange {
+namespace store {
 
 DetachedSources::DetachedSources(TDataModul& data)
     : DetachedSources(
@@ -34,4 +34,4 @@ DetachedSources::~DetachedSources() {
   }
 }
 
-}  // namespace exchange
+}  // namespace store

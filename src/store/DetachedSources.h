@@ -1,10 +1,11 @@
 #pragma once
 
-// Unbinds the data sources of the three word tables while it lives, so that the many cursor
-// moves and posts of a long export or import are not followed, one by one, by every grid bound
-// to them (which made a large import with the main window open many times slower). When it ends
-// each source is bound again to its table with the columns it had; the grids then show the rows
-// and current records as the run left them. Meanwhile the grids show no rows.
+// Unbinds data sources from their tables while it lives (by default the three word tables'), so
+// that the many cursor moves and posts of a long run (an export or import, a command over a whole
+// table) are not followed, one by one, by every grid bound to them (which made a large import with
+// the main window open many times slower). When it ends each source is bound again to its table
+// with the columns it had; the grids then show the rows and current records as the run left them.
+// Meanwhile the grids show no rows.
 
 #include <initializer_list>
 #include <utility>
@@ -14,7 +15,7 @@
 
 class TDataModul;
 
-namespace exchange {
+namespace store {
 
 class DetachedSources {
  public:
@@ -36,4 +37,4 @@ class DetachedSources {
   std::vector<Binding> Bindings;
 };
 
-}  // namespace exchange
+}  // namespace store
