@@ -251,6 +251,16 @@ void Table::Impl::WriteField(int position, StoredValue value) {
   Notify([row](TableListener& l) { l.RowChanged(row); });
 }
 
+void Table::Impl::PlacePosted(const Record* posted, bool passes, int target, int row) {
+  Buffer.clear();
+  Modified = false;
+  if (passes) {
+    GoTo(posted, false, false, target);
+  } else {
+    GoToRowOrLast(row);
+  }
+}
+
 void Table::Impl::PostInsert() {
   Record::CheckFits(Buffer);
   const std::int64_t key = Db->InsertRecord(Def, Buffer);
@@ -273,13 +283,7 @@ void Table::Impl::PostInsert() {
     posted = InsertEverywhere(std::move(record), target);
     if (passes) Notify([](TableListener& l) { l.RowsInserted(); });
   }
-  Buffer.clear();
-  Modified = false;
-  if (passes) {
-    GoTo(posted, false, false, target);
-  } else {
-    GoToRowOrLast(row);
-  }
+  PlacePosted(posted, passes, target, row);
 }
 
 void Table::Impl::PostEdit() {
@@ -314,13 +318,7 @@ void Table::Impl::PostEdit() {
   }
   RecordDeleter()(old);
   Current = nullptr;
-  Buffer.clear();
-  Modified = false;
-  if (passes) {
-    GoTo(posted, false, false, target);
-  } else {
-    GoToRowOrLast(row);
-  }
+  PlacePosted(posted, passes, target, row);
 }
 
 bool Table::Impl::LookUp(const StoredValue& given, bool nearest) {

@@ -76,6 +76,10 @@ struct Table::Impl {
   // --- Editing ---
   void PostInsert();
   void PostEdit();
+  // Ends a post: empties the edit buffer and puts the cursor on the posted record, at view row
+  // `target`, when it passes the filter; otherwise on the record that now holds the row it left
+  // (`row`), else on the last.
+  void PlacePosted(const Record* posted, bool passes, int target, int row);
 
   Table& Owner;
   TableDef Def;
