@@ -42,7 +42,6 @@ class TrayIcon : public QObject {
 
   // The tip, cut to kMaxTipLength characters.
   void SetTip(const QString& tip);
-  QString Tip() const { return tip_; }
   // True while the icon stands in for the hidden window.
   bool IsShown() const;
 

@@ -11,17 +11,6 @@ void ToggleGroup::Add(QAbstractButton* button) {
           [this, button](bool down) { Pressed(button, down); });
 }
 
-void ToggleGroup::ReleaseAll() {
-  for (QAbstractButton* button : buttons_) button->setChecked(false);
-}
-
-QAbstractButton* ToggleGroup::Down() const {
-  for (QAbstractButton* button : buttons_) {
-    if (button->isChecked()) return button;
-  }
-  return nullptr;
-}
-
 void ToggleGroup::Pressed(QAbstractButton* button, bool down) {
   if (!down) return;
   for (QAbstractButton* other : buttons_) {

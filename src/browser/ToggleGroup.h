@@ -19,10 +19,6 @@ class ToggleGroup : public QObject {
 
   // Makes `button` checkable and a member of the group.
   void Add(QAbstractButton* button);
-  // Releases every button of the group.
-  void ReleaseAll();
-  // The button that is down, or nullptr.
-  QAbstractButton* Down() const;
 
  private:
   void Pressed(QAbstractButton* button, bool down);

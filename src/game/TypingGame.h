@@ -73,7 +73,6 @@ class TypingGame {
   const std::string& Mask() const { return answer_.Mask(); }
   int AnswerLength() const { return answer_.Length(); }
   int Revealed() const { return answer_.Revealed(); }
-  int WordMisses() const { return wordMisses_; }
   int RightPresses() const { return rightPresses_; }
   int WrongPresses() const { return wrongPresses_; }
   // Entries in the list when the game started, and entries finished in the current pass.

@@ -81,7 +81,6 @@ class TShare : public QWidget {
   // --- settings ---
 
   // The folder of the settings file: the working directory when the window was created.
-  const QString& SettingsFolder() const { return settingsFolder_; }
   // Which verb forms the verb table shows: at least 28 characters, character i "1" when form i is
   // shown. Changed only by "Ok".
   const std::string& VerbFormMask() const { return settings_.VerbFormMask; }

@@ -26,7 +26,6 @@ class FilterExpression {
   // True when every comparison holds. A null field passes no comparison ("=" and "<>" alike);
   // text compares byte for byte.
   bool Passes(const Record& record) const;
-  bool PassesAll() const { return comparisons_.empty(); }
 
  private:
   struct Comparison {

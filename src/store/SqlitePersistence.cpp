@@ -132,15 +132,6 @@ void SqlitePersistence::Execute(const std::string& sql) {
   }
 }
 
-void SqlitePersistence::ExecutePrepared(sqlite3_stmt* statement) {
-  if (sqlite3_step(statement) != SQLITE_DONE) {
-    const std::string message = sqlite3_errmsg(db_);
-    sqlite3_reset(statement);
-    throw Error("The database " + file_.string() + " refused a change: " + message + ".");
-  }
-  sqlite3_reset(statement);
-}
-
 SqlitePersistence::Statement SqlitePersistence::Prepare(const std::string& sql) {
   sqlite3_stmt* statement = nullptr;
   if (sqlite3_prepare_v2(db_, sql.c_str(), -1, &statement, nullptr) != SQLITE_OK) {

@@ -107,8 +107,6 @@ class SqlitePersistence {
   void Execute(const std::string& sql);
   // Throws Error when the file holds tables and none of `ownTables`; reads only.
   void RefuseForeign(const std::vector<std::string>& ownTables);
-  // Runs a prepared statement that returns no rows; throws Error as Execute does.
-  void ExecutePrepared(sqlite3_stmt* statement);
   Statement Prepare(const std::string& sql);
   TableStatements& StatementsOf(const TableDef& table);
   void BindValues(sqlite3_stmt* statement, const TableDef& table,

@@ -39,12 +39,4 @@ BoxText EraseTypedLast(QStringView text, qsizetype caret) {
   return box;
 }
 
-BoxText TypeInDisplayOrder(QStringView text, qsizetype caret, std::optional<QChar> typed) {
-  if (typed == QChar(u'\b')) return EraseTypedLast(text, caret);
-  BoxText box{text.toString(), std::clamp<qsizetype>(caret, 0, text.size())};
-  if (typed) box.text.insert(box.caret++, *typed);
-  box.caret = StepLeft(box.text, box.caret);
-  return box;
-}
-
 }  // namespace text

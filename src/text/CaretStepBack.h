@@ -9,7 +9,6 @@
 
 #include <QString>
 #include <QStringView>
-#include <optional>
 
 namespace text {
 
@@ -30,11 +29,5 @@ struct BoxText {
 // caret stays where it is); at the end of the text or of its line it removes nothing. Delete
 // removes the same character, as in any box.
 BoxText EraseTypedLast(QStringView text, qsizetype caret);
-
-// One keystroke of a character key in a Hebrew box: the press puts in what the key types (see
-// TypeKey; nothing when it was dropped, and backspace erases as EraseTypedLast says) and the
-// release steps the caret back. A backspace keystroke does not step back. Releases of modifier
-// keys are separate StepBackCaret calls.
-BoxText TypeInDisplayOrder(QStringView text, qsizetype caret, std::optional<QChar> typed);
 
 }  // namespace text

@@ -3,10 +3,6 @@
 #include <Qt>
 
 #include "text/CaretStepBack.h"
-#include "text/Codepage.h"
-#include "text/InvertText.h"
-#include "text/KeyBox.h"
-#include "text/KeyMap.h"
 
 namespace text {
 namespace {
@@ -43,30 +39,6 @@ TEST(CaretStepBack, KeyReleaseMovesTheCaretLeftOnItsLine) {
   }
 }
 
-// Types the key characters one after another into a Hebrew word box.
-BoxText TypeKeys(const QString& keys) {
-  BoxText box;
-  for (const QChar key : keys) {
-    box = TypeInDisplayOrder(box.text, box.caret, TypeKey(KeyBox::DBMemo1, kHebrew, key));
-  }
-  return box;
-}
-
-TEST(CaretStepBack, TypedWordIsHeldInDisplayOrder) {
-  for (const QString& keys : {QString("tcv"), QString::fromUtf8("есм")}) {
-    const BoxText box = TypeKeys(keys);
-    const std::string bytes = FromUnicode(box.text, Codepage::Win1255);
-    EXPECT_EQ(bytes, "\xE4\xE1\xE0");
-    EXPECT_EQ(InvertText(bytes), "\xE0\xE1\xE4");
-    EXPECT_EQ(box.caret, 0);
-  }
-}
-
-TEST(CaretStepBack, DroppedKeyStillStepsBack) {
-  const BoxText box = TypeInDisplayOrder(u"\u05D0\u05D1", 2, std::nullopt);
-  EXPECT_EQ(box, (BoxText{QStringLiteral("\u05D0\u05D1"), 1}));
-}
-
 struct EraseCase {
   QString text;
   qsizetype caret;
@@ -84,21 +56,9 @@ TEST(CaretStepBack, BackspaceErasesTheLetterTypedLastRightOfTheCaret) {
       {"", 0, {"", 0}},
   };
   for (const EraseCase& c : cases) {
-    EXPECT_EQ(TypeInDisplayOrder(c.text, c.caret, QChar(u'\b')), c.expected)
+    EXPECT_EQ(EraseTypedLast(c.text, c.caret), c.expected)
         << c.text.toStdString() << " caret " << c.caret;
   }
-}
-
-TEST(CaretStepBack, BackspaceAfterTypingRemovesTheLastLetter) {
-  BoxText box = TypeKeys(QStringLiteral("tcv"));
-  box = TypeInDisplayOrder(box.text, box.caret, QChar(u'\b'));
-  EXPECT_EQ(FromUnicode(box.text, Codepage::Win1255), "\xE1\xE0");
-  EXPECT_EQ(box.caret, 0);
-}
-
-TEST(CaretStepBack, TypingInsertsAtTheCaretOfALaterLine) {
-  EXPECT_EQ(TypeInDisplayOrder(u"ab\n", 3, QChar(u'x')), (BoxText{"ab\nx", 3}));
-  EXPECT_EQ(TypeInDisplayOrder(u"ab\ncd", 4, QChar(u'x')), (BoxText{"ab\ncxd", 4}));
 }
 
 }  // namespace
