@@ -8,8 +8,9 @@
 #include <memory>
 
 #include "DictionaryGenerator.h"
-#include "browser/Filters.h"
-#include "browser/MeaningRecords.h"
+#include "dictionary/MeaningFields.h"
+#include "dictionary/MeaningRecords.h"
+#include "dictionary/WordTables.h"
 #include "lesson/LessonAssembly.h"
 #include "store/DataModul.h"
 
@@ -28,19 +29,19 @@ struct Fixture {
     data->DataModuleCreate();
   }
 
-  browser::WordTables Tables() { return {data->RUTable, data->HETable, data->ENTable}; }
+  dictionary::WordTables Tables() { return {data->RUTable, data->HETable, data->ENTable}; }
 
   // Marks the first kMarked meanings in Russian key order, in one transaction.
   void MarkMeanings() {
-    const browser::WordTables tables = Tables();
-    browser::SwitchFilters(tables, false);
+    const dictionary::WordTables tables = Tables();
+    dictionary::SwitchFilters(tables, false);
     store::BulkTransaction transaction(tables.ru);
     tables.ru.SetIndexName("");
     tables.ru.First();
     for (int i = 0; i < kMarked && !tables.ru.Eof(); ++i, tables.ru.Next()) {
-      browser::MeaningRecords meaning(tables, browser::Language::Russian);
+      dictionary::MeaningRecords meaning(tables, dictionary::Language::Russian);
       meaning.LocatePartners();
-      meaning.SetMark(browser::kMark);
+      meaning.SetMark(dictionary::kMark);
     }
     transaction.Commit();
   }
@@ -55,7 +56,7 @@ void BM_AssembleMarkedLesson(benchmark::State& state) {
     state.PauseTiming();
     fixture.MarkMeanings();
     state.ResumeTiming();
-    const int added = lesson::AssembleLesson(fixture.Tables(), browser::Language::Russian, {},
+    const int added = lesson::AssembleLesson(fixture.Tables(), dictionary::Language::Russian, {},
                                              fixture.data->SelWordTable);
     if (added != kMarked) state.SkipWithError("not every marked meaning was added");
   }

@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
 
 #include <ostream>
+#include <string>
+
+#include "Version.h"
 
 namespace app {
 namespace {
@@ -19,7 +22,7 @@ const char kUsage[] =
 
 }  // namespace
 
-std::string VersionText() { return "vocamir " VOCAMIR_VERSION "\n"; }
+std::string VersionText() { return std::string("vocamir ") + vocamir::kVersion + "\n"; }
 
 std::optional<int> AnswerCommandLine(const std::vector<std::string>& arguments, std::ostream& out) {
   for (const std::string& argument : arguments) {

@@ -18,8 +18,11 @@
 #include <optional>
 #include <string>
 
+#include "Version.h"
 #include "app/TrayIcon.h"
 #include "browser/ToggleGroup.h"
+#include "dictionary/Codes.h"
+#include "dictionary/MeaningFields.h"
 #include "store/DataModul.h"
 #include "ui/EventGuard.h"
 #include "ui/Icons.h"
@@ -29,7 +32,7 @@
 namespace {
 
 const QString kStartCaption = QStringLiteral("Vocamir ");
-const QString kTrayTip = QStringLiteral("Vocamir 3.1");
+const QString kTrayTip = QString::fromLatin1(vocamir::kTitle);
 
 template <class T>
 T* Named(T* object, const char* name) {
@@ -208,8 +211,9 @@ void TFormSelect::BuildToolBars() {
                             QStringLiteral("list-remove"), QStringLiteral("-"));
   SpeedButton9 = AddButton(Menu1, "SpeedButton9", {}, QStringLiteral("Edit Word"),
                            QStringLiteral("document-properties"), QStringLiteral("E"));
-  SpeedButton8 = AddButton(Menu1, "SpeedButton8", {}, QStringLiteral("Select Word"),
-                           QStringLiteral("emblem-default"), QStringLiteral("*"));
+  SpeedButton8 =
+      AddButton(Menu1, "SpeedButton8", {}, QStringLiteral("Select Word"),
+                QStringLiteral("emblem-default"), QString::fromLatin1(dictionary::kMark));
 
   MenuSound = MakeToolBar(central, "MenuSound", true);
   SpeedButton1 = AddButton(MenuSound, "SpeedButton1", QStringLiteral("Rus"),
@@ -273,14 +277,10 @@ void TFormSelect::BuildToolBars() {
   CBTheme = Named(new QComboBox(central), "CBTheme");
   CBTheme->setEditable(true);
   CBTheme->setInsertPolicy(QComboBox::NoInsert);
-  CBTheme->addItems({QStringLiteral("All"), QStringLiteral("Colloquial"),
-                     QStringLiteral("Literary"), QStringLiteral("Family"),
-                     QStringLiteral("Purchases"), QStringLiteral("Time"),
-                     QStringLiteral("Health/Man"), QStringLiteral("Nature/Travels"),
-                     QStringLiteral("Science/Engineering"), QStringLiteral("Culture/Art"),
-                     QStringLiteral("Profession"), QStringLiteral("Politics/Jurisprudence"),
-                     QStringLiteral("Grammar"), QStringLiteral("Religion"),
-                     QStringLiteral("Shortenings/Abbr."), QStringLiteral("Slang")});
+  CBTheme->addItem(QStringLiteral("All"));
+  for (std::string_view theme : dictionary::kThemeCaptions) {
+    CBTheme->addItem(QString::fromLatin1(theme));
+  }
   CBTheme->setMaxVisibleItems(16);
 
   BitBtn1 = Named(new QPushButton(QStringLiteral("Deselect"), central), "BitBtn1");

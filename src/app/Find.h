@@ -45,8 +45,11 @@ class PanelStatusBar;
 namespace browser {
 class ToggleGroup;
 struct StatusTexts;
-struct WordTables;
 }  // namespace browser
+
+namespace dictionary {
+struct WordTables;
+}  // namespace dictionary
 
 namespace game {
 enum class Direction;
@@ -341,7 +344,7 @@ class TFormSelect : public QMainWindow {
   browser::ToggleGroup* filterGroup_;  // group 3: the seven filter buttons and SpeedButton5
 
   // ==== src/browser ====
-  browser::WordTables Tables() const;
+  dictionary::WordTables Tables() const;
   // The language of the page shown: its table is the current one for the word commands.
   speech::Language ActiveLanguage() const;
   void ShowStatus(const browser::StatusTexts& texts);

@@ -7,6 +7,7 @@
 #include <exception>
 #include <filesystem>
 
+#include "Version.h"
 #include "app/Abaut.h"
 #include "app/EndSignals.h"
 #include "app/Find.h"
@@ -27,7 +28,7 @@
 namespace app {
 namespace {
 
-const QString kTitle = QStringLiteral("Vocamir 3.1");
+const QString kTitle = QString::fromLatin1(vocamir::kTitle);
 const QString kStartFailure = QStringLiteral("Should be installed MS SPEECH API!!!");
 
 }  // namespace

@@ -10,11 +10,12 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "Version.h"
 #include "app/Find.h"
 
 namespace {
 
-const QString kLeftCaption = QStringLiteral("Vocamir 3.1");
+const QString kLeftCaption = QString::fromLatin1(vocamir::kTitle);
 const QString kEditCaption = QStringLiteral("Add/edit a word");
 const QString kLessonCaption = QStringLiteral("To study, to study, to study!  V. I. Lenin");
 const QString kGameCaption = QStringLiteral("To study - play the game!");

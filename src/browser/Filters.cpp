@@ -37,10 +37,6 @@ std::string ThemeFilter(int themePosition) {
   return Comparison(kTopicAlone, std::to_string(themePosition - 1));
 }
 
-void SwitchFilters(const WordTables& tables, bool on) {
-  for (store::Table* table : {&tables.ru, &tables.he, &tables.en}) table->SetFiltered(on);
-}
-
 void ApplyPartFilter(const WordTables& tables, std::string_view partCode, int themePosition) {
   SwitchFilters(tables, false);
   SetFilters(tables, PartFilter(partCode, themePosition));

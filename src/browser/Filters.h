@@ -20,8 +20,7 @@ std::string ThemeFilter(int themePosition);
 inline constexpr char kOthersFilter[] =
     "Part <> '0' and Part <> '1' and Part <> '2' and Part <> '3' and Part <> '4' and Part <> '5'";
 
-// Switches the three filters off or on (each table goes to its first record).
-void SwitchFilters(const WordTables& tables, bool on);
+using dictionary::SwitchFilters;
 
 // Filters off, the part filter set on the three tables, filters on.
 void ApplyPartFilter(const WordTables& tables, std::string_view partCode, int themePosition);

@@ -13,7 +13,7 @@
 #include "ui/Instances.h"
 #include "ui/PanelStatusBar.h"
 
-browser::WordTables TFormSelect::Tables() const {
+dictionary::WordTables TFormSelect::Tables() const {
   TDataModul& data = *instances_.DataModul;
   return {data.RUTable, data.HETable, data.ENTable};
 }

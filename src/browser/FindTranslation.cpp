@@ -5,6 +5,7 @@
 
 #include "app/Find.h"
 #include "browser/Translation.h"
+#include "dictionary/Marks.h"
 #include "editor/Add.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
@@ -37,7 +38,7 @@ void TFormSelect::ShowTranslationEN() { ShowTranslation(speech::Language::Englis
 
 void TFormSelect::CellClick(speech::Language language, int column) {
   if (column == kMarkColumn) {
-    browser::ToggleMeaningMark(Tables(), language);
+    dictionary::ToggleMeaningMark(Tables(), language);
   } else {
     ShowTranslation(language);
   }

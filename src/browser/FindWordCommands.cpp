@@ -5,7 +5,8 @@
 #include <QTableView>
 
 #include "app/Find.h"
-#include "browser/WordCommands.h"
+#include "dictionary/DeleteMeaning.h"
+#include "dictionary/Marks.h"
 #include "store/DetachedSources.h"
 #include "ui/DetachedWork.h"
 #include "ui/Instances.h"
@@ -23,16 +24,16 @@ speech::Language TFormSelect::ActiveLanguage() const {
 
 void TFormSelect::NSelectClick() {
   if (RefusedReadOnly()) return;
-  browser::ToggleWordMark(browser::TableOf(Tables(), ActiveLanguage()));
+  dictionary::ToggleWordMark(dictionary::TableOf(Tables(), ActiveLanguage()));
 }
 
 void TFormSelect::NDelClick() {
-  const browser::WordTables tables = Tables();
-  if (browser::TableOf(tables, ActiveLanguage()).IsEmpty() || RefusedReadOnly()) return;
+  const dictionary::WordTables tables = Tables();
+  if (dictionary::TableOf(tables, ActiveLanguage()).IsEmpty() || RefusedReadOnly()) return;
   if (!dialogs_.AskYesNo(kDeleteQuestion)) return;
-  const browser::DeletePlan plan = browser::FindMeaningToDelete(tables, ActiveLanguage());
+  const dictionary::DeletePlan plan = dictionary::FindMeaningToDelete(tables, ActiveLanguage());
   BlankStatus();
-  browser::DeleteMeaning(tables, plan);
+  dictionary::DeleteMeaning(tables, plan);
 }
 
 void TFormSelect::ClearGridSelections() {
@@ -48,6 +49,6 @@ void TFormSelect::BitBtn1Click() {
   TDataModul& data = *instances_.DataModul;
   ui::RunDetached(
       *this, [&data] { return store::DetachedSources(data); },
-      [this] { browser::ClearAllMarks(Tables()); });
+      [this] { dictionary::ClearAllMarks(Tables()); });
   ClearGridSelections();
 }

@@ -19,6 +19,7 @@
 #include "browser/GridBinding.h"
 #include "browser/GridDelegate.h"
 #include "browser/RowIndicator.h"
+#include "dictionary/MeaningFields.h"
 #include "store/DataModul.h"
 #include "store/FieldCodec.h"
 #include "ui/CodepageValidator.h"
@@ -145,7 +146,7 @@ void TFormSelect::AttachData() {
   TDataModul& data = *instances_.DataModul;
   const auto bind = [this](QTableView* grid, store::DataSource& source,
                            void (TFormSelect::*columnEntered)()) {
-    source.SetColumns({{"Item", QStringLiteral("Words")}, {"Select", {}}});
+    source.SetColumns({{"Item", QStringLiteral("Words")}, {dictionary::kMarkField, {}}});
     std::function<void()> entered;
     if (columnEntered != nullptr) entered = [this, columnEntered] { (this->*columnEntered)(); };
     new browser::GridBinding(grid, source, dialogs_, std::move(entered));

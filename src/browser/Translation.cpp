@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "browser/MeaningRecords.h"
 #include "speech/SpeechText.h"
 
 namespace browser {
@@ -46,15 +45,6 @@ std::vector<SpeechRequest> TranslationSpeech(const WordTables& tables, bool russ
     requests.push_back({Language::Hebrew, SpeechTextOf(tables.he, Language::Hebrew, "HebrSpeech")});
   }
   return requests;
-}
-
-void ToggleMeaningMark(const WordTables& tables, Language language) {
-  const Roles roles = RolesOf(tables, language);
-  if (roles.self.IsEmpty()) return;
-  const bool marked = roles.self.FieldByName(kMarkField).AsString() == kMark;
-  MeaningRecords meaning(tables, language);
-  meaning.LocatePartners();
-  meaning.SetMark(marked ? "" : kMark);
 }
 
 }  // namespace browser

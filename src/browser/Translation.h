@@ -1,6 +1,6 @@
 #pragma once
 
-// The translation display and the lesson mark of a meaning, on the three word tables.
+// The translation display on the three word tables.
 
 #include <string>
 #include <vector>
@@ -26,11 +26,5 @@ struct SpeechRequest {
 // (its pronunciation hint, else for Russian and English its word, else a blank).
 std::vector<SpeechRequest> TranslationSpeech(const WordTables& tables, bool russianOn,
                                              bool hebrewOn, bool englishOn);
-
-// The lesson mark of the meaning of `language`'s current record: "*" becomes empty and anything
-// else "*", decided by that record's mark, in the record and in its partners located by their
-// key. A partner that cannot be located (empty link, no such record) keeps its mark. The records
-// are posted in the order Russian, Hebrew, English. Nothing happens on an empty table.
-void ToggleMeaningMark(const WordTables& tables, Language language);
 
 }  // namespace browser

@@ -1,45 +1,21 @@
 #pragma once
 
-// The three word tables of the dictionary and the roles they play for one another: every meaning
-// is a record in each, and each record holds the keys of its two partners.
+// What the status bar shows of the word tables: the words of a record's partners.
 
 #include <QString>
 
-#include "speech/Language.h"
-#include "store/Table.h"
+#include "dictionary/WordTables.h"
 
 namespace browser {
 
-using speech::Language;
-
-struct WordTables {
-  store::Table& ru;  // RUWORDS
-  store::Table& he;  // Hewords
-  store::Table& en;  // ENWORDS
-};
-
-// Index names shared by the three tables.
-inline constexpr char kIdIndex[] = "id_index";
-
-// Makes `index` the table's active index. Setting the index that is already active changes
-// nothing (the lookups that follow store any pending edit themselves), so it is skipped: a grid
-// over a large table would otherwise be rebuilt on every keystroke.
-void UseIndex(store::Table& table, const char* index);
-
-// A word table seen from one language: its table and its two partners, each with the link field
-// of the word's record that holds the partner's key. The partners come in status-bar order.
-struct Roles {
-  store::Table& self;
-  store::Table& first;
-  const char* firstLink;
-  store::Table& second;
-  const char* secondLink;
-};
-
-Roles RolesOf(const WordTables& tables, Language language);
-
-// The table of a language.
-store::Table& TableOf(const WordTables& tables, Language language);
+// The browser works on the dictionary's word tables, seen from the language of a page.
+using dictionary::kIdIndex;
+using dictionary::Language;
+using dictionary::Roles;
+using dictionary::RolesOf;
+using dictionary::TableOf;
+using dictionary::UseIndex;
+using dictionary::WordTables;
 
 // The text of a status bar panel: the current record's Item as Unicode, or "-----" when it is
 // empty or null.

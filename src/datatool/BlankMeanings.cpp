@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "dictionary/MeaningFields.h"
 #include "store/DataModul.h"
 #include "store/Error.h"
 
@@ -21,7 +22,8 @@ std::unordered_map<int, std::string> WordsByKey(store::Table& table) {
   std::unordered_map<int, std::string> words;
   table.SetFiltered(false);
   for (table.First(); !table.Eof(); table.Next()) {
-    words.emplace(table.FieldByName("id").AsInteger(), table.FieldByName("Item").AsString());
+    words.emplace(table.FieldByName(dictionary::kKeyField).AsInteger(),
+                  table.FieldByName("Item").AsString());
   }
   return words;
 }
@@ -35,13 +37,13 @@ std::vector<IncompleteMeaning> ReadMeanings(TDataModul& data) {
   store::Table& russian = data.RUTable;
   russian.SetFiltered(false);
   for (russian.First(); !russian.Eof(); russian.Next()) {
-    const std::optional<int> he = IntegerOf(russian, "IdHE");
-    const std::optional<int> en = IntegerOf(russian, "IdEN");
+    const std::optional<int> he = IntegerOf(russian, dictionary::kRussianLinks.toHebrew);
+    const std::optional<int> en = IntegerOf(russian, dictionary::kRussianLinks.toEnglish);
     if (!he || !en) continue;
     const auto heWord = hebrew.find(*he);
     const auto enWord = english.find(*en);
     if (heWord == hebrew.end() || enWord == english.end()) continue;
-    meanings.push_back({{russian.FieldByName("Id").AsInteger(), *he, *en},
+    meanings.push_back({{russian.FieldByName(dictionary::kKeyField).AsInteger(), *he, *en},
                         russian.FieldByName("Item").AsString(),
                         heWord->second,
                         enWord->second});
@@ -54,7 +56,7 @@ int EmptyWords(const IncompleteMeaning& meaning) {
 }
 
 void DeleteRecord(store::Table& table, int key) {
-  if (!table.Locate("id", key)) {
+  if (!table.Locate(dictionary::kKeyField, key)) {
     throw store::Error("Record " + std::to_string(key) + " of " + table.TableName() +
                        " not found.");
   }

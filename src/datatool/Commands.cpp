@@ -10,12 +10,13 @@
 #include <ostream>
 #include <system_error>
 
-#include "browser/WordCommands.h"
 #include "datatool/BlankMeanings.h"
 #include "datatool/Conjugation.h"
 #include "datatool/DictionaryCheck.h"
 #include "datatool/LessonAudio.h"
 #include "datatool/Usage.h"
+#include "dictionary/Codes.h"
+#include "dictionary/Marks.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
 #include "lesson/print/QuickReport1.h"
@@ -27,10 +28,6 @@ namespace datatool {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The part-of-speech captions by code.
-constexpr std::string_view kPartCaptions[] = {"UNKNOWN",   "VERB",         "NOUN",
-                                              "ADJECTIVE", "SERVICE WORD", "WORD COLLOCATION"};
 
 // A file named on the command line, relative to the working directory unless absolute.
 QString PathText(const fs::path& workingDirectory, const std::string& file) {
@@ -131,7 +128,7 @@ int Stats(const fs::path& workingDirectory, std::ostream& out) {
   });
   int withoutPart = counts.All;
   for (std::size_t part = 0; part < counts.ByPart.size(); ++part) {
-    out << kPartCaptions[part] << ": " << counts.ByPart[part] << "\n";
+    out << dictionary::kPartCaptions[part] << ": " << counts.ByPart[part] << "\n";
     withoutPart -= counts.ByPart[part];
   }
   if (withoutPart > 0) out << "no part of speech: " << withoutPart << "\n";
@@ -142,7 +139,7 @@ int Stats(const fs::path& workingDirectory, std::ostream& out) {
 int Deselect(const fs::path& workingDirectory, std::ostream& out) {
   int cleared = 0;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
-    cleared = browser::ClearAllMarks({data.RUTable, data.HETable, data.ENTable});
+    cleared = dictionary::ClearAllMarks({data.RUTable, data.HETable, data.ENTable});
   });
   out << "Cleared the marks of " << cleared << " meanings.\n";
   return kOk;

@@ -6,6 +6,8 @@
 #include <unordered_set>
 
 #include "datatool/BlankMeanings.h"
+#include "dictionary/Codes.h"
+#include "dictionary/MeaningFields.h"
 #include "store/DataModul.h"
 #include "store/Schema.h"
 #include "text/Codepage.h"
@@ -74,26 +76,26 @@ void CheckVerbs(TDataModul& data, std::vector<std::string>& problems) {
   std::unordered_map<int, bool> formsPresentByVerb;
   data.GLTABLE.SetFiltered(false);
   for (data.GLTABLE.First(); !data.GLTABLE.Eof(); data.GLTABLE.Next()) {
-    std::optional<int> verb = IntegerOf(data.GLTABLE, "IdHE");
+    std::optional<int> verb = IntegerOf(data.GLTABLE, dictionary::kFormsToHebrew);
     if (!verb) continue;
     bool anyForm = false;
     for (int position = 1; position <= store::schema::kVerbFormCount; ++position) {
       if (!data.GLTABLE.Fields(position).AsString().empty()) anyForm = true;
     }
-    pronunciationsByVerb[*verb] = IntegerOf(data.GLTABLE, "IdNekudot");
+    pronunciationsByVerb[*verb] = IntegerOf(data.GLTABLE, dictionary::kFormsToPronunciation);
     formsPresentByVerb[*verb] = anyForm;
   }
   std::unordered_set<int> nekudot;
   data.NekudotTable.SetFiltered(false);
   for (data.NekudotTable.First(); !data.NekudotTable.Eof(); data.NekudotTable.Next()) {
-    nekudot.insert(data.NekudotTable.FieldByName("Id").AsInteger());
+    nekudot.insert(data.NekudotTable.FieldByName(dictionary::kPronunciationKey).AsInteger());
   }
 
   store::Table& hebrew = data.HETable;
   hebrew.SetFiltered(false);
   for (hebrew.First(); !hebrew.Eof(); hebrew.Next()) {
-    if (IntegerOf(hebrew, "Part") != 1) continue;
-    int id = hebrew.FieldByName("id").AsInteger();
+    if (IntegerOf(hebrew, "Part") != dictionary::kPartVerb) continue;
+    int id = hebrew.FieldByName(dictionary::kKeyField).AsInteger();
     std::string verb = "Hebrew verb " + std::to_string(id);
     auto forms = formsPresentByVerb.find(id);
     if (forms == formsPresentByVerb.end()) {
@@ -121,10 +123,13 @@ std::string WordOrEmpty(std::string_view word, text::Codepage codepage) {
 }  // namespace
 
 std::vector<std::string> CheckDictionary(TDataModul& data) {
-  // Russian: IdHE, IdEN. Hebrew: idRU, idEN. English: idRU, idHE.
-  auto russian = ReadLinks(data.RUTable, "Id", "IdHE", "IdEN");
-  auto hebrew = ReadLinks(data.HETable, "id", "idRU", "idEN");
-  auto english = ReadLinks(data.ENTable, "id", "idRU", "idHE");
+  using dictionary::kEnglishLinks, dictionary::kHebrewLinks, dictionary::kKeyField,
+      dictionary::kRussianLinks;
+  auto russian =
+      ReadLinks(data.RUTable, kKeyField, kRussianLinks.toHebrew, kRussianLinks.toEnglish);
+  auto hebrew = ReadLinks(data.HETable, kKeyField, kHebrewLinks.toRussian, kHebrewLinks.toEnglish);
+  auto english =
+      ReadLinks(data.ENTable, kKeyField, kEnglishLinks.toRussian, kEnglishLinks.toHebrew);
   const Language ru{"Russian", &russian}, he{"Hebrew", &hebrew}, en{"English", &english};
 
   std::vector<std::string> problems;

@@ -4,6 +4,8 @@
 #include <cctype>
 #include <string_view>
 
+#include "Version.h"
+
 namespace datatool {
 namespace {
 
@@ -96,6 +98,6 @@ std::optional<std::string> CommandHelp(const std::string& name) {
   return text;
 }
 
-std::string VersionText() { return "vocamir-data " VOCAMIR_VERSION "\n"; }
+std::string VersionText() { return std::string("vocamir-data ") + vocamir::kVersion + "\n"; }
 
 }  // namespace datatool

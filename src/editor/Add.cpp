@@ -14,6 +14,7 @@
 #include <QWindowStateChangeEvent>
 
 #include "app/Find.h"
+#include "dictionary/Codes.h"
 #include "editor/FieldBinding.h"
 #include "editor/KeyFilter.h"
 #include "editor/WordRecords.h"
@@ -42,23 +43,22 @@ const QStringList kSexRU = {"NO", "MAN'S", "FEMALE", "AVERAGE"};
 const QStringList kSex = {"NO", "MAN'S", "FEMALE"};
 const QStringList kBinyan = {"EXCEPTION", "PAAL", "PIEL",  "HIFIL",
                              "NIFAL",     "PUAL", "HUFAL", "HITPAEL"};
-const QStringList kParts = {"UNKNOWN",   "VERB",         "NOUN",
-                            "ADJECTIVE", "SERVICE WORD", "WORD COLLOCATION"};
-const QStringList kThemes = {"Colloquial",
-                             "Literary",
-                             "Family",
-                             "Purchases",
-                             "Time",
-                             "Health/Man",
-                             "Nature/Travels",
-                             "Science/Engineering ",
-                             "Culture/Art",
-                             "Profession",
-                             "Politics/Jurisprudence",
-                             "Grammar",
-                             "Religion",
-                             "Shortenings/Abbr.",
-                             "Slang"};
+
+template <std::size_t N>
+QStringList Captions(const std::array<std::string_view, N>& captions) {
+  QStringList list;
+  for (std::string_view caption : captions) list << QString::fromLatin1(caption);
+  return list;
+}
+
+const QStringList kParts = Captions(dictionary::kPartCaptions);
+
+QStringList EditorThemes() {
+  QStringList themes = Captions(dictionary::kThemeCaptions);
+  themes[dictionary::kThemeWithTrailingBlank] += QLatin1Char(' ');
+  return themes;
+}
+const QStringList kThemes = EditorThemes();
 
 constexpr int kVerbTab = 1;
 

@@ -3,14 +3,13 @@
 // The codes of a meaning as the editor's choice lists hold them: each code is the position of the
 // chosen item in its list.
 
+#include "dictionary/Codes.h"
+
 namespace editor {
 
-// Part-of-speech codes with a rule of their own.
-inline constexpr int kPartVerb = 1;
-inline constexpr int kPartNoun = 2;
-
-// Gender code "NO".
-inline constexpr int kSexNone = 0;
+using dictionary::kPartNoun;
+using dictionary::kPartVerb;
+using dictionary::kSexNone;
 
 struct WordCodes {
   int part = 0;    // part of speech, all three records

@@ -2,26 +2,15 @@
 
 #include <optional>
 
+#include "dictionary/CreateMeaning.h"
+#include "dictionary/MeaningFields.h"
+#include "dictionary/MeaningRecords.h"
 #include "store/Table.h"
 #include "store/WriteUnit.h"
 #include "text/InvertText.h"
 
 namespace editor {
 namespace {
-
-constexpr char kMark[] = "*";
-
-struct Links {
-  const char* toRussian;
-  const char* toHebrew;
-  const char* toEnglish;
-};
-
-// Link field names of each table (the program spells them in more than one way; the store
-// matches them without regard to case).
-constexpr Links kRussianLinks{nullptr, "IdHE", "IdEN"};
-constexpr Links kHebrewLinks{"idRU", nullptr, "idEN"};
-constexpr Links kEnglishLinks{"idRU", "idHE", nullptr};
 
 std::optional<int> IntegerOrNull(store::Table& table, const char* field) {
   store::Field value = table.FieldByName(field);
@@ -33,7 +22,7 @@ int CodeOrZero(store::Table& table, const char* field) {
   return IntegerOrNull(table, field).value_or(0);
 }
 
-int Key(store::Table& table) { return table.FieldByName("id").AsInteger(); }
+int Key(store::Table& table) { return table.FieldByName(dictionary::kKeyField).AsInteger(); }
 
 // Stores `value`, or null for an empty text.
 void SetTextOrNull(store::Field field, const std::string& value) {
@@ -44,44 +33,27 @@ void SetTextOrNull(store::Field field, const std::string& value) {
   }
 }
 
-bool LocatePartner(store::Table& from, const char* linkField, store::Table& partner) {
-  const std::optional<int> key = IntegerOrNull(from, linkField);
-  if (!key) return false;
-  if (partner.Locate("id", *key)) return true;
-  if (!partner.Filtered()) return false;
-  partner.SetFiltered(false);
-  return partner.Locate("id", *key);
+dictionary::WordTables WordsOf(const WordTables& tables) {
+  return {tables.ru, tables.he, tables.en};
+}
+
+dictionary::Language LanguageOf(Page page) {
+  switch (page) {
+    case Page::Russian:
+      return dictionary::Language::Russian;
+    case Page::Hebrew:
+      return dictionary::Language::Hebrew;
+    case Page::English:
+      break;
+  }
+  return dictionary::Language::English;
 }
 
 }  // namespace
 
 void CreateMeaning(WordTables& tables, Page page, const std::string& searchText) {
-  store::Table* words[] = {&tables.ru, &tables.he, &tables.en};
-  for (store::Table* table : words) table->SetFiltered(false);
-  // The three records get their keys on their first post; the links and marks go in with a second
-  // post in the same unit, so the database never holds a record of the meaning without them.
-  store::WriteUnit({&tables.ru, &tables.he, &tables.en}).Run([&tables, &words] {
-    for (store::Table* table : words) {
-      table->Insert();
-      table->Post();
-    }
-    const int ruId = Key(tables.ru);
-    const int heId = Key(tables.he);
-    const int enId = Key(tables.en);
-    for (store::Table* table : words) {
-      table->Edit();
-      table->FieldByName("Select").SetAsString(kMark);
-    }
-    tables.ru.FieldByName(kRussianLinks.toHebrew).SetAsInteger(heId);
-    tables.ru.FieldByName(kRussianLinks.toEnglish).SetAsInteger(enId);
-    tables.he.FieldByName(kHebrewLinks.toRussian).SetAsInteger(ruId);
-    tables.he.FieldByName(kHebrewLinks.toEnglish).SetAsInteger(enId);
-    tables.en.FieldByName(kEnglishLinks.toRussian).SetAsInteger(ruId);
-    tables.en.FieldByName(kEnglishLinks.toHebrew).SetAsInteger(heId);
-    for (store::Table* table : words) table->Post();
-  });
-
-  for (store::Table* table : words) table->Edit();
+  dictionary::CreateMeaning(WordsOf(tables));
+  EditWords(tables);
   switch (page) {
     case Page::Hebrew:
       SetTextOrNull(tables.he.FieldByName("Item"), searchText);
@@ -97,23 +69,7 @@ void CreateMeaning(WordTables& tables, Page page, const std::string& searchText)
 }
 
 bool MoveToPartners(WordTables& tables, Page page) {
-  // Both partners are looked for, also when the first is not found.
-  const auto both = [](bool first, bool second) { return first && second; };
-  switch (page) {
-    case Page::Hebrew:
-      if (tables.he.IsEmpty()) return false;
-      return both(LocatePartner(tables.he, kHebrewLinks.toRussian, tables.ru),
-                  LocatePartner(tables.he, kHebrewLinks.toEnglish, tables.en));
-    case Page::Russian:
-      if (tables.ru.IsEmpty()) return false;
-      return both(LocatePartner(tables.ru, kRussianLinks.toHebrew, tables.he),
-                  LocatePartner(tables.ru, kRussianLinks.toEnglish, tables.en));
-    case Page::English:
-      break;
-  }
-  if (tables.en.IsEmpty()) return false;
-  return both(LocatePartner(tables.en, kEnglishLinks.toRussian, tables.ru),
-              LocatePartner(tables.en, kEnglishLinks.toHebrew, tables.he));
+  return dictionary::MoveToPartners(WordsOf(tables), LanguageOf(page));
 }
 
 void EditWords(WordTables& tables) {
@@ -139,7 +95,8 @@ bool LoadVerbForms(WordTables& tables, int hebrewId, VerbTexts& spelling,
   const bool found = tables.gl.FindKey(hebrewId);
   bool pronunciationFound = false;
   if (found) {
-    const std::optional<int> nekudotId = IntegerOrNull(tables.gl, "IdNekudot");
+    const std::optional<int> nekudotId =
+        IntegerOrNull(tables.gl, dictionary::kFormsToPronunciation);
     if (nekudotId) {
       tables.nekudot.SetIndexName("index_id");
       pronunciationFound = tables.nekudot.FindKey(*nekudotId);
@@ -175,11 +132,12 @@ std::optional<int> WriteCodesAndPost(WordTables& tables, const WordCodes& codes)
   tables.he.FieldByName("Topic").SetAsInteger(codes.topic);
   tables.ru.FieldByName("Topic").SetAsInteger(codes.topic);
   tables.en.FieldByName("Topic").SetAsInteger(codes.topic);
-  std::optional<int> hebrewId = IntegerOrNull(tables.he, "id");
+  std::optional<int> hebrewId = IntegerOrNull(tables.he, dictionary::kKeyField);
   store::WriteUnit({&tables.he, &tables.ru, &tables.en}).Run([&tables, &hebrewId] {
     tables.he.Post();
     // A record inserted just now gets its key on posting; unfiltered, the cursor stays on it.
-    if (!hebrewId && !tables.he.Filtered()) hebrewId = IntegerOrNull(tables.he, "id");
+    if (!hebrewId && !tables.he.Filtered())
+      hebrewId = IntegerOrNull(tables.he, dictionary::kKeyField);
     tables.ru.Post();
     tables.en.Post();
   });
@@ -191,7 +149,8 @@ void StoreVerbForms(WordTables& tables, int hebrewId, const VerbTexts& spelling,
   try {
     tables.gl.SetIndexName("index_idHE");
     if (tables.gl.FindKey(hebrewId)) {
-      const std::optional<int> nekudotId = IntegerOrNull(tables.gl, "IdNekudot");
+      const std::optional<int> nekudotId =
+          IntegerOrNull(tables.gl, dictionary::kFormsToPronunciation);
       tables.nekudot.SetIndexName("index_id");
       if (nekudotId && tables.nekudot.FindKey(*nekudotId)) {
         tables.nekudot.Edit();
@@ -209,8 +168,8 @@ void StoreVerbForms(WordTables& tables, int hebrewId, const VerbTexts& spelling,
     }
     store::WriteUnit({&tables.nekudot, &tables.gl}).Run([&tables, hebrewId] {
       tables.nekudot.Post();
-      tables.gl.FieldByName("IdHE").SetAsInteger(hebrewId);
-      tables.gl.FieldByName("IdNekudot").SetAsInteger(Key(tables.nekudot));
+      tables.gl.FieldByName(dictionary::kFormsToHebrew).SetAsInteger(hebrewId);
+      tables.gl.FieldByName(dictionary::kFormsToPronunciation).SetAsInteger(Key(tables.nekudot));
       tables.gl.Post();
     });
   } catch (...) {

@@ -31,19 +31,16 @@ struct WordTables {
 // The language page a command starts from.
 enum class Page { Russian, Hebrew, English };
 
-// Creates a new meaning: switches the filters of the three word tables off and stores an empty
-// record in RUWORDS, Hewords and ENWORDS, linked to each other and marked "*", as one write unit:
-// on disk the meaning is whole from the moment this returns, or absent when it throws. Then puts
-// the three records in edit state and prefills the word of `page`'s language with `searchText` (a
-// Hebrew word with its reversed copy), which stays a pending edit. `searchText` is in the code
-// page of the page's language.
+// Creates a new meaning (dictionary::CreateMeaning: three empty records, linked and marked, in one
+// write unit; the filters of the word tables off). Then puts the three records in edit state and
+// prefills the word of `page`'s language with `searchText` (a Hebrew word with its reversed copy),
+// which stays a pending edit. `searchText` is in the code page of the page's language.
 void CreateMeaning(WordTables& tables, Page page, const std::string& searchText);
 
-// Moves the other two word tables to the partners of the current record of `page`'s table by
-// locating its link fields in their key fields; a partner hidden by its table's filter is looked
-// for again with the filter off. A partner not found leaves its table where it was; nothing moves
-// when `page`'s table is empty or its link field is null. Returns whether the page's table has a
-// current record and both partners were found, which editing the meaning needs.
+// Moves the other two word tables to the partners of the current record of `page`'s table
+// (dictionary::MoveToPartners: a partner hidden by its table's filter is looked for with the
+// filter off). Returns whether the page's table has a current record and both partners were
+// found, which editing the meaning needs.
 bool MoveToPartners(WordTables& tables, Page page);
 
 // Puts the three word records in edit state (no change for one already in edit or insert state).

@@ -1,40 +1,18 @@
 #pragma once
 
-// One meaning as the exchange document carries it: three words with their codes and hints and,
-// for a Hebrew verb, its 28 forms. Texts hold the bytes of the tables (Windows-1251/1255/ASCII),
-// hints and pronunciations with "<" as the stress mark; an empty text stands for an empty field.
+// One meaning as the exchange document carries it: the dictionary's parsed meaning, which the
+// scanner fills and the export writes.
 
-#include <array>
-#include <string>
+#include "dictionary/ParsedMeaning.h"
 
 namespace exchange {
 
-// Index into ExchangeUnit::Words: the language number minus one.
-enum Language { kRussian = 0, kHebrew = 1, kEnglish = 2 };
-inline constexpr int kLanguageCount = 3;
-
-// The verb forms in their fixed order: index 0 holds form position 1 (Nast1), index 27 position
-// 28 (Process).
-inline constexpr int kFormCount = 28;
-
-struct ExchangeWord {
-  std::string Item;
-  std::string Speech;
-  int Sex = 0;
-
-  bool operator==(const ExchangeWord&) const = default;
-};
-
-struct ExchangeUnit {
-  int Part = 0;
-  int Topic = 0;
-  std::array<ExchangeWord, kLanguageCount> Words;
-  std::string Root;  // the Hebrew word's root, display order
-  int Binyan = 0;    // the verb pattern; the forms count only when it is greater than 0
-  std::array<std::string, kFormCount> Spelling;       // written forms (Windows-1255)
-  std::array<std::string, kFormCount> Pronunciation;  // their hints (Windows-1251)
-
-  bool operator==(const ExchangeUnit&) const = default;
-};
+using dictionary::kEnglish;
+using dictionary::kFormCount;
+using dictionary::kHebrew;
+using dictionary::kLanguageCount;
+using dictionary::kRussian;
+using ExchangeWord = dictionary::ParsedWord;
+using ExchangeUnit = dictionary::ParsedMeaning;
 
 }  // namespace exchange

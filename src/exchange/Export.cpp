@@ -3,17 +3,24 @@
 #include <QFileInfo>
 #include <vector>
 
+#include "dictionary/Marks.h"
+#include "dictionary/MeaningFields.h"
+#include "dictionary/WordFields.h"
 #include "exchange/DocumentWriter.h"
 #include "exchange/OutputFile.h"
 #include "exchange/Stylesheet.h"
-#include "exchange/WordFields.h"
 #include "store/DataModul.h"
 #include "store/SqlitePersistence.h"
 
 namespace exchange {
 namespace {
 
-constexpr std::string_view kMarkedFilter = "Select = '*'";
+using dictionary::CodeOf;
+using dictionary::EnglishFields;
+using dictionary::HebrewFields;
+using dictionary::RussianFields;
+using dictionary::WordFields;
+
 // Progress is reported after every this many units.
 constexpr int kProgressStep = 256;
 
@@ -39,7 +46,7 @@ class UnitReader {
     unit.Words[kRussian] = {ru.Item.AsString(), ru.RussianSpeech.AsString(), CodeOf(ru.Sex)};
     if (marked != nullptr) marked->Russian = Data.RUTable.GetBookmark();
 
-    if (Find(Data.HETable, "id", ru.IdHE)) {
+    if (Find(Data.HETable, dictionary::kKeyField, ru.IdHE)) {
       const HebrewFields& he = Fields.Hebrew;
       unit.Words[kHebrew] = {he.Item.AsString(), he.HebrSpeech.AsString(), CodeOf(he.Sex)};
       unit.Root = he.Root.AsString();
@@ -47,7 +54,7 @@ class UnitReader {
       if (marked != nullptr) marked->Hebrew = Data.HETable.GetBookmark();
       if (unit.Binyan > 0) ReadForms(unit);
     }
-    if (Find(Data.ENTable, "id", ru.IdEN)) {
+    if (Find(Data.ENTable, dictionary::kKeyField, ru.IdEN)) {
       const EnglishFields& en = Fields.English;
       unit.Words[kEnglish] = {en.Item.AsString(), en.EnglishSpeech.AsString(), CodeOf(en.Sex)};
       if (marked != nullptr) marked->English = Data.ENTable.GetBookmark();
@@ -63,11 +70,12 @@ class UnitReader {
   }
 
   void ReadForms(ExchangeUnit& unit) {
-    if (!Find(Data.GLTABLE, "IdHE", Fields.Hebrew.Id)) return;
+    if (!Find(Data.GLTABLE, dictionary::kFormsToHebrew, Fields.Hebrew.Id)) return;
     for (int position = 1; position <= kFormCount; ++position) {
       unit.Spelling[position - 1] = Data.GLTABLE.Fields(position).AsString();
     }
-    if (!Find(Data.NekudotTable, "Id", Fields.Verb.SpellingIdNekudot)) return;
+    if (!Find(Data.NekudotTable, dictionary::kPronunciationKey, Fields.Verb.SpellingIdNekudot))
+      return;
     for (int position = 1; position <= kFormCount; ++position) {
       unit.Pronunciation[position - 1] = Data.NekudotTable.Fields(position).AsString();
     }
@@ -86,14 +94,7 @@ void ClearMark(store::Table& table, const store::Bookmark& record, store::Field 
 
 }  // namespace
 
-int SelectMarkedWords(TDataModul& data) {
-  store::Table& russian = data.RUTable;
-  russian.SetFilter(kMarkedFilter);
-  russian.SetFiltered(true);
-  russian.Refresh();
-  russian.First();
-  return russian.RecordCount();
-}
+int SelectMarkedWords(TDataModul& data) { return dictionary::FilterMarked(data.RUTable); }
 
 int SelectAllWords(TDataModul& data) {
   data.RUTable.SetFiltered(false);

@@ -18,8 +18,8 @@ class TDataModul;
 
 namespace exchange {
 
-// Filters the Russian table on the marked words ("Select = '*'"), goes to its first record and
-// returns the number of marked Russian words.
+// Filters the Russian table on the marked words, goes to its first record and returns the number
+// of marked Russian words (dictionary::FilterMarked).
 int SelectMarkedWords(TDataModul& data);
 
 // Switches the Russian table's filter off (keeping its expression) and returns the number of all

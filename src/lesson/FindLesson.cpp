@@ -74,7 +74,7 @@ void TFormSelect::NTeachBeginClick() {
                                                                   : DBGrid1;
   // Bookmarks outlive the filters, which the assembly turns off before it reads them.
   const std::vector<store::Bookmark> rows =
-      SelectedRows(grid, browser::TableOf(Tables(), language));
+      SelectedRows(grid, dictionary::TableOf(Tables(), language));
   std::optional<QString> failure;
   try {
     ui::RunDetached(

@@ -5,7 +5,7 @@
 #include <QToolButton>
 
 #include "app/Find.h"
-#include "browser/Filters.h"
+#include "dictionary/WordTables.h"
 #include "lesson/Formsele.h"
 #include "store/DataModul.h"
 #include "store/DetachedSources.h"
@@ -52,6 +52,6 @@ void TFormSelect::NVocamirCloseClick() {
     instances_.FormSel->Player().Stop();
   }
   SetWorkMode(2, true);
-  browser::SwitchFilters(Tables(), false);
+  dictionary::SwitchFilters(Tables(), false);
   if (instances_.FormSel != nullptr) instances_.FormSel->hide();
 }

@@ -2,16 +2,15 @@
 
 #include <string>
 
-#include "browser/Filters.h"
-#include "browser/MeaningRecords.h"
+#include "dictionary/Codes.h"
+#include "dictionary/Marks.h"
+#include "dictionary/MeaningFields.h"
+#include "dictionary/MeaningRecords.h"
 #include "store/Error.h"
 #include "store/WriteUnit.h"
 
 namespace lesson {
 namespace {
-
-constexpr char kMarkedFilter[] = "Select = '*'";
-constexpr int kVerbPart = 1;
 
 void CopyField(store::Table& from, const char* fromField, store::Table& to, const char* toField) {
   const store::Field source = from.FieldByName(fromField);
@@ -25,12 +24,12 @@ void CopyField(store::Table& from, const char* fromField, store::Table& to, cons
 
 bool IsVerb(store::Table& hebrew) {
   const store::Field part = hebrew.FieldByName("Part");
-  return !part.IsNull() && part.AsInteger() == kVerbPart;
+  return !part.IsNull() && part.AsInteger() == dictionary::kPartVerb;
 }
 
 // Appends and posts the lesson record of the meaning whose found records are current.
-void AppendLessonRecord(const browser::WordTables& tables, const browser::MeaningRecords& meaning,
-                        store::Table& lessons) {
+void AppendLessonRecord(const dictionary::WordTables& tables,
+                        const dictionary::MeaningRecords& meaning, store::Table& lessons) {
   lessons.Insert();
   if (meaning.Found(Language::Russian)) {
     CopyField(tables.ru, "Item", lessons, "ItemRU");
@@ -40,13 +39,13 @@ void AppendLessonRecord(const browser::WordTables& tables, const browser::Meanin
     CopyField(tables.he, "Item", lessons, "ItemHE");
     CopyField(tables.he, "Part", lessons, "Part");
     CopyField(tables.he, "HebrSpeech", lessons, "HebrSpeech");
-    if (IsVerb(tables.he)) CopyField(tables.he, "id", lessons, "idHE");
+    if (IsVerb(tables.he)) CopyField(tables.he, dictionary::kKeyField, lessons, "idHE");
   }
   if (meaning.Found(Language::English)) {
     CopyField(tables.en, "Item", lessons, "ItemEN");
     CopyField(tables.en, "EnglishSpeech", lessons, "EnglishSpeech");
   }
-  lessons.FieldByName("Select").SetAsString("*");
+  lessons.FieldByName(dictionary::kMarkField).SetAsString(dictionary::kMark);
   lessons.FieldByName("IndexAndestand").SetAsInteger(0);
   lessons.FieldByName("AndestandTwo").SetAsInteger(0);
   lessons.Post();
@@ -54,7 +53,7 @@ void AppendLessonRecord(const browser::WordTables& tables, const browser::Meanin
 
 // Adds the meaning whose found records are current as one write unit: its lesson record and,
 // with `clearMarks`, its cleared marks are stored together or not at all.
-void AddMeaning(const browser::WordTables& tables, browser::MeaningRecords& meaning,
+void AddMeaning(const dictionary::WordTables& tables, dictionary::MeaningRecords& meaning,
                 store::Table& lessons, bool clearMarks) {
   store::WriteUnit({&lessons, &tables.ru, &tables.en, &tables.he}).Run([&] {
     AppendLessonRecord(tables, meaning, lessons);
@@ -64,18 +63,14 @@ void AddMeaning(const browser::WordTables& tables, browser::MeaningRecords& mean
 
 }  // namespace
 
-int AddMarkedMeanings(const browser::WordTables& tables, store::Table& lessons) {
-  tables.ru.SetFilter(kMarkedFilter);
-  tables.ru.SetFiltered(true);
-  tables.ru.Refresh();
-  tables.ru.First();
-  const int count = tables.ru.RecordCount();
+int AddMarkedMeanings(const dictionary::WordTables& tables, store::Table& lessons) {
+  const int count = dictionary::FilterMarked(tables.ru);
   if (count == 0) return 0;  // nothing to write: a read-only dictionary opens its lesson list
   store::BulkTransaction transaction(lessons);
   // Clearing a mark takes the record out of the filtered view; the next one then stands first.
   int added = 0;
   for (; added < count && !tables.ru.IsEmpty(); ++added) {
-    browser::MeaningRecords meaning(tables, Language::Russian);
+    dictionary::MeaningRecords meaning(tables, Language::Russian);
     meaning.LocatePartners();
     AddMeaning(tables, meaning, lessons, true);
   }
@@ -83,13 +78,13 @@ int AddMarkedMeanings(const browser::WordTables& tables, store::Table& lessons) 
   return added;
 }
 
-int AddSelectedMeanings(const browser::WordTables& tables, Language language,
+int AddSelectedMeanings(const dictionary::WordTables& tables, Language language,
                         const std::vector<store::Bookmark>& rows, store::Table& lessons) {
   store::BulkTransaction transaction(lessons);
-  store::Table& source = browser::TableOf(tables, language);
+  store::Table& source = dictionary::TableOf(tables, language);
   for (const store::Bookmark& row : rows) {
     source.GotoBookmark(row);
-    browser::MeaningRecords meaning(tables, language);
+    dictionary::MeaningRecords meaning(tables, language);
     meaning.LocatePartners();
     AddMeaning(tables, meaning, lessons, false);
   }
@@ -97,25 +92,25 @@ int AddSelectedMeanings(const browser::WordTables& tables, Language language,
   return static_cast<int>(rows.size());
 }
 
-int AssembleLesson(const browser::WordTables& tables, Language language,
+int AssembleLesson(const dictionary::WordTables& tables, Language language,
                    const std::vector<store::Bookmark>& selectedRows, store::Table& lessons) {
-  browser::SwitchFilters(tables, false);
+  dictionary::SwitchFilters(tables, false);
   const int before = lessons.RecordCount();
   int added = 0;
   try {
     added = selectedRows.size() < 2 ? AddMarkedMeanings(tables, lessons)
                                     : AddSelectedMeanings(tables, language, selectedRows, lessons);
   } catch (const store::ReadOnlyError&) {
-    browser::SwitchFilters(tables, false);  // refused before anything was written
+    dictionary::SwitchFilters(tables, false);  // refused before anything was written
     throw;
   } catch (const store::Error& error) {
-    browser::SwitchFilters(tables, false);
+    dictionary::SwitchFilters(tables, false);
     throw store::Error("The lesson list is incomplete: " + std::string(error.what()) +
                        " The meanings added before it (" +
                        std::to_string(lessons.RecordCount() - before) +
                        ") are in the list; the others are left as they were.");
   }
-  browser::SwitchFilters(tables, false);
+  dictionary::SwitchFilters(tables, false);
   return added;
 }
 

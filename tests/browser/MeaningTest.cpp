@@ -6,7 +6,8 @@
 #include "BrowserTestData.h"
 #include "browser/Filters.h"
 #include "browser/Translation.h"
-#include "browser/WordCommands.h"
+#include "dictionary/DeleteMeaning.h"
+#include "dictionary/Marks.h"
 #include "store/Error.h"
 
 namespace {
@@ -90,7 +91,7 @@ TEST_F(MeaningTest, MarkToggleChangesTheWholeMeaningDecidedByTheClickedRecord) {
                       : clicked == Language::Hebrew ? ids.he
                                                     : ids.en);
     const QString before = Mark(browser::TableOf(Tables(), clicked));
-    browser::ToggleMeaningMark(Tables(), clicked);
+    dictionary::ToggleMeaningMark(Tables(), clicked);
     const QString expected = before == "*" ? "" : "*";
     EXPECT_EQ(Mark(Tables().ru), expected);
     EXPECT_EQ(Mark(Tables().he), expected);
@@ -109,7 +110,7 @@ TEST_F(MeaningTest, MarkToggleLeavesRecordsOutsideTheMeaningAlone) {
   ru.Post();
   Tables().en.Locate("id", other.en);
   Tables().he.Locate("id", other.he);
-  browser::ToggleMeaningMark(Tables(), Language::Russian);
+  dictionary::ToggleMeaningMark(Tables(), Language::Russian);
   EXPECT_EQ(Mark(ru), "*");
   EXPECT_EQ(Mark(Tables().en), "");
   EXPECT_EQ(Mark(Tables().he), "");
@@ -118,10 +119,10 @@ TEST_F(MeaningTest, MarkToggleLeavesRecordsOutsideTheMeaningAlone) {
 
 TEST_F(MeaningTest, SelectTwiceRestoresTheMarkAndLeavesPartners) {
   test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("A"), .marked = true});
-  browser::ToggleWordMark(Tables().he);
+  dictionary::ToggleWordMark(Tables().he);
   EXPECT_EQ(Mark(Tables().he), "");
   EXPECT_EQ(Mark(Tables().ru), "*");
-  browser::ToggleWordMark(Tables().he);
+  dictionary::ToggleWordMark(Tables().he);
   EXPECT_EQ(Mark(Tables().he), "*");
 }
 
@@ -133,9 +134,9 @@ TEST_F(MeaningTest, ClearAllMarksUnmarksEveryMeaningWithAMarkedRussianWord) {
       test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("X")});
   test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("Y")});
   Tables().he.Locate("id", unmarkedRussian.he);
-  browser::ToggleWordMark(Tables().he);  // only the Hebrew word is marked
+  dictionary::ToggleWordMark(Tables().he);  // only the Hebrew word is marked
 
-  EXPECT_EQ(browser::ClearAllMarks(Tables()), 5);
+  EXPECT_EQ(dictionary::ClearAllMarks(Tables()), 5);
   int marked = 0;
   for (store::Table* table : {&Tables().ru, &Tables().en}) {
     for (table->First(); !table->Eof(); table->Next()) marked += Mark(*table) == "*";
@@ -156,9 +157,9 @@ TEST_F(MeaningTest, DeleteRemovesTheThreeRecordsOfAMeaning) {
   for (Language from : {Language::Russian, Language::Hebrew, Language::English}) {
     SCOPED_TRACE(static_cast<int>(from));
     const test::MeaningIds again = test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("G")});
-    const browser::DeletePlan plan = browser::FindMeaningToDelete(Tables(), from);
+    const dictionary::DeletePlan plan = dictionary::FindMeaningToDelete(Tables(), from);
     EXPECT_TRUE(plan.deleteRU && plan.deleteHE && plan.deleteEN);
-    browser::DeleteMeaning(Tables(), plan);
+    dictionary::DeleteMeaning(Tables(), plan);
     EXPECT_FALSE(Tables().ru.Locate("Id", again.ru));
     EXPECT_FALSE(Tables().he.Locate("id", again.he));
     EXPECT_FALSE(Tables().en.Locate("id", again.en));
@@ -173,9 +174,9 @@ TEST_F(MeaningTest, DeleteLeavesAPartnerTableAloneWhenItsRecordIsMissing) {
   Tables().en.Locate("id", ids.en);
   Tables().en.Delete();
   Tables().ru.Locate("Id", ids.ru);
-  const browser::DeletePlan plan = browser::FindMeaningToDelete(Tables(), Language::Russian);
+  const dictionary::DeletePlan plan = dictionary::FindMeaningToDelete(Tables(), Language::Russian);
   EXPECT_FALSE(plan.deleteEN);
-  browser::DeleteMeaning(Tables(), plan);
+  dictionary::DeleteMeaning(Tables(), plan);
   EXPECT_EQ(Count(Tables().ru), 1);
   EXPECT_EQ(Count(Tables().he), 1);
   EXPECT_EQ(Count(Tables().en), 1);
@@ -198,8 +199,8 @@ TEST_F(MeaningTest, DeleteLeavesThePartnerOfANullLinkAlone) {
     self.Edit();
     self.FieldByName(c.link).Clear();
     self.Post();
-    const browser::DeletePlan plan = browser::FindMeaningToDelete(Tables(), c.from);
-    browser::DeleteMeaning(Tables(), plan);
+    const dictionary::DeletePlan plan = dictionary::FindMeaningToDelete(Tables(), c.from);
+    dictionary::DeleteMeaning(Tables(), plan);
     for (Language language : {Language::Russian, Language::Hebrew, Language::English}) {
       EXPECT_EQ(Count(browser::TableOf(Tables(), language)), language == c.kept ? 2 : 1)
           << static_cast<int>(language);

@@ -13,7 +13,7 @@ using test::FieldText;
 
 class AssemblyTest : public ::testing::Test {
  protected:
-  browser::WordTables Tables() {
+  dictionary::WordTables Tables() {
     TDataModul& data = workspace.Data();
     return {data.RUTable, data.HETable, data.ENTable};
   }

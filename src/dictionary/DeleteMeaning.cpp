@@ -1,13 +1,7 @@
-#include "browser/WordCommands.h"
+#include "dictionary/DeleteMeaning.h"
 
-#include "browser/Filters.h"
-#include "browser/MeaningRecords.h"
-#include "store/Table.h"
-
-namespace browser {
+namespace dictionary {
 namespace {
-
-constexpr char kMarkedFilter[] = "Select = '*'";
 
 // Exact lookup of a partner by its key; an empty link finds nothing.
 bool FindPartner(store::Table& self, const char* link, store::Table& partner) {
@@ -30,14 +24,6 @@ bool& PlanFlag(DeletePlan& plan, Language language) {
 }
 
 }  // namespace
-
-void ToggleWordMark(store::Table& table) {
-  if (table.IsEmpty()) return;
-  table.Edit();
-  store::Field mark = table.FieldByName(kMarkField);
-  mark.SetAsString(mark.AsString() == kMark ? "" : kMark);
-  table.Post();
-}
 
 DeletePlan FindMeaningToDelete(const WordTables& tables, Language language) {
   DeletePlan plan;
@@ -68,26 +54,4 @@ void DeleteMeaning(const WordTables& tables, const DeletePlan& plan) {
   if (plan.deleteEN) tables.en.Delete();
 }
 
-int ClearAllMarks(const WordTables& tables) {
-  SwitchFilters(tables, false);
-  tables.ru.SetFilter(kMarkedFilter);
-  tables.ru.SetFiltered(true);
-  tables.ru.Refresh();
-  tables.ru.First();
-  const int count = tables.ru.RecordCount();
-  {
-    // One transaction for the whole walk instead of one per post.
-    store::BulkTransaction bulk(tables.ru);
-    // Each post takes the record out of the marked view; the cursor then stands on the next one.
-    for (int i = 0; i < count && !tables.ru.IsEmpty(); ++i) {
-      MeaningRecords meaning(tables, Language::Russian);
-      meaning.LocatePartners();
-      meaning.SetMark("", {Language::Russian, Language::English, Language::Hebrew});
-    }
-    bulk.Commit();
-  }
-  SwitchFilters(tables, false);
-  return count;
-}
-
-}  // namespace browser
+}  // namespace dictionary

@@ -1,7 +1,8 @@
 #pragma once
 
-// Handles on the fields an export reads and an import writes, looked up by name once per run. A
-// handle reads and writes whichever record of its table is current.
+// Handles on the fields of a meaning's records, looked up by name once per run (an export reads
+// them, committing meanings writes them). A handle reads and writes whichever record of its table
+// is current.
 
 #include <string_view>
 
@@ -9,7 +10,7 @@
 
 class TDataModul;
 
-namespace exchange {
+namespace dictionary {
 
 struct RussianFields {
   store::Field Id, Item, IdHE, IdEN, RussianSpeech, Sex, Part, Topic, Select;
@@ -45,4 +46,4 @@ int CodeOf(const store::Field& field);
 // Writes a text; an empty text leaves the field empty (null).
 void SetText(store::Field field, std::string_view value);
 
-}  // namespace exchange
+}  // namespace dictionary

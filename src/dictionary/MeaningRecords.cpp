@@ -1,15 +1,20 @@
-#include "browser/MeaningRecords.h"
+#include "dictionary/MeaningRecords.h"
 
-namespace browser {
+#include "dictionary/MeaningFields.h"
+
+namespace dictionary {
 namespace {
 
-// The key field of every word table ("Id" in RUWORDS; field names ignore case).
-constexpr char kKeyField[] = "id";
-
-bool LocateByLink(store::Table& self, const char* link, store::Table& partner) {
+// Locates the partner named by `link`; with `unfilter`, a partner its table's filter hides is
+// looked for again with the filter off.
+bool LocateByLink(store::Table& self, const char* link, store::Table& partner, bool unfilter) {
   const store::Field value = self.FieldByName(link);
   if (value.IsNull()) return false;
-  return partner.Locate(kKeyField, value.AsInteger());
+  const int key = value.AsInteger();
+  if (partner.Locate(kKeyField, key)) return true;
+  if (!unfilter || !partner.Filtered()) return false;
+  partner.SetFiltered(false);
+  return partner.Locate(kKeyField, key);
 }
 
 }  // namespace
@@ -23,8 +28,8 @@ bool MeaningRecords::Found(Language language) const { return found_[Slot(languag
 
 void MeaningRecords::LocatePartners() {
   const Roles roles = RolesOf(tables_, language_);
-  const bool first = LocateByLink(roles.self, roles.firstLink, roles.first);
-  const bool second = LocateByLink(roles.self, roles.secondLink, roles.second);
+  const bool first = LocateByLink(roles.self, roles.firstLink, roles.first, false);
+  const bool second = LocateByLink(roles.self, roles.secondLink, roles.second, false);
   for (Language language : {Language::Russian, Language::Hebrew, Language::English}) {
     store::Table& table = TableOf(tables_, language);
     if (&table == &roles.first) found_[Slot(language)] = first;
@@ -44,4 +49,12 @@ void MeaningRecords::SetMark(std::string_view mark, std::initializer_list<Langua
   }
 }
 
-}  // namespace browser
+bool MoveToPartners(const WordTables& tables, Language language) {
+  const Roles roles = RolesOf(tables, language);
+  if (roles.self.IsEmpty()) return false;
+  const bool first = LocateByLink(roles.self, roles.firstLink, roles.first, true);
+  const bool second = LocateByLink(roles.self, roles.secondLink, roles.second, true);
+  return first && second;
+}
+
+}  // namespace dictionary

@@ -1,0 +1,23 @@
+#pragma once
+
+// Deleting a meaning: its record on one page and the partners found by key.
+
+#include "dictionary/WordTables.h"
+
+namespace dictionary {
+
+// The records of a meaning about to be deleted: the current record of the page's table, and the
+// partners found by exact key on id_index (from Hebrew and English the Russian partner is looked
+// up last). Finding them moves the partner tables.
+struct DeletePlan {
+  bool deleteRU = false;
+  bool deleteHE = false;
+  bool deleteEN = false;
+};
+DeletePlan FindMeaningToDelete(const WordTables& tables, Language language);
+
+// Deletes the records of the plan, in the order Russian, Hebrew, English; each table loses its
+// current record.
+void DeleteMeaning(const WordTables& tables, const DeletePlan& plan);
+
+}  // namespace dictionary

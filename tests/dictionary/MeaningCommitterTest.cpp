@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include "TestDictionary.h"
+#include "dictionary/Codes.h"
+#include "dictionary/MeaningCommitter.h"
+#include "dictionary/MeaningFields.h"
+
+namespace dictionary {
+namespace {
+
+// A Hebrew verb with two of its forms, as any importer would hand it over (no document involved).
+ParsedMeaning Verb() {
+  ParsedMeaning verb;
+  verb.Part = kPartVerb;
+  verb.Topic = 4;
+  verb.Words[kRussian] = {"\xCF\xC8\xD1\xC0\xD2\xDC", "", 0};
+  verb.Words[kHebrew] = {"\xE1\xFA\xEB\xEC", "", 0};
+  verb.Words[kEnglish] = {"TO WRITE", "", 0};
+  verb.Root = "\xE1\xFA\xEB";
+  verb.Binyan = 1;
+  verb.Spelling[0] = "\xE1\xFA\xE5\xEB";
+  verb.Pronunciation[0] = "\xEA\xEE\xF2\xE5<\xE2";
+  return verb;
+}
+
+class MeaningCommitterTest : public testing::Test {
+ protected:
+  TDataModul& Data() { return Workspace.Data(); }
+  int Count(store::Table& table) { return table.RecordCount(); }
+
+  test::TestWorkspace Workspace;
+};
+
+TEST_F(MeaningCommitterTest, TakesAMeaningLinkedBothWaysMarkedWithItsFormsAndRefusesItAgain) {
+  MeaningCommitter committer(Data());
+  ASSERT_TRUE(committer.Offer(Verb()));
+
+  EXPECT_TRUE(test::CurrentRecordsLinked(Data()));
+  for (store::Table* table : {&Data().RUTable, &Data().HETable, &Data().ENTable}) {
+    EXPECT_EQ(table->FieldByName(kMarkField).AsString(), kMark) << table->TableName();
+  }
+  EXPECT_EQ(Data().HETable.FieldByName("Item_Invert").AsString(), "\xEC\xEB\xFA\xE1");
+  EXPECT_EQ(Data().GLTABLE.FieldByName(kFormsToHebrew).AsInteger(),
+            Data().HETable.FieldByName(kKeyField).AsInteger());
+  EXPECT_EQ(Data().GLTABLE.FieldByName(kFormsToPronunciation).AsInteger(),
+            Data().NekudotTable.FieldByName(kPronunciationKey).AsInteger());
+  EXPECT_EQ(Data().GLTABLE.Fields(1).AsString(), "\xE1\xFA\xE5\xEB");
+  EXPECT_EQ(Data().NekudotTable.Fields(1).AsString(), "\xEA\xEE\xF2\xE5<\xE2");
+
+  EXPECT_FALSE(committer.Offer(Verb()));
+  for (store::Table* table :
+       {&Data().RUTable, &Data().HETable, &Data().ENTable, &Data().GLTABLE, &Data().NekudotTable}) {
+    EXPECT_EQ(Count(*table), 1) << table->TableName();
+  }
+}
+
+TEST_F(MeaningCommitterTest, WordsOfDifferentMeaningsAlreadyThereRefuseTheMeaning) {
+  test::AddMeaning(Data(), {.ru = QStringLiteral("ДОМ"), .en = QStringLiteral("CAT")});
+  test::AddMeaning(Data(), {.he = QStringLiteral("בית"), .en = QStringLiteral("HOUSE")});
+  ParsedMeaning house;
+  house.Words[kRussian].Item = "\xC4\xCE\xCC";
+  house.Words[kHebrew].Item = "\xE1\xE9\xFA";
+  house.Words[kEnglish].Item = "HOUSE";
+  MeaningCommitter committer(Data());
+  EXPECT_FALSE(committer.Offer(house));
+  EXPECT_EQ(Count(Data().RUTable), 2);
+  house.Words[kEnglish].Item = "HOME";
+  EXPECT_TRUE(committer.Offer(house));
+  EXPECT_EQ(Count(Data().RUTable), 3);
+}
+
+}  // namespace
+}  // namespace dictionary
