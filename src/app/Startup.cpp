@@ -17,6 +17,7 @@
 #include "lesson/print/QuickReport1.h"
 #include "speech/EspeakEngine.h"
 #include "speech/Formshare.h"
+#include "speech/SynthesisWorker.h"
 #include "store/DataModul.h"
 #include "store/Error.h"
 #include "ui/AfterFirstPaint.h"
@@ -31,6 +32,10 @@ const QString kTitle = QStringLiteral("Vocamir 3.1");
 const QString kStartFailure = QStringLiteral("Should be installed MS SPEECH API!!!");
 
 }  // namespace
+
+EarlyStart::EarlyStart() : speech_(speech::SynthesisWorker::Shared()) {}
+
+EarlyStart::~EarlyStart() = default;
 
 Startup::Startup(ui::Dialogs& dialogs) { instances_.Dialogs = &dialogs; }
 
