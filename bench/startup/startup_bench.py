@@ -5,11 +5,14 @@ For each size, makes (once) a working folder with a generated dictionary of that
 starts the real `vocamir` binary there offscreen with VOCAMIR_STARTUP_PROBE set, and measures
 from process start until the main window has painted its first rows, the first and second
 keystroke into the Russian search box (handled in-process), the time until the program was
-ready after those keys, and the peak resident memory; then the import of the whole dictionary
-(exported once) into an empty one through `vocamir-data import`. Prints the median of the runs.
+ready after those keys, and the peak resident memory. Interleaved with those runs, the `sqlite3`
+shell reads every row of every table of the same database, as a floor for what showing the
+dictionary can cost. Then the import of the whole dictionary (exported once) into an empty one
+through `vocamir-data import`. Prints the median of the runs. Size 0 is an empty dictionary.
 
 Usage:
   startup_bench.py --build BUILD_DIR [--work DIR] [--sizes 10000,100000,300000] [--runs 5] [--xvfb]
+                   [--no-import]
 With --xvfb the program runs on a virtual X display (display :77, no window manager) as a user's
 desktop would run it, instead of offscreen.
 BUILD_DIR must hold src/app/vocamir, src/datatool/vocamir-data and bench/vocamir_gen_dictionary
@@ -64,6 +67,18 @@ def run_once(program: Path, folder: Path, display: str) -> dict:
     }
 
 
+def time_sqlite_read(folder: Path) -> float:
+    """Seconds the `sqlite3` shell takes to read every row of every table of `folder`'s database."""
+    database = folder / "data" / "vocamir.db"
+    tables = subprocess.run(["sqlite3", str(database),
+                             "SELECT name FROM sqlite_schema WHERE type = 'table'"],
+                            check=True, capture_output=True, text=True).stdout.split()
+    query = "".join(f'SELECT * FROM "{table}";' for table in tables)
+    start = time.time()
+    subprocess.run(["sqlite3", str(database), query], check=True, stdout=subprocess.DEVNULL)
+    return time.time() - start
+
+
 def time_import(tool: Path, folder: Path) -> float:
     """Seconds `vocamir-data import` takes for the whole dictionary of `folder`, into a new one."""
     document = folder / "all.xml"
@@ -92,6 +107,7 @@ def main() -> int:
     parser.add_argument("--runs", type=int, default=5)
     parser.add_argument("--xvfb", action="store_true",
                         help="start the program on a virtual X display (Xvfb) instead of offscreen")
+    parser.add_argument("--no-import", action="store_true", help="leave out the import column")
     args = parser.parse_args()
     display = ""
     server = None
@@ -112,16 +128,22 @@ def measure(args, display: str) -> int:
     program = (args.build / "src" / "app" / "vocamir").resolve()
     generator = (args.build / "bench" / "vocamir_gen_dictionary").resolve()
     tool = (args.build / "src" / "datatool" / "vocamir-data").resolve()
-    header = ("meanings", "shown s", "first key ms", "second key ms", "ready s", "peak RSS MiB",
-              "import s")
+    header = ("meanings", "shown s", "sqlite3 read s", "shown / read", "first key ms",
+              "second key ms", "ready s", "peak RSS MiB", "import s")
     print("| " + " | ".join(header) + " |")
     print("|" + "---|" * len(header))
     for meanings in (int(size) for size in args.sizes.split(",")):
         folder = prepare(args.work, generator, meanings)
-        runs = [run_once(program, folder, display) for _ in range(args.runs)]
+        runs = []
+        for _ in range(args.runs):
+            run = run_once(program, folder, display)
+            run["read_s"] = time_sqlite_read(folder)
+            runs.append(run)
         median = {key: statistics.median(run[key] for run in runs) for key in runs[0]}
-        imported = statistics.median(time_import(tool, folder) for _ in range(args.runs))
-        print(f"| {meanings} | {median['shown_s']:.3f} | {median['first_key_ms']:.1f} | "
+        imported = (float("nan") if args.no_import else
+                    statistics.median(time_import(tool, folder) for _ in range(args.runs)))
+        print(f"| {meanings} | {median['shown_s']:.3f} | {median['read_s']:.3f} | "
+              f"{median['shown_s'] / median['read_s']:.2f} | {median['first_key_ms']:.1f} | "
               f"{median['second_key_ms']:.2f} | {median['ready_s']:.3f} | "
               f"{median['rss_mib']:.0f} | {imported:.2f} |", flush=True)
     return 0

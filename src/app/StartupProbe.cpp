@@ -1,6 +1,5 @@
 #include "app/StartupProbe.h"
 
-#include <QAbstractItemModel>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -35,7 +34,8 @@ std::int64_t TypeKey(QLineEdit* box, Qt::Key key, const QString& text) {
       .count();
 }
 
-// Waits for the first paint of the Russian grid with rows in it, then reports and ends.
+// Waits for the first paint of the Russian grid showing the dictionary (its rows, or none when
+// the dictionary is empty), then reports and ends.
 class Probe : public QObject {
  public:
   explicit Probe(TFormSelect& window) : QObject(&window), window_(window) {
@@ -44,8 +44,8 @@ class Probe : public QObject {
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::Paint || done_) return QObject::eventFilter(watched, event);
-    const QAbstractItemModel* model = window_.DBGrid3->model();
-    if (model == nullptr || model->rowCount() == 0) return false;
+    // The grid's source holds the whole table from the moment it is bound.
+    if (window_.DBGrid3->model() == nullptr) return false;
     done_ = true;
     // After the paint event has been handled: the rows are on screen.
     QTimer::singleShot(0, this, [this] { ReportShown(); });

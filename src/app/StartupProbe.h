@@ -2,10 +2,10 @@
 
 // A measuring aid for the start-up benchmark (bench/startup). When the environment variable
 // VOCAMIR_STARTUP_PROBE is set, the running program writes to standard output the wall-clock
-// time at which the main window first painted rows of its Russian grid, then types two letters
-// into the Russian search box as a user would, writes how long each keystroke took, and ends the
-// process at once (no closing handlers run, nothing is written to disk). Without the variable
-// nothing happens.
+// time at which the main window first painted its Russian grid with the dictionary's rows (none
+// for an empty dictionary), then types two letters into the Russian search box as a user would,
+// writes how long each keystroke took, and ends the process at once (no closing handlers run,
+// nothing is written to disk). Without the variable nothing happens.
 
 class TFormSelect;
 

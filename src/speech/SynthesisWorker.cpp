@@ -147,8 +147,8 @@ std::shared_ptr<SynthesisWorker> SynthesisWorker::Shared() {
 
 SynthesisWorker::SynthesisWorker() {
   std::promise<void> ready;
-  std::future<void> started = ready.get_future();
-  thread_ = std::thread([this, &ready] {
+  setUp_ = ready.get_future().share();
+  thread_ = std::thread([this, ready = std::move(ready)]() mutable {
     Library& library = TheLibrary();
     {
       std::lock_guard guard(library.lock);
@@ -160,7 +160,21 @@ SynthesisWorker::SynthesisWorker() {
     ready.set_value();
     Run();
   });
-  started.wait();
+}
+
+bool SynthesisWorker::Available() const {
+  setUp_.wait();
+  return available_;
+}
+
+const std::vector<VoiceMode>& SynthesisWorker::Modes() const {
+  setUp_.wait();
+  return modes_;
+}
+
+int SynthesisWorker::SampleRate() const {
+  setUp_.wait();
+  return sampleRate_;
 }
 
 SynthesisWorker::~SynthesisWorker() {
