@@ -18,7 +18,6 @@
 #include "lesson/print/QuickReport1.h"
 #include "speech/EspeakEngine.h"
 #include "speech/Formshare.h"
-#include "speech/SynthesisWorker.h"
 #include "store/DataModul.h"
 #include "store/Error.h"
 #include "ui/AfterFirstPaint.h"
@@ -33,10 +32,6 @@ const QString kTitle = QString::fromLatin1(vocamir::kTitle);
 const QString kStartFailure = QStringLiteral("Should be installed MS SPEECH API!!!");
 
 }  // namespace
-
-EarlyStart::EarlyStart() : speech_(speech::SynthesisWorker::Shared()) {}
-
-EarlyStart::~EarlyStart() = default;
 
 Startup::Startup(ui::Dialogs& dialogs) { instances_.Dialogs = &dialogs; }
 

@@ -5,14 +5,9 @@
 
 #include <memory>
 
-#include "ui/Fonts.h"
 #include "ui/Instances.h"
 
 class QApplication;
-
-namespace speech {
-class SynthesisWorker;
-}
 
 namespace ui {
 class Dialogs;
@@ -47,23 +42,6 @@ class Startup {
   std::unique_ptr<TFormSelect> formSelect_;
   std::unique_ptr<TDataModul> dataModul_;
   std::unique_ptr<lesson::TQuickReport1> quickReport1_;
-};
-
-// What start-up can begin before the application object exists, each on a thread of its own
-// while the toolkit connects to the display: the speech library's set-up with its list of voices,
-// and the reading of the font configuration. Make it first in main() and keep it until the program
-// ends; the settings window and the first window that measures text wait for these only if they
-// are not done by then.
-class EarlyStart {
- public:
-  EarlyStart();
-  ~EarlyStart();
-  EarlyStart(const EarlyStart&) = delete;
-  EarlyStart& operator=(const EarlyStart&) = delete;
-
- private:
-  std::shared_ptr<speech::SynthesisWorker> speech_;
-  ui::FontConfigurationReader fonts_;
 };
 
 // The whole program: application title and icon, Startup, the event loop. Any error that escapes

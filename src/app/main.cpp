@@ -11,7 +11,6 @@ int main(int argc, char* argv[]) {
   if (const auto status = app::AnswerCommandLine({argv + 1, argv + argc}, std::cout)) {
     return *status;
   }
-  const app::EarlyStart early;
   QApplication application(argc, argv);
   // The toolkit has taken its own options out of argv; whatever is left is not understood.
   if (const int status = app::RejectLeftovers({argv + 1, argv + argc}, std::cerr)) return status;

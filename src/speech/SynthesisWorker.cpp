@@ -147,8 +147,8 @@ std::shared_ptr<SynthesisWorker> SynthesisWorker::Shared() {
 
 SynthesisWorker::SynthesisWorker() {
   std::promise<void> ready;
-  setUp_ = ready.get_future().share();
-  thread_ = std::thread([this, ready = std::move(ready)]() mutable {
+  std::future<void> started = ready.get_future();
+  thread_ = std::thread([this, &ready] {
     Library& library = TheLibrary();
     {
       std::lock_guard guard(library.lock);
@@ -160,21 +160,7 @@ SynthesisWorker::SynthesisWorker() {
     ready.set_value();
     Run();
   });
-}
-
-bool SynthesisWorker::Available() const {
-  setUp_.wait();
-  return available_;
-}
-
-const std::vector<VoiceMode>& SynthesisWorker::Modes() const {
-  setUp_.wait();
-  return modes_;
-}
-
-int SynthesisWorker::SampleRate() const {
-  setUp_.wait();
-  return sampleRate_;
+  started.wait();
 }
 
 SynthesisWorker::~SynthesisWorker() {

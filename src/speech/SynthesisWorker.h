@@ -12,7 +12,6 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
-#include <future>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -32,9 +31,7 @@ struct VoiceMode {
 
 class SynthesisWorker {
  public:
-  // The worker of this process; started on first use. It initialises espeak-ng and lists the
-  // installed voices on its own thread, so Shared() returns at once and the caller's thread goes
-  // on meanwhile; the three queries below wait until that set-up is done.
+  // The worker of this process; started (and espeak-ng initialised) on first use.
   static std::shared_ptr<SynthesisWorker> Shared();
 
   SynthesisWorker(const SynthesisWorker&) = delete;
@@ -43,11 +40,11 @@ class SynthesisWorker {
   ~SynthesisWorker();
 
   // False when espeak-ng could not be initialised; then there are no modes and jobs are dropped.
-  bool Available() const;
+  bool Available() const { return available_; }
   // The installed modes, in a fixed order: Russian ones first.
-  const std::vector<VoiceMode>& Modes() const;
+  const std::vector<VoiceMode>& Modes() const { return modes_; }
   // Sample rate of every PCM the worker produces.
-  int SampleRate() const;
+  int SampleRate() const { return sampleRate_; }
 
   struct Job {
     std::string voice;                    // VoiceMode::voice
@@ -68,11 +65,9 @@ class SynthesisWorker {
   void Run();
   void RunJob(const Job& job);
 
-  // Written once by the worker thread before `setUp_` becomes ready; read only after it is.
   bool available_ = false;
   int sampleRate_ = 0;
   std::vector<VoiceMode> modes_;
-  std::shared_future<void> setUp_;
 
   std::mutex mutex_;
   std::condition_variable wake_;

@@ -1,7 +1,5 @@
 #include "ui/Fonts.h"
 
-#include <fontconfig/fontconfig.h>
-
 #include <QStringList>
 
 namespace ui {
@@ -12,11 +10,5 @@ QFont WordFont(int pointSize) {
   font.setPointSize(pointSize);
   return font;
 }
-
-// fontconfig keeps one current configuration per process and makes it once, whichever thread
-// asks first; the toolkit's font database asks for the same one later.
-FontConfigurationReader::FontConfigurationReader() : thread_([] { FcInit(); }) {}
-
-FontConfigurationReader::~FontConfigurationReader() { thread_.join(); }
 
 }  // namespace ui

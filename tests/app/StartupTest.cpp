@@ -18,7 +18,6 @@
 #include "app/Startup.h"
 #include "game/Game.h"
 #include "lesson/Formsele.h"
-#include "speech/Formshare.h"
 #include "store/DataModul.h"
 #include "ui/Icons.h"
 
@@ -47,22 +46,6 @@ TEST(StartupTest, CreatesTheInstancesInOrderOverTheWorkingFolder) {
   EXPECT_TRUE(instances.FormSelect->isVisible());
   EXPECT_FALSE(instances.FormSel->isVisible());
   EXPECT_FALSE(instances.FormGame->isVisible());
-}
-
-// The speech library and the fonts set up ahead of the windows serve them exactly as when the
-// windows set them up themselves: the saved (here default) voices are chosen, nothing is reported.
-TEST(StartupTest, WhatStartsEarlyServesTheWindowsAsBefore) {
-  const app::EarlyStart early;
-  WorkingFolder folder;
-  QDir(folder.Path()).mkdir(QStringLiteral("data"));
-  test::ScriptedDialogs dialogs;
-  app::Startup startup(dialogs);
-  ASSERT_TRUE(startup.Create());
-  const TShare& share = *startup.Created().Share;
-  EXPECT_TRUE(share.SpeechAvailable());
-  EXPECT_EQ(share.CBSpeakerRU->currentText(), "Nicolai");
-  EXPECT_EQ(share.CBSpeakerEN->currentText(), "Carol");
-  EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST(StartupTest, ATableErrorIsShownAndStartUpGoesOn) {
