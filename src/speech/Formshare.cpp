@@ -87,7 +87,8 @@ TShare::TShare(Instances& instances, speech::EngineSet engines, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint),
       instances_(instances),
-      speech_(std::move(engines), [this](bool enabled) {
+      engines_(std::move(engines)),
+      queue_(*engines_.RU, *engines_.HE, *engines_.EN, [this](bool enabled) {
         if (!enabled) {
           TimerSpeech->stop();
         } else if (!TimerSpeech->isActive()) {
@@ -265,6 +266,7 @@ void TShare::FormCreate() {
   try {
     SetUpEngines();
   } catch (const std::exception&) {
+    speechAvailable_ = false;
     instances_.Dialogs->Show({ui::BoxKind::Information,
                               QString::fromLatin1(speech::kNoSpeechMessage), QString(),
                               ui::Buttons::Ok});
@@ -272,10 +274,11 @@ void TShare::FormCreate() {
 }
 
 void TShare::SetUpEngines() {
-  const speech::SpeechService::VoiceChoice choice = speech_.SelectSavedVoices(settings_);
-  FillVoices(CBSpeakerRU, CBoxRUNumb, choice.Found.RU);
-  FillVoices(CBSpeakerHE, CBoxHENumb, choice.Found.HE);
-  FillVoices(CBSpeakerEN, CBoxENNumb, choice.Found.EN);
+  const speech::Discovery found = speech::DiscoverEngines(DSpeechRU(), DSpeechHE(), DSpeechEN());
+  speechAvailable_ = found.SpeechAvailable;
+  FillVoices(CBSpeakerRU, CBoxRUNumb, found.RU);
+  FillVoices(CBSpeakerHE, CBoxHENumb, found.HE);
+  FillVoices(CBSpeakerEN, CBoxENNumb, found.EN);
 
   struct Language {
     QComboBox* voices;
@@ -283,36 +286,50 @@ void TShare::SetUpEngines() {
     QSlider* slider;
     speech::Engine& engine;
     const speech::VoiceList& list;
-    int chosen;
+    const std::string& voice;
     const std::string& speed;
   };
   const Language languages[] = {
-      {CBSpeakerRU, CBoxRUNumb, TrBarRU, DSpeechRU(), choice.Found.RU, choice.ChosenRU,
+      {CBSpeakerRU, CBoxRUNumb, TrBarRU, DSpeechRU(), found.RU, settings_.VoiceRU,
        settings_.SpeedRU},
-      {CBSpeakerHE, CBoxHENumb, TrBarHE, DSpeechHE(), choice.Found.HE, choice.ChosenHE,
+      {CBSpeakerHE, CBoxHENumb, TrBarHE, DSpeechHE(), found.HE, settings_.VoiceHE,
        settings_.SpeedHE},
-      {CBSpeakerEN, CBoxENNumb, TrBarEN, DSpeechEN(), choice.Found.EN, choice.ChosenEN,
+      {CBSpeakerEN, CBoxENNumb, TrBarEN, DSpeechEN(), found.EN, settings_.VoiceEN,
        settings_.SpeedEN},
   };
-  // The lists and sliders show what the service selected.
   for (const Language& language : languages) {
     if (language.list.Speakers.empty()) continue;
-    language.voices->setCurrentIndex(language.chosen);
-    language.numbers->setCurrentIndex(language.chosen);
+    const int chosen = speech::SelectSavedVoice(language.engine, language.list,
+                                                QString::fromStdString(language.voice));
+    language.voices->setCurrentIndex(chosen);
+    language.numbers->setCurrentIndex(chosen);
     QSlider* slider = language.slider;
     speech::Engine& engine = language.engine;
     ChangeSlider(slider, engine, [&] { slider->setMaximum(engine.MaxSpeed()); });
     ChangeSlider(slider, engine, [&] { slider->setMinimum(engine.MinSpeed()); });
-    const int speed = language.chosen >= 0 ? speech::ParseSpeed(language.speed) : engine.Speed();
-    ChangeSlider(slider, engine, [&] { slider->setValue(speed); });
+    if (chosen >= 0) {
+      const int speed = speech::ParseSpeed(language.speed);
+      ChangeSlider(slider, engine, [&] { slider->setValue(speed); });
+      engine.SetSpeed(speed);
+    } else {
+      ChangeSlider(slider, engine, [&] { slider->setValue(engine.Speed()); });
+    }
   }
 }
 
 // ---- speech ----
 
-void TShare::SpeakRU(std::string_view text) { speech_.SpeakRU(text); }
-void TShare::SpeakHE(std::string_view text) { speech_.SpeakHE(text); }
-void TShare::SpeakEN(std::string_view text) { speech_.SpeakEN(text); }
+void TShare::SpeakRU(std::string_view text) {
+  speech::Speak(DSpeechRU(), speech::Language::Russian, text);
+}
+
+void TShare::SpeakHE(std::string_view text) {
+  speech::Speak(DSpeechHE(), speech::Language::Hebrew, text);
+}
+
+void TShare::SpeakEN(std::string_view text) {
+  speech::Speak(DSpeechEN(), speech::Language::English, text);
+}
 
 std::string TShare::SpeechText(speech::Language language, const std::optional<std::string>& hint,
                                const std::optional<std::string>& written) {
@@ -320,14 +337,14 @@ std::string TShare::SpeechText(speech::Language language, const std::optional<st
 }
 
 void TShare::QueueSpeech(speech::Language language, std::string text) {
-  speech_.Queue().QueueSpeech(language, std::move(text));
+  queue_.QueueSpeech(language, std::move(text));
 }
 
 void TShare::SetPendingText(speech::Language language, std::string text) {
-  speech_.Queue().SetPendingText(language, std::move(text));
+  queue_.SetPendingText(language, std::move(text));
 }
 
-void TShare::TimerSpeechTimer() { speech_.Queue().TimerSpeechTimer(); }
+void TShare::TimerSpeechTimer() { queue_.TimerSpeechTimer(); }
 
 // ---- the window ----
 
