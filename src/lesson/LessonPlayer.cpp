@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <optional>
 
+#include "dictionary/MeaningFields.h"
 #include "speech/SpeechText.h"
 #include "store/Schema.h"
 
@@ -303,9 +304,11 @@ void LessonPlayer::FindVerbForms() {
   }
   const std::optional<int> hebrewId = IntegerValue(tables_.lessons, "idHE");
   const bool hebrewFound = FindByKey(tables_.he, "id_index", hebrewId);
-  const std::optional<int> verbId = hebrewFound ? IntegerValue(tables_.he, "id") : hebrewId;
+  const std::optional<int> verbId =
+      hebrewFound ? IntegerValue(tables_.he, dictionary::kKeyField) : hebrewId;
   formsFound_ = FindByKey(tables_.gl, "index_idHE", verbId) &&
-                FindByKey(tables_.nekudot, "index_id", IntegerValue(tables_.gl, "IdNekudot"));
+                FindByKey(tables_.nekudot, "index_id",
+                          IntegerValue(tables_.gl, dictionary::kFormsToPronunciation));
 }
 
 bool LessonPlayer::FormChosen(int form) const {
