@@ -17,10 +17,10 @@
 #include <utility>
 
 #include "lesson/LessonPlayer.h"
-#include "speech/EngineSetup.h"
 #include "speech/EspeakEngine.h"
 #include "speech/SettingsFile.h"
 #include "speech/Speak.h"
+#include "speech/SpeechService.h"
 #include "store/DataModul.h"
 
 namespace datatool {
@@ -189,15 +189,15 @@ class OptionsDisplay : public lesson::LessonDisplay {
 // real word outlasts a tick.
 class FileSpeech : public lesson::LessonSpeech {
  public:
-  FileSpeech(speech::EngineSet& engines, std::array<Capture*, 3> captures, SoundFile& sound,
-             sf_count_t pauseFrames)
-      : engines_(engines), captures_(captures), sound_(sound), pauseFrames_(pauseFrames) {}
+  FileSpeech(const speech::SpeechService& voices, std::array<Capture*, 3> captures,
+             SoundFile& sound, sf_count_t pauseFrames)
+      : voices_(voices), captures_(captures), sound_(sound), pauseFrames_(pauseFrames) {}
 
   bool Speaking() const override { return spokeThisTick_; }
 
   void Speak(Language language, const std::string& text) override {
     const std::size_t slot = static_cast<std::size_t>(language) - 1;
-    speech::Engine& engine = slot == 0 ? *engines_.RU : slot == 1 ? *engines_.HE : *engines_.EN;
+    speech::Engine& engine = slot == 0 ? voices_.RU() : slot == 1 ? voices_.HE() : voices_.EN();
     speech::Speak(engine, language, text);
     while (engine.Speaking()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     if (Words > 0) sound_.WriteSilence(pauseFrames_);
@@ -211,33 +211,12 @@ class FileSpeech : public lesson::LessonSpeech {
   int Words = 0;
 
  private:
-  speech::EngineSet& engines_;
+  const speech::SpeechService& voices_;
   std::array<Capture*, 3> captures_;
   SoundFile& sound_;
   sf_count_t pauseFrames_;
   bool spokeThisTick_ = false;
 };
-
-// The saved voice and speed of each language, as the settings window selects them at start.
-void SelectSavedVoices(speech::EngineSet& engines, const speech::Settings& settings) {
-  const speech::Discovery found = speech::DiscoverEngines(*engines.RU, *engines.HE, *engines.EN);
-  if (!found.SpeechAvailable) throw std::runtime_error("no speech engine voice is installed");
-  struct Choice {
-    speech::Engine& engine;
-    const speech::VoiceList& list;
-    const std::string& voice;
-    const std::string& speed;
-  };
-  const Choice choices[] = {{*engines.RU, found.RU, settings.VoiceRU, settings.SpeedRU},
-                            {*engines.HE, found.HE, settings.VoiceHE, settings.SpeedHE},
-                            {*engines.EN, found.EN, settings.VoiceEN, settings.SpeedEN}};
-  for (const Choice& choice : choices) {
-    if (speech::SelectSavedVoice(choice.engine, choice.list,
-                                 QString::fromStdString(choice.voice)) >= 0) {
-      choice.engine.SetSpeed(speech::ParseSpeed(choice.speed));
-    }
-  }
-}
 
 }  // namespace
 
@@ -315,12 +294,17 @@ LessonAudioResult RenderLessonAudio(TDataModul& data, const fs::path& settingsFo
       std::make_unique<speech::EspeakEngine>(worker, output(1), speech::Reading::Transliteration);
   engines.EN = std::make_unique<speech::EspeakEngine>(worker, output(2), speech::Reading::Natural,
                                                       u"English");
-  SelectSavedVoices(engines, settings);
+  // The saved voice and speed of each language, as the settings window selects them at start.
+  speech::SpeechService voices(std::move(engines), [](bool) {});
+  voices.SelectSavedVoices(settings);
+  if (!voices.SpeechAvailable()) {
+    throw std::runtime_error("no speech engine voice is installed");
+  }
 
   const int rate = worker->SampleRate();
   SoundFile sound(file, SoundFormatOf(file), rate);
   OptionsDisplay display(options);
-  FileSpeech speech(engines, captures, sound,
+  FileSpeech speech(voices, captures, sound,
                     static_cast<sf_count_t>(options.PauseSeconds * rate + 0.5));
   lesson::LessonPlayer player({data.SelWordTable, data.HETable, data.GLTABLE, data.NekudotTable},
                               display, speech);

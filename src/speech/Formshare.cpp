@@ -87,8 +87,7 @@ TShare::TShare(Instances& instances, speech::EngineSet engines, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint),
       instances_(instances),
-      engines_(std::move(engines)),
-      queue_(*engines_.RU, *engines_.HE, *engines_.EN, [this](bool enabled) {
+      speech_(std::move(engines), [this](bool enabled) {
         if (!enabled) {
           TimerSpeech->stop();
         } else if (!TimerSpeech->isActive()) {
@@ -266,7 +265,7 @@ void TShare::FormCreate() {
   try {
     SetUpEngines();
   } catch (const std::exception&) {
-    speechAvailable_ = false;
+    speech_.SwitchOff();
     instances_.Dialogs->Show({ui::BoxKind::Information,
                               QString::fromLatin1(speech::kNoSpeechMessage), QString(),
                               ui::Buttons::Ok});
@@ -274,62 +273,45 @@ void TShare::FormCreate() {
 }
 
 void TShare::SetUpEngines() {
-  const speech::Discovery found = speech::DiscoverEngines(DSpeechRU(), DSpeechHE(), DSpeechEN());
-  speechAvailable_ = found.SpeechAvailable;
+  const speech::Discovery found = speech_.DiscoverVoices();
   FillVoices(CBSpeakerRU, CBoxRUNumb, found.RU);
   FillVoices(CBSpeakerHE, CBoxHENumb, found.HE);
   FillVoices(CBSpeakerEN, CBoxENNumb, found.EN);
 
   struct Language {
+    speech::Language language;
     QComboBox* voices;
     QComboBox* numbers;
     QSlider* slider;
-    speech::Engine& engine;
     const speech::VoiceList& list;
-    const std::string& voice;
-    const std::string& speed;
   };
   const Language languages[] = {
-      {CBSpeakerRU, CBoxRUNumb, TrBarRU, DSpeechRU(), found.RU, settings_.VoiceRU,
-       settings_.SpeedRU},
-      {CBSpeakerHE, CBoxHENumb, TrBarHE, DSpeechHE(), found.HE, settings_.VoiceHE,
-       settings_.SpeedHE},
-      {CBSpeakerEN, CBoxENNumb, TrBarEN, DSpeechEN(), found.EN, settings_.VoiceEN,
-       settings_.SpeedEN},
+      {speech::Language::Russian, CBSpeakerRU, CBoxRUNumb, TrBarRU, found.RU},
+      {speech::Language::Hebrew, CBSpeakerHE, CBoxHENumb, TrBarHE, found.HE},
+      {speech::Language::English, CBSpeakerEN, CBoxENNumb, TrBarEN, found.EN},
   };
+  // One language after the other: a language whose saved speed is no number still leaves the
+  // ones before it shown as they were selected.
   for (const Language& language : languages) {
     if (language.list.Speakers.empty()) continue;
-    const int chosen = speech::SelectSavedVoice(language.engine, language.list,
-                                                QString::fromStdString(language.voice));
+    const int chosen = speech_.SelectSavedVoice(language.language, language.list, settings_);
     language.voices->setCurrentIndex(chosen);
     language.numbers->setCurrentIndex(chosen);
     QSlider* slider = language.slider;
-    speech::Engine& engine = language.engine;
+    speech::Engine& engine = speech_.Of(language.language);
     ChangeSlider(slider, engine, [&] { slider->setMaximum(engine.MaxSpeed()); });
     ChangeSlider(slider, engine, [&] { slider->setMinimum(engine.MinSpeed()); });
-    if (chosen >= 0) {
-      const int speed = speech::ParseSpeed(language.speed);
-      ChangeSlider(slider, engine, [&] { slider->setValue(speed); });
-      engine.SetSpeed(speed);
-    } else {
-      ChangeSlider(slider, engine, [&] { slider->setValue(engine.Speed()); });
-    }
+    const int speed =
+        chosen >= 0 ? speech_.SetSavedSpeed(language.language, settings_) : engine.Speed();
+    ChangeSlider(slider, engine, [&] { slider->setValue(speed); });
   }
 }
 
 // ---- speech ----
 
-void TShare::SpeakRU(std::string_view text) {
-  speech::Speak(DSpeechRU(), speech::Language::Russian, text);
-}
-
-void TShare::SpeakHE(std::string_view text) {
-  speech::Speak(DSpeechHE(), speech::Language::Hebrew, text);
-}
-
-void TShare::SpeakEN(std::string_view text) {
-  speech::Speak(DSpeechEN(), speech::Language::English, text);
-}
+void TShare::SpeakRU(std::string_view text) { speech_.SpeakRU(text); }
+void TShare::SpeakHE(std::string_view text) { speech_.SpeakHE(text); }
+void TShare::SpeakEN(std::string_view text) { speech_.SpeakEN(text); }
 
 std::string TShare::SpeechText(speech::Language language, const std::optional<std::string>& hint,
                                const std::optional<std::string>& written) {
@@ -337,14 +319,14 @@ std::string TShare::SpeechText(speech::Language language, const std::optional<st
 }
 
 void TShare::QueueSpeech(speech::Language language, std::string text) {
-  queue_.QueueSpeech(language, std::move(text));
+  speech_.Queue().QueueSpeech(language, std::move(text));
 }
 
 void TShare::SetPendingText(speech::Language language, std::string text) {
-  queue_.SetPendingText(language, std::move(text));
+  speech_.Queue().SetPendingText(language, std::move(text));
 }
 
-void TShare::TimerSpeechTimer() { queue_.TimerSpeechTimer(); }
+void TShare::TimerSpeechTimer() { speech_.Queue().TimerSpeechTimer(); }
 
 // ---- the window ----
 

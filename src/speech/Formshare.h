@@ -28,6 +28,7 @@
 #include "speech/Language.h"
 #include "speech/SettingsFile.h"
 #include "speech/SpeechQueue.h"
+#include "speech/SpeechService.h"
 #include "ui/Instances.h"
 
 class TShare : public QWidget {
@@ -45,13 +46,17 @@ class TShare : public QWidget {
 
   // --- speech, used by every window ---
 
+  // The program's speech: the engine instances, the queue, the speak routines. The members below
+  // are its names in the program's windows.
+  speech::SpeechService& Speech() { return speech_; }
+
   // True when at start the Russian instance reported at least one mode and no engine query
   // failed. Never changes afterwards.
-  bool SpeechAvailable() const { return speechAvailable_; }
+  bool SpeechAvailable() const { return speech_.SpeechAvailable(); }
 
-  speech::Engine& DSpeechRU() const { return *engines_.RU; }
-  speech::Engine& DSpeechHE() const { return *engines_.HE; }
-  speech::Engine& DSpeechEN() const { return *engines_.EN; }
+  speech::Engine& DSpeechRU() const { return speech_.RU(); }
+  speech::Engine& DSpeechHE() const { return speech_.HE(); }
+  speech::Engine& DSpeechEN() const { return speech_.EN(); }
 
   // Speak a single-byte text at once on the language's instance (see speech/Speak.h), without
   // checking SpeechAvailable and without waiting for another instance.
@@ -71,7 +76,7 @@ class TShare : public QWidget {
   void SetPendingText(speech::Language language, std::string text);
 
   // The queue with its pending flags and texts (PendingRU(), PendingTextRU(), ...).
-  const speech::SpeechQueue& Queue() const { return queue_; }
+  const speech::SpeechQueue& Queue() const { return speech_.Queue(); }
 
   // The queue's timer, 500 ms, off at start; runs only while something may wait or speak.
   QTimer* TimerSpeech;
@@ -143,7 +148,8 @@ class TShare : public QWidget {
   void FormCreate();
   void BuildWindow();
   void ConnectHandlers();
-  // Engine discovery and the saved voices and speeds; throws on any engine error.
+  // The saved voices and speeds selected by the service, shown in the lists and sliders; throws
+  // on any engine error.
   void SetUpEngines();
   // A voice was chosen in `voices`: select its mode and set the slider from the engine.
   void VoiceChosen(QComboBox* voices, QComboBox* numbers, QSlider* slider, speech::Engine& engine);
@@ -151,9 +157,7 @@ class TShare : public QWidget {
 
   Instances& instances_;
 
-  speech::EngineSet engines_;
-  speech::SpeechQueue queue_;
-  bool speechAvailable_ = false;
+  speech::SpeechService speech_;
   QString settingsFolder_;
   speech::Settings settings_;
 };

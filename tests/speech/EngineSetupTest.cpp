@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "ScriptedEngine.h"
 #include "speech/EngineSetup.h"
+#include "speech/SpeechService.h"
 
 namespace {
 
@@ -63,6 +67,47 @@ TEST(ParseSpeedTest, AcceptsWholeNumbersOnly) {
   EXPECT_EQ(speech::ParseSpeed("-3"), -3);
   for (const char* bad : {"", "fast", "10x", "1.5", "0x10"}) {
     EXPECT_THROW(speech::ParseSpeed(bad), speech::EngineError) << bad;
+  }
+}
+
+// The start-up choice of a program without the settings window (the lesson audio of the data
+// tool): per language, a saved voice that is offered takes its saved speed along; a voice that is
+// not offered leaves the instance as it is; a speed that is no number switches speech off.
+TEST(SpeechServiceTest, SelectSavedVoicesSetsOfferedVoicesWithTheirSpeeds) {
+  struct Case {
+    const char* voiceRU;
+    const char* speedRU;
+    int modeRU;                 // expected selected mode of the Russian instance
+    std::vector<int> speedsRU;  // expected speeds set on it
+    bool available;
+  };
+  const Case cases[] = {
+      {"Olga", "120", 4, {120}, true},
+      {"Nobody", "120", 0, {}, true},
+      {"Olga", "fast", 4, {}, false},
+  };
+  for (const Case& c : cases) {
+    speech::EngineSet engines{std::make_unique<ScriptedEngine>(),
+                              std::make_unique<ScriptedEngine>(),
+                              std::make_unique<ScriptedEngine>()};
+    auto& ru = static_cast<ScriptedEngine&>(*engines.RU);
+    auto& en = static_cast<ScriptedEngine&>(*engines.EN);
+    speech::SpeechService service(std::move(engines), [](bool) {});
+    speech::Settings settings;
+    settings.VoiceRU = c.voiceRU;
+    settings.SpeedRU = c.speedRU;
+    settings.VoiceEN = "Peter";
+    settings.SpeedEN = "90";
+    if (c.available) {
+      service.SelectSavedVoices(settings);
+      EXPECT_EQ(en.SelectedMode(), 5) << c.voiceRU;
+      EXPECT_EQ(en.SpeedsSet(), std::vector<int>({90})) << c.voiceRU;
+    } else {
+      EXPECT_THROW(service.SelectSavedVoices(settings), speech::EngineError);
+    }
+    EXPECT_EQ(ru.SelectedMode(), c.modeRU) << c.voiceRU;
+    EXPECT_EQ(ru.SpeedsSet(), c.speedsRU) << c.voiceRU;
+    EXPECT_EQ(service.SpeechAvailable(), c.available) << c.voiceRU;
   }
 }
 
