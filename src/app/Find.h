@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QString>
 
+#include "text/Language.h"
 #include "ui/Dialogs.h"
 
 class QAction;
@@ -53,10 +54,6 @@ struct WordTables;
 
 namespace game {
 enum class Direction;
-}
-
-namespace speech {
-enum class Language;
 }
 
 namespace text {
@@ -185,8 +182,8 @@ class TFormSelect : public QMainWindow {
   ui::FileRequest ImportData;
   app::TrayIcon* DCMinTray1;
 
-  // The language whose keyboard mapping the search boxes use: 1 Russian, 2 Hebrew, 3 English.
-  int InputLanguage = 1;
+  // The language whose keyboard mapping the search boxes use: the page shown last.
+  text::Language InputLanguage = text::Language::Russian;
 
   // ==== src/app: start-up, modes, layout, closing, About ====
 
@@ -346,7 +343,7 @@ class TFormSelect : public QMainWindow {
   // ==== src/browser ====
   dictionary::WordTables Tables() const;
   // The language of the page shown: its table is the current one for the word commands.
-  speech::Language ActiveLanguage() const;
+  text::Language ActiveLanguage() const;
   void ShowStatus(const browser::StatusTexts& texts);
   void BlankStatus();
   // The position chosen in CBTheme; -1 while it holds typed text that selects no position.
@@ -354,11 +351,11 @@ class TFormSelect : public QMainWindow {
   // Puts CBTheme on "All" without running its change handler.
   void ThemeToAll();
   void MapKey(text::KeyBox box, QChar& key) const;
-  void ShowTranslation(speech::Language language);
+  void ShowTranslation(text::Language language);
   // Hands the speech texts of the three current records to the speech queue, for the languages
   // whose auto-speak switch is on.
   void SpeakTranslation();
-  void CellClick(speech::Language language, int column);
+  void CellClick(text::Language language, int column);
   void ClearGridSelections();
 
   // ==== src/lesson ====

@@ -12,9 +12,9 @@
 #include "browser/WordTables.h"
 #include "editor/Add.h"
 #include "editor/WordRecords.h"
-#include "speech/Language.h"
 #include "store/DataModul.h"
 #include "text/Codepage.h"
+#include "text/Language.h"
 #include "ui/DisplayOrder.h"
 #include "ui/Instances.h"
 
@@ -34,13 +34,13 @@ editor::WordTables EditorTables(TDataModul& data) {
   return {data.RUTable, data.HETable, data.ENTable, data.GLTABLE, data.NekudotTable};
 }
 
-editor::Page PageOf(speech::Language language) {
+editor::Page PageOf(text::Language language) {
   switch (language) {
-    case speech::Language::Hebrew:
+    case text::Language::Hebrew:
       return editor::Page::Hebrew;
-    case speech::Language::English:
+    case text::Language::English:
       return editor::Page::English;
-    case speech::Language::Russian:
+    case text::Language::Russian:
       break;
   }
   return editor::Page::Russian;

@@ -24,7 +24,7 @@ void TFormSelect::SpeakTranslation() {
   }
 }
 
-void TFormSelect::ShowTranslation(speech::Language language) {
+void TFormSelect::ShowTranslation(text::Language language) {
   const browser::WordTables tables = Tables();
   const browser::StatusTexts texts = browser::MovePartners(tables, language);
   SpeakTranslation();
@@ -32,11 +32,11 @@ void TFormSelect::ShowTranslation(speech::Language language) {
   if (instances_.FormAdd != nullptr) instances_.FormAdd->LoadCodes(tables.ru, tables.he, tables.en);
 }
 
-void TFormSelect::ShowTranslationRU() { ShowTranslation(speech::Language::Russian); }
-void TFormSelect::ShowTranslationHE() { ShowTranslation(speech::Language::Hebrew); }
-void TFormSelect::ShowTranslationEN() { ShowTranslation(speech::Language::English); }
+void TFormSelect::ShowTranslationRU() { ShowTranslation(text::Language::Russian); }
+void TFormSelect::ShowTranslationHE() { ShowTranslation(text::Language::Hebrew); }
+void TFormSelect::ShowTranslationEN() { ShowTranslation(text::Language::English); }
 
-void TFormSelect::CellClick(speech::Language language, int column) {
+void TFormSelect::CellClick(text::Language language, int column) {
   if (column == kMarkColumn) {
     dictionary::ToggleMeaningMark(Tables(), language);
   } else {
@@ -44,13 +44,13 @@ void TFormSelect::CellClick(speech::Language language, int column) {
   }
 }
 
-void TFormSelect::DBGrid3CellClick(int column) { CellClick(speech::Language::Russian, column); }
-void TFormSelect::DBGrid2CellClick(int column) { CellClick(speech::Language::Hebrew, column); }
-void TFormSelect::DBGrid1CellClick(int column) { CellClick(speech::Language::English, column); }
+void TFormSelect::DBGrid3CellClick(int column) { CellClick(text::Language::Russian, column); }
+void TFormSelect::DBGrid2CellClick(int column) { CellClick(text::Language::Hebrew, column); }
+void TFormSelect::DBGrid1CellClick(int column) { CellClick(text::Language::English, column); }
 
 void TFormSelect::DBGrid3DblClick() { NEditClick(); }
 void TFormSelect::DBGrid2DblClick() { NEditClick(); }
 void TFormSelect::DBGrid1DblClick() { NEditClick(); }
 
-void TFormSelect::DBGrid2ColEnter() { browser::MovePartners(Tables(), speech::Language::Hebrew); }
-void TFormSelect::DBGrid1ColEnter() { browser::MovePartners(Tables(), speech::Language::English); }
+void TFormSelect::DBGrid2ColEnter() { browser::MovePartners(Tables(), text::Language::Hebrew); }
+void TFormSelect::DBGrid1ColEnter() { browser::MovePartners(Tables(), text::Language::English); }

@@ -15,11 +15,11 @@ namespace {
 const QString kDeleteQuestion = QStringLiteral("You really want to remove this word ?");
 }  // namespace
 
-speech::Language TFormSelect::ActiveLanguage() const {
+text::Language TFormSelect::ActiveLanguage() const {
   const QWidget* page = PageControl1->currentWidget();
-  if (page == SheetHE) return speech::Language::Hebrew;
-  if (page == SheetEN) return speech::Language::English;
-  return speech::Language::Russian;
+  if (page == SheetHE) return text::Language::Hebrew;
+  if (page == SheetEN) return text::Language::English;
+  return text::Language::Russian;
 }
 
 void TFormSelect::NSelectClick() {

@@ -165,9 +165,9 @@ void TFormSelect::AttachData() {
   FormPaint();
 }
 
-void TFormSelect::SheetRUShow() { InputLanguage = 1; }
-void TFormSelect::SheetHEShow() { InputLanguage = 2; }
-void TFormSelect::SheetENShow() { InputLanguage = 3; }
+void TFormSelect::SheetRUShow() { InputLanguage = text::Language::Russian; }
+void TFormSelect::SheetHEShow() { InputLanguage = text::Language::Hebrew; }
+void TFormSelect::SheetENShow() { InputLanguage = text::Language::English; }
 
 // Search boxes: typed characters go through the keyboard mapping of the box; key releases reach
 // the caret step-back of the Hebrew boxes. Grids: key releases reach their handlers. Menu

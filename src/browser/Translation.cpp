@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "speech/SpeechText.h"
+#include "text/SpeechText.h"
 
 namespace browser {
 namespace {
@@ -14,7 +14,7 @@ std::optional<std::string> ValueOf(store::Table& table, const char* field) {
 }
 
 std::string SpeechTextOf(store::Table& table, Language language, const char* hintField) {
-  return speech::SpeechText(language, ValueOf(table, hintField), ValueOf(table, "Item"));
+  return text::SpeechText(language, ValueOf(table, hintField), ValueOf(table, "Item"));
 }
 
 }  // namespace

@@ -45,12 +45,14 @@ bool MeaningCommitter::Offer(const ParsedMeaning& meaning) {
 
 bool MeaningCommitter::IsInDictionary(const ParsedMeaning& meaning) {
   UseIndexNamed(data_.RUTable, "item_index");
-  const bool russian = FindItem(data_.RUTable, fields_.Russian.Item, meaning.Words[kRussian].Item);
+  const bool russian =
+      FindItem(data_.RUTable, fields_.Russian.Item, meaning.Words[text::Language::Russian].Item);
   UseIndexNamed(data_.ENTable, "item_index");
-  const bool english = FindItem(data_.ENTable, fields_.English.Item, meaning.Words[kEnglish].Item);
+  const bool english =
+      FindItem(data_.ENTable, fields_.English.Item, meaning.Words[text::Language::English].Item);
   UseIndexNamed(data_.HETable, "invert_index");
   const bool hebrew = FindItem(data_.HETable, fields_.Hebrew.ItemInvert,
-                               text::InvertText(meaning.Words[kHebrew].Item));
+                               text::InvertText(meaning.Words[text::Language::Hebrew].Item));
   return russian && english && hebrew;
 }
 
@@ -74,7 +76,7 @@ void MeaningCommitter::Commit(const ParsedMeaning& meaning) {
 
 int MeaningCommitter::AddHebrew(const ParsedMeaning& meaning, int russianId) {
   HebrewFields& he = fields_.Hebrew;
-  const ParsedWord& hebrew = meaning.Words[kHebrew];
+  const ParsedWord& hebrew = meaning.Words[text::Language::Hebrew];
   data_.HETable.Insert();
   SetText(he.Item, hebrew.Item);
   SetText(he.ItemInvert, text::InvertText(hebrew.Item));
@@ -93,7 +95,7 @@ int MeaningCommitter::AddHebrew(const ParsedMeaning& meaning, int russianId) {
 
 int MeaningCommitter::AddEnglish(const ParsedMeaning& meaning, int russianId, int hebrewId) {
   EnglishFields& en = fields_.English;
-  const ParsedWord& english = meaning.Words[kEnglish];
+  const ParsedWord& english = meaning.Words[text::Language::English];
   data_.ENTable.Insert();
   SetText(en.Item, english.Item);
   SetText(en.EnglishSpeech, english.Speech);
@@ -109,7 +111,7 @@ int MeaningCommitter::AddEnglish(const ParsedMeaning& meaning, int russianId, in
 
 int MeaningCommitter::AddRussian(const ParsedMeaning& meaning) {
   RussianFields& ru = fields_.Russian;
-  const ParsedWord& russian = meaning.Words[kRussian];
+  const ParsedWord& russian = meaning.Words[text::Language::Russian];
   data_.RUTable.Insert();
   SetText(ru.Item, russian.Item);
   SetText(ru.RussianSpeech, russian.Speech);

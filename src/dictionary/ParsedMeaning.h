@@ -7,11 +7,9 @@
 #include <array>
 #include <string>
 
-namespace dictionary {
+#include "text/Language.h"
 
-// Index into ParsedMeaning::Words: the language number minus one.
-enum WordSlot { kRussian = 0, kHebrew = 1, kEnglish = 2 };
-inline constexpr int kLanguageCount = 3;
+namespace dictionary {
 
 // The verb forms in their fixed order: index 0 holds form position 1 (Nast1), index 27 position
 // 28 (Process).
@@ -28,7 +26,7 @@ struct ParsedWord {
 struct ParsedMeaning {
   int Part = 0;
   int Topic = 0;
-  std::array<ParsedWord, kLanguageCount> Words;
+  text::PerLanguage<ParsedWord> Words;
   std::string Root;  // the Hebrew word's root, display order
   int Binyan = 0;    // the verb pattern; the forms count only when it is greater than 0
   std::array<std::string, kFormCount> Spelling;       // written forms (Windows-1255)

@@ -3,12 +3,12 @@
 // The three word tables of the dictionary and the roles they play for one another: every meaning
 // is a record in each, and each record holds the keys of its two partners.
 
-#include "speech/Language.h"
 #include "store/Table.h"
+#include "text/Language.h"
 
 namespace dictionary {
 
-using speech::Language;
+using text::Language;
 
 struct WordTables {
   store::Table& ru;  // RUWORDS

@@ -274,7 +274,7 @@ void TFormAdd::ConnectHandlers() {
   const auto wordKeys = [this](KeyBox box) {
     return [this, box](QChar typed) { return text::TypeKey(box, InputLanguage, typed); };
   };
-  const auto setLanguage = [this](int language) {
+  const auto setLanguage = [this](text::Language language) {
     return [this, language] { InputLanguage = language; };
   };
   const auto hintKeys = [this](text::Codepage codepage) {
@@ -286,10 +286,10 @@ void TFormAdd::ConnectHandlers() {
   const auto setLayout = [this](std::string_view name) {
     return [this, name] { Layout.Activate(name); };
   };
-  HandleKeys(DBEdit1, wordKeys(KeyBox::DBEdit1), false, setLanguage(1));
-  HandleKeys(DBMemo1, wordKeys(KeyBox::DBMemo1), true, setLanguage(2));
-  HandleKeys(DBMemo5, wordKeys(KeyBox::DBMemo5), true, setLanguage(2));
-  HandleKeys(DBEdit3, wordKeys(KeyBox::DBEdit3), false, setLanguage(3));
+  HandleKeys(DBEdit1, wordKeys(KeyBox::DBEdit1), false, setLanguage(text::Language::Russian));
+  HandleKeys(DBMemo1, wordKeys(KeyBox::DBMemo1), true, setLanguage(text::Language::Hebrew));
+  HandleKeys(DBMemo5, wordKeys(KeyBox::DBMemo5), true, setLanguage(text::Language::Hebrew));
+  HandleKeys(DBEdit3, wordKeys(KeyBox::DBEdit3), false, setLanguage(text::Language::English));
   HandleKeys(DBMemo3, hintKeys(text::Codepage::Win1251), false, setLayout(editor::kLayoutRussian));
   HandleKeys(DBMemo2, hintKeys(text::Codepage::Win1251), false, setLayout(editor::kLayoutRussian));
   HandleKeys(DBMemo4, hintKeys(text::Codepage::Ascii), false, setLayout(editor::kLayoutUsEnglish));
@@ -374,24 +374,24 @@ void TFormAdd::FormActivate() { VerbForms.RefillLabels(); }
 void TFormAdd::BtnSpeackRUClick() {
   store::Table& ru = instances_.DataModul->RUTable;
   instances_.Share->QueueSpeech(
-      speech::Language::Russian,
-      TShare::SpeechText(speech::Language::Russian, OptionalText(ru, "RussianSpeech"),
+      text::Language::Russian,
+      TShare::SpeechText(text::Language::Russian, OptionalText(ru, "RussianSpeech"),
                          OptionalText(ru, "Item")));
 }
 
 void TFormAdd::BtnSpeackHEClick() {
   store::Table& he = instances_.DataModul->HETable;
   instances_.Share->QueueSpeech(
-      speech::Language::Hebrew,
-      TShare::SpeechText(speech::Language::Hebrew, OptionalText(he, "HebrSpeech"),
+      text::Language::Hebrew,
+      TShare::SpeechText(text::Language::Hebrew, OptionalText(he, "HebrSpeech"),
                          OptionalText(he, "Item")));
 }
 
 void TFormAdd::BtnSpeackENClick() {
   store::Table& en = instances_.DataModul->ENTable;
   instances_.Share->QueueSpeech(
-      speech::Language::English,
-      TShare::SpeechText(speech::Language::English, OptionalText(en, "EnglishSpeech"),
+      text::Language::English,
+      TShare::SpeechText(text::Language::English, OptionalText(en, "EnglishSpeech"),
                          OptionalText(en, "Item")));
 }
 

@@ -25,6 +25,7 @@
 #include "editor/KeyboardLayout.h"
 #include "editor/VerbTable.h"
 #include "editor/WordCodes.h"
+#include "text/Language.h"
 
 class QComboBox;
 class QFrame;
@@ -120,9 +121,8 @@ class TFormAdd : public QWidget {
 
   // ---- State ----
 
-  // The language of the word field that received the focus last: 1 Russian, 2 Hebrew,
-  // 3 English; 0 before any.
-  int InputLanguage = 0;
+  // The language of the word field that received the focus last; nothing before any.
+  std::optional<text::Language> InputLanguage;
   // The verb forms being edited (VerbLabels, VerbSpelling, VerbPronunciation, VerbColumnForm,
   // VerbColumn) with the grid as last built.
   editor::VerbTable VerbForms;

@@ -109,8 +109,11 @@ void TFormAdd::ConnectVerbPage() {
   connect(StrGridVerb, &QTableWidget::cellClicked, this, select);
   connect(Button1, &QPushButton::clicked, this, ui::Guarded(dialogs, [this] { Button1Click(); }));
   HandleKeys(
-      MemoShov, [](QChar typed) { return text::TypeKey(text::KeyBox::MemoShov, 2, typed); }, true,
-      [this] { MemoShovEnter(); }, [this] { MemoShovExit(); });
+      MemoShov,
+      [](QChar typed) {
+        return text::TypeKey(text::KeyBox::MemoShov, text::Language::Hebrew, typed);
+      },
+      true, [this] { MemoShovEnter(); }, [this] { MemoShovExit(); });
   HandleKeys(
       MemoShovRU,
       [this](QChar typed) -> std::optional<QChar> {
@@ -192,6 +195,6 @@ void TFormAdd::TakeVerbMemos() {
 }
 
 void TFormAdd::Button1Click() {
-  instances_.Share->QueueSpeech(speech::Language::Hebrew,
+  instances_.Share->QueueSpeech(text::Language::Hebrew,
                                 text::FromUnicode(MemoShovRU->text(), text::Codepage::Win1251));
 }

@@ -146,13 +146,13 @@ const ExchangeUnit* DocumentScanner::NextUnit() {
 void DocumentScanner::SetContext(DocumentTag tag) {
   switch (tag) {
     case DocumentTag::WordRU:
-      CurrentLanguage = kRussian;
+      CurrentLanguage = text::Language::Russian;
       break;
     case DocumentTag::WordHE:
-      CurrentLanguage = kHebrew;
+      CurrentLanguage = text::Language::Hebrew;
       break;
     case DocumentTag::WordEN:
-      CurrentLanguage = kEnglish;
+      CurrentLanguage = text::Language::English;
       break;
     case DocumentTag::Spelling:
       CurrentSection = Section::Spelling;
@@ -178,7 +178,7 @@ void DocumentScanner::SetContext(DocumentTag tag) {
 }
 
 void DocumentScanner::Store(DocumentTag tag, std::string_view name, std::string_view content) {
-  ExchangeWord* word = CurrentLanguage < 0 ? nullptr : &Unit.Words[CurrentLanguage];
+  ExchangeWord* word = CurrentLanguage ? &Unit.Words[*CurrentLanguage] : nullptr;
   switch (tag) {
     case DocumentTag::Item:
       if (word != nullptr) word->Item = content;

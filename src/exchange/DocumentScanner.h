@@ -13,6 +13,7 @@
 // of the data is dropped.
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 #include "exchange/ExchangeUnit.h"
@@ -54,7 +55,7 @@ class DocumentScanner {
   std::size_t Pos = 0;
   ExchangeUnit Unit;
   bool UnitReturned = false;
-  int CurrentLanguage = -1;  // a Language, or -1 before the first word tag
+  std::optional<text::Language> CurrentLanguage;  // nothing before the first word tag
   Section CurrentSection = Section::None;
   int CurrentTense = -1;  // an index into Tenses(), or -1 before the first tense tag
 };

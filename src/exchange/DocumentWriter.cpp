@@ -38,9 +38,9 @@ void DocumentWriter::WriteUnit(const ExchangeUnit& unit) {
   Number(kValueIndent, "Part", unit.Part);
   Number(kValueIndent, "Topic", unit.Topic);
   Close(kPartIndent, "Common");
-  Word("WordRU", unit.Words[kRussian]);
+  Word("WordRU", unit.Words[text::Language::Russian]);
 
-  const ExchangeWord& hebrew = unit.Words[kHebrew];
+  const ExchangeWord& hebrew = unit.Words[text::Language::Hebrew];
   Open(kPartIndent, "WordHE");
   Element(kValueIndent, "Item", hebrew.Item);
   Hint(kValueIndent, "Speech", hebrew.Speech);
@@ -50,7 +50,7 @@ void DocumentWriter::WriteUnit(const ExchangeUnit& unit) {
   if (unit.Binyan > 0) Verb(unit);
   Close(kPartIndent, "WordHE");
 
-  Word("WordEN", unit.Words[kEnglish]);
+  Word("WordEN", unit.Words[text::Language::English]);
   Close(kUnitIndent, "Unit");
 }
 

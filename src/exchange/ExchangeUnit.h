@@ -7,11 +7,7 @@
 
 namespace exchange {
 
-using dictionary::kEnglish;
 using dictionary::kFormCount;
-using dictionary::kHebrew;
-using dictionary::kLanguageCount;
-using dictionary::kRussian;
 using ExchangeWord = dictionary::ParsedWord;
 using ExchangeUnit = dictionary::ParsedMeaning;
 

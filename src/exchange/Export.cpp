@@ -43,12 +43,14 @@ class UnitReader {
     ExchangeUnit unit;
     unit.Part = CodeOf(ru.Part);
     unit.Topic = CodeOf(ru.Topic);
-    unit.Words[kRussian] = {ru.Item.AsString(), ru.RussianSpeech.AsString(), CodeOf(ru.Sex)};
+    unit.Words[text::Language::Russian] = {ru.Item.AsString(), ru.RussianSpeech.AsString(),
+                                           CodeOf(ru.Sex)};
     if (marked != nullptr) marked->Russian = Data.RUTable.GetBookmark();
 
     if (Find(Data.HETable, dictionary::kKeyField, ru.IdHE)) {
       const HebrewFields& he = Fields.Hebrew;
-      unit.Words[kHebrew] = {he.Item.AsString(), he.HebrSpeech.AsString(), CodeOf(he.Sex)};
+      unit.Words[text::Language::Hebrew] = {he.Item.AsString(), he.HebrSpeech.AsString(),
+                                            CodeOf(he.Sex)};
       unit.Root = he.Root.AsString();
       unit.Binyan = CodeOf(he.Binyan);
       if (marked != nullptr) marked->Hebrew = Data.HETable.GetBookmark();
@@ -56,7 +58,8 @@ class UnitReader {
     }
     if (Find(Data.ENTable, dictionary::kKeyField, ru.IdEN)) {
       const EnglishFields& en = Fields.English;
-      unit.Words[kEnglish] = {en.Item.AsString(), en.EnglishSpeech.AsString(), CodeOf(en.Sex)};
+      unit.Words[text::Language::English] = {en.Item.AsString(), en.EnglishSpeech.AsString(),
+                                             CodeOf(en.Sex)};
       if (marked != nullptr) marked->English = Data.ENTable.GetBookmark();
     }
     return unit;

@@ -5,8 +5,8 @@
 namespace game {
 namespace {
 
-using speech::Language;
 using text::Codepage;
+using text::Language;
 
 constexpr const char* kRU = "ItemRU";
 constexpr const char* kHE = "ItemHE";

@@ -5,8 +5,8 @@
 // in which the finished answer is spoken.
 
 #include "game/Keyboard.h"
-#include "speech/Language.h"
 #include "text/Codepage.h"
+#include "text/Language.h"
 
 namespace game {
 
@@ -23,9 +23,9 @@ enum class Direction {
 struct DirectionInfo {
   const char* shownField;  // field of SELEWORDS shown as the word to translate
   text::Codepage shownCodepage;
-  const char* answerField;          // field of SELEWORDS typed as the answer
-  Layout layout;                    // the keyboard layout of the answer, and its code page
-  speech::Language answerLanguage;  // the language in which the finished answer is spoken
+  const char* answerField;        // field of SELEWORDS typed as the answer
+  Layout layout;                  // the keyboard layout of the answer, and its code page
+  text::Language answerLanguage;  // the language in which the finished answer is spoken
   bool fixedPitchAnswer;  // the answer is shown in a fixed-pitch font instead of the word font
 };
 

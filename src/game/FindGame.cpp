@@ -48,9 +48,9 @@ void TFormSelect::NENRUClick() { ChooseGameDirection(NENRU, game::Direction::Eng
 void TFormSelect::NENHEClick() { ChooseGameDirection(NENHE, game::Direction::EnglishHebrew); }
 void TFormSelect::NHEENClick() { ChooseGameDirection(NHEEN, game::Direction::HebrewEnglish); }
 
-void TFormSelect::NSoundRUClick() { instances_.FormGame->SpeakEntry(speech::Language::Russian); }
-void TFormSelect::NSoundHEClick() { instances_.FormGame->SpeakEntry(speech::Language::Hebrew); }
-void TFormSelect::NSoundENClick() { instances_.FormGame->SpeakEntry(speech::Language::English); }
+void TFormSelect::NSoundRUClick() { instances_.FormGame->SpeakEntry(text::Language::Russian); }
+void TFormSelect::NSoundHEClick() { instances_.FormGame->SpeakEntry(text::Language::Hebrew); }
+void TFormSelect::NSoundENClick() { instances_.FormGame->SpeakEntry(text::Language::English); }
 
 void TFormSelect::ConnectGameHandlers() {
   const auto on = [this](QAction* item, void (TFormSelect::*handler)()) {

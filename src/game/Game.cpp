@@ -194,7 +194,7 @@ void TFormGame::ChooseDirection(game::Direction direction) {
   Redraw();
 }
 
-void TFormGame::SpeakEntry(speech::Language language) { game_.SpeakEntry(language); }
+void TFormGame::SpeakEntry(text::Language language) { game_.SpeakEntry(language); }
 
 void TFormGame::SpButtonRUClick() { ShowLayout(game::Layout::Russian); }
 void TFormGame::SpButtonHEClick() { ShowLayout(game::Layout::Hebrew); }
@@ -226,13 +226,13 @@ void TFormGame::Redraw() {
 void TFormGame::BT1KeyUp(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_Delete:
-      SpeakEntry(speech::Language::Russian);
+      SpeakEntry(text::Language::Russian);
       return;
     case Qt::Key_End:
-      SpeakEntry(speech::Language::Hebrew);
+      SpeakEntry(text::Language::Hebrew);
       return;
     case Qt::Key_PageDown:
-      SpeakEntry(speech::Language::English);
+      SpeakEntry(text::Language::English);
       return;
     default:
       break;
@@ -261,7 +261,7 @@ void TFormGame::resizeEvent(QResizeEvent* event) {
   Panel1->move(std::max(0, (w - kPanelWidth) / 2), Panel1->y());
 }
 
-void TFormGame::Speak(speech::Language language, std::string text) {
+void TFormGame::Speak(text::Language language, std::string text) {
   instances_.Share->QueueSpeech(language, std::move(text));
 }
 

@@ -49,7 +49,7 @@ class TFormGame : public QWidget, private game::GameSink {
   // Makes `direction` current and starts a new pass.
   void ChooseDirection(game::Direction direction);
   // Queues the speech of the current entry in `language`.
-  void SpeakEntry(speech::Language language);
+  void SpeakEntry(text::Language language);
   // A key of the computer's keyboard was released while the window had the focus.
   void BT1KeyUp(const QKeyEvent& event);
 
@@ -84,7 +84,7 @@ class TFormGame : public QWidget, private game::GameSink {
   void Redraw();
 
   // game::GameSink
-  void Speak(speech::Language language, std::string text) override;
+  void Speak(text::Language language, std::string text) override;
   void PassFinished(int result) override;
   void EntryUnreadable() override;
 

@@ -3,10 +3,10 @@
 #include <optional>
 #include <utility>
 
-#include "speech/SpeechText.h"
 #include "store/Error.h"
 #include "store/SqlitePersistence.h"
 #include "store/Table.h"
+#include "text/SpeechText.h"
 
 namespace game {
 namespace {
@@ -137,20 +137,18 @@ void TypingGame::RaiseCounter() {
   }
 }
 
-void TypingGame::SpeakEntry(speech::Language language) {
+void TypingGame::SpeakEntry(text::Language language) {
   if (list_.IsEmpty()) return;
   std::string text;
   switch (language) {
-    case speech::Language::Russian:
-      text =
-          speech::SpeechText(language, ValueOf(list_, "RussianSpeech"), ValueOf(list_, "ItemRU"));
+    case text::Language::Russian:
+      text = text::SpeechText(language, ValueOf(list_, "RussianSpeech"), ValueOf(list_, "ItemRU"));
       break;
-    case speech::Language::Hebrew:
-      text = speech::SpeechText(language, ValueOf(list_, "HebrSpeech"), ValueOf(list_, "ItemHE"));
+    case text::Language::Hebrew:
+      text = text::SpeechText(language, ValueOf(list_, "HebrSpeech"), ValueOf(list_, "ItemHE"));
       break;
-    case speech::Language::English:
-      text =
-          speech::SpeechText(language, ValueOf(list_, "EnglishSpeech"), ValueOf(list_, "ItemEN"));
+    case text::Language::English:
+      text = text::SpeechText(language, ValueOf(list_, "EnglishSpeech"), ValueOf(list_, "ItemEN"));
       break;
   }
   sink_.Speak(language, std::move(text));

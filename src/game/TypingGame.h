@@ -16,7 +16,7 @@
 
 #include "game/Direction.h"
 #include "game/HiddenAnswer.h"
-#include "speech/Language.h"
+#include "text/Language.h"
 
 namespace store {
 class Table;
@@ -29,7 +29,7 @@ class GameSink {
  public:
   virtual ~GameSink() = default;
   // Queue the speech of `text` (single bytes) in `language`.
-  virtual void Speak(speech::Language language, std::string text) = 0;
+  virtual void Speak(text::Language language, std::string text) = 0;
   // A pass ended with `result` percent right presses; the next pass starts after this returns.
   virtual void PassFinished(int result) = 0;
   // The entry could not be read; the game holds an empty, finished entry instead.
@@ -63,7 +63,7 @@ class TypingGame {
   void PressKey(int key);
 
   // Queues the speech of the current entry in `language`, as when an answer is finished.
-  void SpeakEntry(speech::Language language);
+  void SpeakEntry(text::Language language);
 
   Direction CurrentDirection() const { return direction_; }
   Layout ActiveLayout() const { return layout_; }

@@ -68,10 +68,10 @@ void TFormSelect::NTeachBeginClick() {
   BlankStatus();
   SetWorkMode(2, false);
   TDataModul& data = *instances_.DataModul;
-  const speech::Language language = ActiveLanguage();
-  const QTableView* grid = language == speech::Language::Russian  ? DBGrid3
-                           : language == speech::Language::Hebrew ? DBGrid2
-                                                                  : DBGrid1;
+  const text::Language language = ActiveLanguage();
+  const QTableView* grid = language == text::Language::Russian  ? DBGrid3
+                           : language == text::Language::Hebrew ? DBGrid2
+                                                                : DBGrid1;
   // Bookmarks outlive the filters, which the assembly turns off before it reads them.
   const std::vector<store::Bookmark> rows =
       SelectedRows(grid, dictionary::TableOf(Tables(), language));

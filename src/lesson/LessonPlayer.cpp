@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "dictionary/MeaningFields.h"
-#include "speech/SpeechText.h"
 #include "store/Schema.h"
+#include "text/SpeechText.h"
 
 namespace lesson {
 
@@ -233,8 +233,8 @@ void LessonPlayer::ShowWord(Language language) {
 void LessonPlayer::SpeakWord(Language language) {
   if (!On(language) || !Due(language) || Busy()) return;
   store::Table& lessons = tables_.lessons;
-  speech_.Speak(language, speech::SpeechText(language, Value(lessons, HintField(language)),
-                                             Value(lessons, WordField(language))));
+  speech_.Speak(language, text::SpeechText(language, Value(lessons, HintField(language)),
+                                           Value(lessons, WordField(language))));
   if (--Repeat(language) < 1) Due(language) = false;
 }
 
@@ -351,7 +351,7 @@ void LessonPlayer::VerbStepTick() {
     savedRepeatHE_ = repeatHE_;
     if (hebrewOn && dueHE_ && !Busy()) {
       speech_.Speak(Language::Hebrew,
-                    speech::SpeechText(Language::Hebrew, Value(lessons, "HebrSpeech"), {}));
+                    text::SpeechText(Language::Hebrew, Value(lessons, "HebrSpeech"), {}));
     } else {
       silentHold_ = true;
     }

@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "speech/Language.h"
+#include "text/Language.h"
 
 namespace lesson {
 
-using speech::Language;
+using text::Language;
 
 // The repetition boxes and the passes box.
 enum class CountBox { RU, HE, EN, ALL };

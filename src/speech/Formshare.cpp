@@ -13,9 +13,9 @@
 #include "editor/Add.h"
 #include "speech/EngineSetup.h"
 #include "speech/Speak.h"
-#include "speech/SpeechText.h"
 #include "store/DataModul.h"
 #include "store/PartCounts.h"
+#include "text/SpeechText.h"
 #include "ui/Dialogs.h"
 #include "ui/DisplayOrder.h"
 #include "ui/EventGuard.h"
@@ -278,21 +278,21 @@ void TShare::SetUpEngines() {
   FillVoices(CBSpeakerHE, CBoxHENumb, found.HE);
   FillVoices(CBSpeakerEN, CBoxENNumb, found.EN);
 
-  struct Language {
-    speech::Language language;
+  struct Row {
+    text::Language language;
     QComboBox* voices;
     QComboBox* numbers;
     QSlider* slider;
     const speech::VoiceList& list;
   };
-  const Language languages[] = {
-      {speech::Language::Russian, CBSpeakerRU, CBoxRUNumb, TrBarRU, found.RU},
-      {speech::Language::Hebrew, CBSpeakerHE, CBoxHENumb, TrBarHE, found.HE},
-      {speech::Language::English, CBSpeakerEN, CBoxENNumb, TrBarEN, found.EN},
+  const Row languages[] = {
+      {text::Language::Russian, CBSpeakerRU, CBoxRUNumb, TrBarRU, found.RU},
+      {text::Language::Hebrew, CBSpeakerHE, CBoxHENumb, TrBarHE, found.HE},
+      {text::Language::English, CBSpeakerEN, CBoxENNumb, TrBarEN, found.EN},
   };
   // One language after the other: a language whose saved speed is no number still leaves the
   // ones before it shown as they were selected.
-  for (const Language& language : languages) {
+  for (const Row& language : languages) {
     if (language.list.Speakers.empty()) continue;
     const int chosen = speech_.SelectSavedVoice(language.language, language.list, settings_);
     language.voices->setCurrentIndex(chosen);
@@ -313,16 +313,16 @@ void TShare::SpeakRU(std::string_view text) { speech_.SpeakRU(text); }
 void TShare::SpeakHE(std::string_view text) { speech_.SpeakHE(text); }
 void TShare::SpeakEN(std::string_view text) { speech_.SpeakEN(text); }
 
-std::string TShare::SpeechText(speech::Language language, const std::optional<std::string>& hint,
+std::string TShare::SpeechText(text::Language language, const std::optional<std::string>& hint,
                                const std::optional<std::string>& written) {
-  return speech::SpeechText(language, hint, written);
+  return text::SpeechText(language, hint, written);
 }
 
-void TShare::QueueSpeech(speech::Language language, std::string text) {
+void TShare::QueueSpeech(text::Language language, std::string text) {
   speech_.Queue().QueueSpeech(language, std::move(text));
 }
 
-void TShare::SetPendingText(speech::Language language, std::string text) {
+void TShare::SetPendingText(text::Language language, std::string text) {
   speech_.Queue().SetPendingText(language, std::move(text));
 }
 

@@ -25,10 +25,10 @@
 #include <string_view>
 
 #include "speech/Engine.h"
-#include "speech/Language.h"
 #include "speech/SettingsFile.h"
 #include "speech/SpeechQueue.h"
 #include "speech/SpeechService.h"
+#include "text/Language.h"
 #include "ui/Instances.h"
 
 class TShare : public QWidget {
@@ -65,15 +65,15 @@ class TShare : public QWidget {
   void SpeakEN(std::string_view text);
 
   // The text to speak for a word (see speech/SpeechText.h).
-  static std::string SpeechText(speech::Language language, const std::optional<std::string>& hint,
+  static std::string SpeechText(text::Language language, const std::optional<std::string>& hint,
                                 const std::optional<std::string>& written);
 
   // Asks for speech through the queue: the text waits until the other two languages are silent;
   // a later request for the same language replaces it. Switches TimerSpeech on.
-  void QueueSpeech(speech::Language language, std::string text);
+  void QueueSpeech(text::Language language, std::string text);
 
   // Leaves `text` as the language's queue text without asking the queue for speech.
-  void SetPendingText(speech::Language language, std::string text);
+  void SetPendingText(text::Language language, std::string text);
 
   // The queue with its pending flags and texts (PendingRU(), PendingTextRU(), ...).
   const speech::SpeechQueue& Queue() const { return speech_.Queue(); }

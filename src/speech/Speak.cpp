@@ -4,13 +4,13 @@
 
 namespace speech {
 
-QString WideText(Language language, std::string_view bytes) {
+QString WideText(text::Language language, std::string_view bytes) {
   const text::Codepage codepage =
-      language == Language::English ? text::Codepage::Ascii : text::Codepage::Win1251;
+      language == text::Language::English ? text::Codepage::Ascii : text::Codepage::Win1251;
   return text::ToUnicode(bytes, codepage);
 }
 
-void Speak(Engine& engine, Language language, std::string_view bytes) {
+void Speak(Engine& engine, text::Language language, std::string_view bytes) {
   engine.Speak(WideText(language, bytes));
 }
 

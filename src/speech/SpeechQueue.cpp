@@ -9,29 +9,29 @@
 namespace speech {
 
 SpeechQueue::SpeechQueue(Engine& ru, Engine& he, Engine& en, TimerSwitch setTimerEnabled)
-    : ru_{ru, Language::Russian, false, {}},
-      he_{he, Language::Hebrew, false, {}},
-      en_{en, Language::English, false, {}},
+    : ru_{ru, text::Language::Russian, false, {}},
+      he_{he, text::Language::Hebrew, false, {}},
+      en_{en, text::Language::English, false, {}},
       setTimerEnabled_(std::move(setTimerEnabled)) {}
 
-SpeechQueue::Slot& SpeechQueue::SlotOf(Language language) {
+SpeechQueue::Slot& SpeechQueue::SlotOf(text::Language language) {
   switch (language) {
-    case Language::Russian:
+    case text::Language::Russian:
       return ru_;
-    case Language::Hebrew:
+    case text::Language::Hebrew:
       return he_;
-    case Language::English:
+    case text::Language::English:
       return en_;
   }
   throw std::invalid_argument("Unknown language number " +
                               std::to_string(static_cast<int>(language)));
 }
 
-void SpeechQueue::SetPendingText(Language language, std::string text) {
+void SpeechQueue::SetPendingText(text::Language language, std::string text) {
   SlotOf(language).text = std::move(text);
 }
 
-void SpeechQueue::QueueSpeech(Language language, std::string text) {
+void SpeechQueue::QueueSpeech(text::Language language, std::string text) {
   Slot& slot = SlotOf(language);
   slot.text = std::move(text);
   slot.pending = true;

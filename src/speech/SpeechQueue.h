@@ -10,7 +10,7 @@
 #include <string>
 
 #include "speech/Engine.h"
-#include "speech/Language.h"
+#include "text/Language.h"
 
 namespace speech {
 
@@ -24,11 +24,11 @@ class SpeechQueue {
 
   // Stores `text` (single-byte, see Speak.h) as the pending text of `language`, sets its flag and
   // switches the timer on. Does not check whether speech is available.
-  void QueueSpeech(Language language, std::string text);
+  void QueueSpeech(text::Language language, std::string text);
 
   // Stores `text` as the pending text of `language` without asking for speech: the flag and the
   // timer are left as they are (the lesson, which speaks at once, leaves its text here).
-  void SetPendingText(Language language, std::string text);
+  void SetPendingText(text::Language language, std::string text);
 
   // One tick, in this order:
   // 1. If PendingRU and neither HE nor EN is speaking: speak PendingTextRU on RU, clear PendingRU.
@@ -48,12 +48,12 @@ class SpeechQueue {
  private:
   struct Slot {
     Engine& engine;
-    Language language;
+    text::Language language;
     bool pending = false;
     std::string text;
   };
 
-  Slot& SlotOf(Language language);
+  Slot& SlotOf(text::Language language);
   // Speaks the slot's text if it waits and neither of the other two engines speaks.
   void Serve(Slot& slot, const Engine& other1, const Engine& other2);
 

@@ -14,13 +14,13 @@ struct Saved {
   const std::string& speed;
 };
 
-Saved SavedFor(Language language, const Settings& settings) {
+Saved SavedFor(text::Language language, const Settings& settings) {
   switch (language) {
-    case Language::Russian:
+    case text::Language::Russian:
       return {settings.VoiceRU, settings.SpeedRU};
-    case Language::Hebrew:
+    case text::Language::Hebrew:
       return {settings.VoiceHE, settings.SpeedHE};
-    case Language::English:
+    case text::Language::English:
       break;
   }
   return {settings.VoiceEN, settings.SpeedEN};
@@ -32,13 +32,13 @@ SpeechService::SpeechService(EngineSet engines, SpeechQueue::TimerSwitch setTime
     : engines_(std::move(engines)),
       queue_(*engines_.RU, *engines_.HE, *engines_.EN, std::move(setTimerEnabled)) {}
 
-Engine& SpeechService::Of(Language language) const {
+Engine& SpeechService::Of(text::Language language) const {
   switch (language) {
-    case Language::Russian:
+    case text::Language::Russian:
       return RU();
-    case Language::Hebrew:
+    case text::Language::Hebrew:
       return HE();
-    case Language::English:
+    case text::Language::English:
       break;
   }
   return EN();
@@ -51,13 +51,13 @@ Discovery SpeechService::DiscoverVoices() {
   return found;
 }
 
-int SpeechService::SelectSavedVoice(Language language, const VoiceList& offered,
+int SpeechService::SelectSavedVoice(text::Language language, const VoiceList& offered,
                                     const Settings& settings) {
   return speech::SelectSavedVoice(Of(language), offered,
                                   QString::fromStdString(SavedFor(language, settings).voice));
 }
 
-int SpeechService::SetSavedSpeed(Language language, const Settings& settings) {
+int SpeechService::SetSavedSpeed(text::Language language, const Settings& settings) {
   const int speed = ParseSpeed(SavedFor(language, settings).speed);
   Of(language).SetSpeed(speed);
   return speed;
@@ -65,8 +65,10 @@ int SpeechService::SetSavedSpeed(Language language, const Settings& settings) {
 
 void SpeechService::SelectSavedVoices(const Settings& settings) {
   const Discovery found = DiscoverVoices();
-  const std::pair<Language, const VoiceList&> languages[] = {
-      {Language::Russian, found.RU}, {Language::Hebrew, found.HE}, {Language::English, found.EN}};
+  const std::pair<text::Language, const VoiceList&> languages[] = {
+      {text::Language::Russian, found.RU},
+      {text::Language::Hebrew, found.HE},
+      {text::Language::English, found.EN}};
   try {
     for (const auto& [language, offered] : languages) {
       if (offered.Speakers.empty()) continue;
@@ -78,10 +80,16 @@ void SpeechService::SelectSavedVoices(const Settings& settings) {
   }
 }
 
-void SpeechService::SpeakRU(std::string_view text) const { Speak(RU(), Language::Russian, text); }
+void SpeechService::SpeakRU(std::string_view text) const {
+  Speak(RU(), text::Language::Russian, text);
+}
 
-void SpeechService::SpeakHE(std::string_view text) const { Speak(HE(), Language::Hebrew, text); }
+void SpeechService::SpeakHE(std::string_view text) const {
+  Speak(HE(), text::Language::Hebrew, text);
+}
 
-void SpeechService::SpeakEN(std::string_view text) const { Speak(EN(), Language::English, text); }
+void SpeechService::SpeakEN(std::string_view text) const {
+  Speak(EN(), text::Language::English, text);
+}
 
 }  // namespace speech

@@ -11,9 +11,9 @@
 
 #include "speech/Engine.h"
 #include "speech/EngineSetup.h"
-#include "speech/Language.h"
 #include "speech/SettingsFile.h"
 #include "speech/SpeechQueue.h"
+#include "text/Language.h"
 
 namespace speech {
 
@@ -30,11 +30,11 @@ class SpeechService {
   // Selects on `language`'s instance the voice saved in `settings`, out of `offered` (what
   // DiscoverVoices found for that language); returns its position in the list, or -1 when the
   // saved voice is not offered (the instance keeps its own voice).
-  int SelectSavedVoice(Language language, const VoiceList& offered, const Settings& settings);
+  int SelectSavedVoice(text::Language language, const VoiceList& offered, const Settings& settings);
 
   // Sets `language`'s instance to the speed saved in `settings` and returns it. Throws EngineError
   // when the saved speed is not a number; the caller then switches speech off.
-  int SetSavedSpeed(Language language, const Settings& settings);
+  int SetSavedSpeed(text::Language language, const Settings& settings);
 
   // The whole start-up choice in one step, for a program without a settings window: discovery,
   // then for each language with voices its saved voice and, where that voice is offered, its
@@ -50,7 +50,7 @@ class SpeechService {
   Engine& RU() const { return *engines_.RU; }
   Engine& HE() const { return *engines_.HE; }
   Engine& EN() const { return *engines_.EN; }
-  Engine& Of(Language language) const;
+  Engine& Of(text::Language language) const;
 
   // Speak a single-byte text at once on the language's instance (see Speak.h), without checking
   // SpeechAvailable and without waiting for another instance.

@@ -11,7 +11,7 @@ namespace {
 struct BoxRow {
   KeyBox box;
   std::string_view passThrough;
-  int fixedLanguage;  // 0: the input language decides
+  std::optional<Language> fixedLanguage;  // nothing: the input language decides
 };
 
 constexpr std::string_view kRussianBox = "\b%&(";
@@ -19,11 +19,15 @@ constexpr std::string_view kHebrewWordBox = "\b%&'(";
 constexpr std::string_view kFullStopBox = "\b.%&'(";
 
 constexpr BoxRow kBoxRows[] = {
-    {KeyBox::Edit3, kRussianBox, 0},           {KeyBox::Memo1, kHebrewWordBox, 0},
-    {KeyBox::Memo2, kHebrewWordBox, 0},        {KeyBox::Edit1, kFullStopBox, 0},
-    {KeyBox::DBEdit1, kRussianBox, 0},         {KeyBox::DBMemo1, kHebrewWordBox, 0},
-    {KeyBox::DBEdit3, kFullStopBox, 0},        {KeyBox::DBMemo5, kFullStopBox, 0},
-    {KeyBox::MemoShov, kFullStopBox, kHebrew},
+    {KeyBox::Edit3, kRussianBox, std::nullopt},
+    {KeyBox::Memo1, kHebrewWordBox, std::nullopt},
+    {KeyBox::Memo2, kHebrewWordBox, std::nullopt},
+    {KeyBox::Edit1, kFullStopBox, std::nullopt},
+    {KeyBox::DBEdit1, kRussianBox, std::nullopt},
+    {KeyBox::DBMemo1, kHebrewWordBox, std::nullopt},
+    {KeyBox::DBEdit3, kFullStopBox, std::nullopt},
+    {KeyBox::DBMemo5, kFullStopBox, std::nullopt},
+    {KeyBox::MemoShov, kFullStopBox, Language::Hebrew},
 };
 
 constexpr bool RowsFollowEnum() {
@@ -36,26 +40,29 @@ static_assert(RowsFollowEnum(), "one row per box, in the order of the enum");
 
 const BoxRow& RowOf(KeyBox box) { return kBoxRows[static_cast<int>(box)]; }
 
-int LanguageOf(const BoxRow& row, int inputLanguage) {
-  return row.fixedLanguage != 0 ? row.fixedLanguage : inputLanguage;
+std::optional<Language> LanguageOf(const BoxRow& row, std::optional<Language> inputLanguage) {
+  return row.fixedLanguage ? row.fixedLanguage : inputLanguage;
 }
 
 }  // namespace
 
 std::string_view PassThroughKeys(KeyBox box) { return RowOf(box).passThrough; }
 
-std::optional<char> TypeKey(KeyBox box, int inputLanguage, char key) {
+std::optional<char> TypeKey(KeyBox box, std::optional<Language> inputLanguage, char key) {
   const BoxRow& row = RowOf(box);
   if (row.passThrough.find(key) != std::string_view::npos) return key;
-  return KeyToLetter(key, LanguageOf(row, inputLanguage));
+  const std::optional<Language> language = LanguageOf(row, inputLanguage);
+  if (!language) return std::nullopt;
+  return KeyToLetter(key, *language);
 }
 
-std::optional<QChar> TypeKey(KeyBox box, int inputLanguage, QChar typed) {
+std::optional<QChar> TypeKey(KeyBox box, std::optional<Language> inputLanguage, QChar typed) {
   const std::optional<unsigned char> key = UnicodeToByte(typed.unicode(), Codepage::Win1251);
   if (!key) return std::nullopt;
   const std::optional<char> result = TypeKey(box, inputLanguage, static_cast<char>(*key));
   if (!result) return std::nullopt;
-  const Codepage codepage = LetterCodepage(LanguageOf(RowOf(box), inputLanguage));
+  const std::optional<Language> language = LanguageOf(RowOf(box), inputLanguage);
+  const Codepage codepage = language ? LetterCodepage(*language) : Codepage::Ascii;
   return QChar(ByteToUnicode(static_cast<unsigned char>(*result), codepage));
 }
 

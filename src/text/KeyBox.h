@@ -8,6 +8,8 @@
 #include <optional>
 #include <string_view>
 
+#include "text/Language.h"
+
 namespace text {
 
 // The text boxes that map their keys, named as their components.
@@ -27,13 +29,14 @@ enum class KeyBox {
 std::string_view PassThroughKeys(KeyBox box);
 
 // The byte that goes into the box for the typed byte `key` (ASCII or Windows-1251), with
-// `inputLanguage` the language of the box's input (1 Russian, 2 Hebrew, 3 English); nothing when
-// the key types nothing.
-std::optional<char> TypeKey(KeyBox box, int inputLanguage, char key);
+// `inputLanguage` the language of the box's input (nothing before the window has set one: then
+// only the pass-through keys and the boxes of a fixed language type); nothing when the key types
+// nothing.
+std::optional<char> TypeKey(KeyBox box, std::optional<Language> inputLanguage, char key);
 
 // The same for a character as a key event delivers it: Latin and Cyrillic key characters are
 // looked up through Windows-1251, and the result is the character of the letter in the code page of
 // the language (see LetterCodepage). Any character outside Windows-1251 types nothing.
-std::optional<QChar> TypeKey(KeyBox box, int inputLanguage, QChar typed);
+std::optional<QChar> TypeKey(KeyBox box, std::optional<Language> inputLanguage, QChar typed);
 
 }  // namespace text

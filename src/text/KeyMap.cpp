@@ -106,15 +106,16 @@ static_assert(kLookup.consistent, "a key position or a key character appears twi
 
 }  // namespace
 
-Codepage LetterCodepage(int language) {
+Codepage LetterCodepage(Language language) {
   switch (language) {
-    case kRussian:
+    case Language::Russian:
       return Codepage::Win1251;
-    case kHebrew:
+    case Language::Hebrew:
       return Codepage::Win1255;
-    default:
-      return Codepage::Ascii;
+    case Language::English:
+      break;
   }
+  return Codepage::Ascii;
 }
 
 std::optional<int> KeyPosition(char key) {
@@ -123,29 +124,27 @@ std::optional<int> KeyPosition(char key) {
   return position;
 }
 
-std::optional<char> LayoutLetter(int position, int language) {
+std::optional<char> LayoutLetter(int position, Language language) {
   if (position < 1 || position > kMaxPosition) return std::nullopt;
   const int row = kLookup.rowOfPosition[position];
   if (row < 0) return std::nullopt;
   char letter = kNoLetter;
   switch (language) {
-    case kRussian:
+    case Language::Russian:
       letter = kKeyRows[row].russian;
       break;
-    case kHebrew:
+    case Language::Hebrew:
       letter = kKeyRows[row].hebrew;
       break;
-    case kEnglish:
+    case Language::English:
       letter = kKeyRows[row].english;
-      break;
-    default:
       break;
   }
   if (letter == kNoLetter) return std::nullopt;
   return letter;
 }
 
-std::optional<char> KeyToLetter(char key, int language) {
+std::optional<char> KeyToLetter(char key, Language language) {
   const std::optional<int> position = KeyPosition(key);
   if (!position) return std::nullopt;
   return LayoutLetter(*position, language);

@@ -12,17 +12,13 @@
 #include <optional>
 
 #include "text/Codepage.h"
+#include "text/Language.h"
 
 namespace text {
 
-// Language numbers, as the callers pass them.
-inline constexpr int kRussian = 1;
-inline constexpr int kHebrew = 2;
-inline constexpr int kEnglish = 3;
-
 // The code page of the letters the mapping gives in a language (Russian 1251, Hebrew 1255,
-// English ASCII); ASCII for a number that names no language.
-Codepage LetterCodepage(int language);
+// English ASCII).
+Codepage LetterCodepage(Language language);
 
 // The key position (1 to 51) of a typed character, or nothing for a character on no mapped key
 // (control characters, the digits 1 to 8, most punctuation, the bytes 0x7F to 0xBF). Both cases
@@ -32,12 +28,12 @@ Codepage LetterCodepage(int language);
 std::optional<int> KeyPosition(char key);
 
 // The letter at a key position in a language, or nothing where the language has no letter there
-// (or the position or language number is unknown).
-std::optional<char> LayoutLetter(int position, int language);
+// (or the position is unknown).
+std::optional<char> LayoutLetter(int position, Language language);
 
 // The letter that replaces the typed character `key` in `language`: LayoutLetter of the key's
 // position. Nothing when the key has no position or the language has no letter on it; the
 // callers then type nothing.
-std::optional<char> KeyToLetter(char key, int language);
+std::optional<char> KeyToLetter(char key, Language language);
 
 }  // namespace text

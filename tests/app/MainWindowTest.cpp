@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, StartState) {
     EXPECT_FALSE(other->isChecked()) << other->objectName().toStdString();
   }
   EXPECT_EQ(window->PageControl1->currentWidget(), window->SheetRU);
-  EXPECT_EQ(window->InputLanguage, 1);
+  EXPECT_EQ(window->InputLanguage, text::Language::Russian);
   EXPECT_EQ(window->CBTheme->currentIndex(), 0);
   EXPECT_EQ(window->CBTheme->count(), 16);
   EXPECT_EQ(window->CBTheme->itemText(15), "Slang");

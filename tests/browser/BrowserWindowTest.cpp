@@ -89,7 +89,7 @@ TEST_F(BrowserWindowTest, PassThroughKeysAndDroppedKeys) {
 
 TEST_F(BrowserWindowTest, EnglishSearchFromLatinAndCyrillicKeys) {
   ShowPage(window->SheetEN);
-  EXPECT_EQ(window->InputLanguage, 3);
+  EXPECT_EQ(window->InputLanguage, text::Language::English);
   TypeKeys(window->Edit1, QString::fromUtf8("ишп"));  // the keys B, I, G
   EXPECT_EQ(window->Edit1->text(), "BIG");
   EXPECT_EQ(Word(EN()), "BIG");
@@ -99,7 +99,7 @@ TEST_F(BrowserWindowTest, EnglishSearchFromLatinAndCyrillicKeys) {
 
 TEST_F(BrowserWindowTest, HebrewBoxBuildsDisplayOrderAndSearchesReadingOrder) {
   ShowPage(window->SheetHE);
-  EXPECT_EQ(window->InputLanguage, 2);
+  EXPECT_EQ(window->InputLanguage, text::Language::Hebrew);
   TypeKeys(window->Memo1, QStringLiteral("tcv"));
   // א, ב, ה typed one after another stand as ה ב א from left to right.
   EXPECT_EQ(window->Memo1->Text(), QString::fromUtf8("הבא"));

@@ -13,9 +13,9 @@ ParsedMeaning Verb() {
   ParsedMeaning verb;
   verb.Part = kPartVerb;
   verb.Topic = 4;
-  verb.Words[kRussian] = {"\xCF\xC8\xD1\xC0\xD2\xDC", "", 0};
-  verb.Words[kHebrew] = {"\xE1\xFA\xEB\xEC", "", 0};
-  verb.Words[kEnglish] = {"TO WRITE", "", 0};
+  verb.Words[text::Language::Russian] = {"\xCF\xC8\xD1\xC0\xD2\xDC", "", 0};
+  verb.Words[text::Language::Hebrew] = {"\xE1\xFA\xEB\xEC", "", 0};
+  verb.Words[text::Language::English] = {"TO WRITE", "", 0};
   verb.Root = "\xE1\xFA\xEB";
   verb.Binyan = 1;
   verb.Spelling[0] = "\xE1\xFA\xE5\xEB";
@@ -58,13 +58,13 @@ TEST_F(MeaningCommitterTest, WordsOfDifferentMeaningsAlreadyThereRefuseTheMeanin
   test::AddMeaning(Data(), {.ru = QStringLiteral("ДОМ"), .en = QStringLiteral("CAT")});
   test::AddMeaning(Data(), {.he = QStringLiteral("בית"), .en = QStringLiteral("HOUSE")});
   ParsedMeaning house;
-  house.Words[kRussian].Item = "\xC4\xCE\xCC";
-  house.Words[kHebrew].Item = "\xE1\xE9\xFA";
-  house.Words[kEnglish].Item = "HOUSE";
+  house.Words[text::Language::Russian].Item = "\xC4\xCE\xCC";
+  house.Words[text::Language::Hebrew].Item = "\xE1\xE9\xFA";
+  house.Words[text::Language::English].Item = "HOUSE";
   MeaningCommitter committer(Data());
   EXPECT_FALSE(committer.Offer(house));
   EXPECT_EQ(Count(Data().RUTable), 2);
-  house.Words[kEnglish].Item = "HOME";
+  house.Words[text::Language::English].Item = "HOME";
   EXPECT_TRUE(committer.Offer(house));
   EXPECT_EQ(Count(Data().RUTable), 3);
 }

@@ -109,7 +109,7 @@ TEST_F(AddTest, PagesFieldsAndButtonsCarryTheirCaptionsAndHints) {
 TEST_F(AddTest, HebrewLettersAreStoredInDisplayOrderWithTheirReversedCopy) {
   ShowEditor();
   Focus(form_->DBMemo1);
-  EXPECT_EQ(form_->InputLanguage, 2);
+  EXPECT_EQ(form_->InputLanguage, text::Language::Hebrew);
   store::Table& he = data_->HETable;
   const struct {
     char key;
@@ -283,11 +283,11 @@ TEST_F(AddTest, HintFieldsSwitchTheKeyboardLayout) {
 TEST_F(AddTest, WordFieldsMapKeysWithTheirOwnPassThroughSets) {
   ShowEditor();
   Focus(form_->DBEdit3);
-  EXPECT_EQ(form_->InputLanguage, 3);
+  EXPECT_EQ(form_->InputLanguage, text::Language::English);
   Type(form_->DBEdit3, "a.b'");
   EXPECT_EQ(Text(data_->ENTable, "Item"), "A.B'");
   Focus(form_->DBEdit1);
-  EXPECT_EQ(form_->InputLanguage, 1);
+  EXPECT_EQ(form_->InputLanguage, text::Language::Russian);
   Type(form_->DBEdit1, "d.'\\");  // "." and "'" are mapped, "\" types nothing
   EXPECT_EQ(Text(data_->RUTable, "Item"), "\xC2\xDE\xDD");
 }

@@ -30,9 +30,10 @@ ExchangeUnit FullVerb() {
   ExchangeUnit unit;
   unit.Part = 1;
   unit.Topic = 11;
-  unit.Words[kRussian] = {"\xCF\xC8\xD1\xC0\xD2\xDC", "\xEF\xE8\xF1\xE0<\xF2\xFC", 0};
-  unit.Words[kHebrew] = {"\xE1\xFA\xEB", "\xEA\xE0\xF2\xE0<\xE2", 1};
-  unit.Words[kEnglish] = {"WRITE & READ", "rait", 2};
+  unit.Words[text::Language::Russian] = {"\xCF\xC8\xD1\xC0\xD2\xDC", "\xEF\xE8\xF1\xE0<\xF2\xFC",
+                                         0};
+  unit.Words[text::Language::Hebrew] = {"\xE1\xFA\xEB", "\xEA\xE0\xF2\xE0<\xE2", 1};
+  unit.Words[text::Language::English] = {"WRITE & READ", "rait", 2};
   unit.Root = "\xE1\xFA\xEB";
   unit.Binyan = 1;
   for (int i = 0; i < kFormCount; ++i) {
@@ -55,9 +56,9 @@ TEST(DocumentScanner, ReadsBackWhatTheWriterWrote) {
   ExchangeUnit noun;
   noun.Part = 2;
   noun.Topic = -3;
-  noun.Words[kRussian] = {"\xC4\xCE\xCC", "\xE4\xEE<\xEC", 3};
-  noun.Words[kHebrew] = {"\xFA\xE9\xE1", "", 2};
-  noun.Words[kEnglish] = {"HOUSE", "hau<s", 0};
+  noun.Words[text::Language::Russian] = {"\xC4\xCE\xCC", "\xE4\xEE<\xEC", 3};
+  noun.Words[text::Language::Hebrew] = {"\xFA\xE9\xE1", "", 2};
+  noun.Words[text::Language::English] = {"HOUSE", "hau<s", 0};
   const std::vector<ExchangeUnit> units = {FullVerb(), noun, FullVerb()};
   EXPECT_EQ(ScanAll(Written(units)), units);
 }
@@ -68,8 +69,8 @@ TEST(DocumentScanner, StressMarksBecomeLessThanInHintsAndPronunciationsOnly) {
       "<Spelling><Present><Zahar>x_y</Zahar></Present></Spelling>"
       "<Pronunciation><Present><Zahar>ka_tav</Zahar></Present></Pronunciation>"
       "<WordHE><Shoresh>r_t</Shoresh></WordHE></Unit>");
-  EXPECT_EQ(unit.Words[kRussian].Item, "a_b");
-  EXPECT_EQ(unit.Words[kRussian].Speech, "do<m");
+  EXPECT_EQ(unit.Words[text::Language::Russian].Item, "a_b");
+  EXPECT_EQ(unit.Words[text::Language::Russian].Speech, "do<m");
   EXPECT_EQ(unit.Spelling[0], "x_y");
   EXPECT_EQ(unit.Pronunciation[0], "ka<tav");
   EXPECT_EQ(unit.Root, "r_t");
@@ -84,7 +85,7 @@ class IgnoredTag : public testing::TestWithParam<IgnoredTagCase> {};
 
 TEST_P(IgnoredTag, LosesItsContent) {
   const ExchangeUnit unit = ScanOne(GetParam().document);
-  EXPECT_EQ(unit.Words[kRussian].Item, "");
+  EXPECT_EQ(unit.Words[text::Language::Russian].Item, "");
   EXPECT_EQ(unit.Part, 0);
 }
 
@@ -105,12 +106,12 @@ TEST(DocumentScanner, ItemSpeechAndSexFollowTheCurrentLanguage) {
   const ExchangeUnit unit = ScanOne(
       "<WordEN><Item>en</Item><WordRU><Item>ru</Item><Sex>3</Sex>"
       "<WordHE><Speech>he</Speech><Sex>2</Sex></Unit>");
-  EXPECT_EQ(unit.Words[kEnglish].Item, "en");
-  EXPECT_EQ(unit.Words[kRussian].Item, "ru");
-  EXPECT_EQ(unit.Words[kRussian].Sex, 3);
-  EXPECT_EQ(unit.Words[kHebrew].Speech, "he");
-  EXPECT_EQ(unit.Words[kHebrew].Sex, 2);
-  EXPECT_EQ(unit.Words[kEnglish].Sex, 0);
+  EXPECT_EQ(unit.Words[text::Language::English].Item, "en");
+  EXPECT_EQ(unit.Words[text::Language::Russian].Item, "ru");
+  EXPECT_EQ(unit.Words[text::Language::Russian].Sex, 3);
+  EXPECT_EQ(unit.Words[text::Language::Hebrew].Speech, "he");
+  EXPECT_EQ(unit.Words[text::Language::Hebrew].Sex, 2);
+  EXPECT_EQ(unit.Words[text::Language::English].Sex, 0);
 }
 
 struct FormCase {
@@ -170,17 +171,17 @@ TEST(DocumentScanner, EveryUnitStartsFromEmptyValuesButKeepsTheContext) {
   EXPECT_EQ(second.Topic, 0);
   EXPECT_EQ(second.Binyan, 0);
   EXPECT_EQ(second.Root, "");
-  EXPECT_EQ(second.Words[kHebrew], ExchangeWord{});
+  EXPECT_EQ(second.Words[text::Language::Hebrew], ExchangeWord{});
   EXPECT_EQ(second.Spelling[7], "");
   // Still English, still the spelling of the past tense.
-  EXPECT_EQ(second.Words[kEnglish].Item, "second");
+  EXPECT_EQ(second.Words[text::Language::English].Item, "second");
   EXPECT_EQ(second.Spelling[8], "t");
 }
 
 TEST(DocumentScanner, ContentIsTakenByteForByte) {
   const ExchangeUnit unit =
       ScanOne("<WordRU>\r\n  <Item> a &amp; b\r\n\x01\xFF</Item>\r\n</WordRU></Unit>");
-  EXPECT_EQ(unit.Words[kRussian].Item, " a &amp; b\r\n\x01\xFF");
+  EXPECT_EQ(unit.Words[text::Language::Russian].Item, " a &amp; b\r\n\x01\xFF");
 }
 
 TEST(DocumentScanner, OtherTagsAndEndTagsHaveNoEffect) {
@@ -188,7 +189,7 @@ TEST(DocumentScanner, OtherTagsAndEndTagsHaveNoEffect) {
       "<?xml version='1.0'?><Root><Day>1.1.2000</Day><Unit><Num>7</Num><Common><Part>2</Part>"
       "</Common></Part><Part>3</Part></WordRU><Item>x</Item></Unit>");
   EXPECT_EQ(unit.Part, 3);
-  EXPECT_EQ(unit.Words[kRussian].Item, "");
+  EXPECT_EQ(unit.Words[text::Language::Russian].Item, "");
 }
 
 TEST(DocumentScanner, AnyNumberOfUnits) {
@@ -216,10 +217,11 @@ TEST_P(CodeContent, IsADecimalNumberFromMinus128To127) {
     if (c.valid) {
       const ExchangeUnit* unit = scanner.NextUnit();
       ASSERT_NE(unit, nullptr);
-      const int read = std::string_view(tag) == "Part"     ? unit->Part
-                       : std::string_view(tag) == "Topic"  ? unit->Topic
-                       : std::string_view(tag) == "Binyan" ? unit->Binyan
-                                                           : unit->Words[kEnglish].Sex;
+      const int read = std::string_view(tag) == "Part"    ? unit->Part
+                       : std::string_view(tag) == "Topic" ? unit->Topic
+                       : std::string_view(tag) == "Binyan"
+                           ? unit->Binyan
+                           : unit->Words[text::Language::English].Sex;
       EXPECT_EQ(read, c.value) << tag;
     } else {
       EXPECT_THROW(scanner.NextUnit(), ExchangeError) << tag << " '" << c.content << "'";
@@ -265,7 +267,7 @@ TEST_P(CutOff, DropsTheUnfinishedElementAndEnds) {
   DocumentScanner scanner(GetParam().document);
   const ExchangeUnit* first = scanner.NextUnit();
   ASSERT_NE(first, nullptr);
-  EXPECT_EQ(first->Words[kRussian].Item, "kept");
+  EXPECT_EQ(first->Words[text::Language::Russian].Item, "kept");
   EXPECT_EQ(scanner.NextUnit(), nullptr);
   EXPECT_EQ(scanner.NextUnit(), nullptr);
   EXPECT_EQ(scanner.Position(), std::string_view(GetParam().document).size());

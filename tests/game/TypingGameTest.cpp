@@ -18,7 +18,7 @@ namespace {
 using game::Direction;
 using game::TypingGame;
 using gametest::Entry;
-using speech::Language;
+using text::Language;
 
 // Records what the game asks of its window.
 struct RecordingSink : game::GameSink {

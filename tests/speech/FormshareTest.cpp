@@ -326,8 +326,8 @@ TEST_F(FormshareTest, QueueSpeechRunsTheTimerUntilEverythingIsSaid) {
   Create();
   EXPECT_FALSE(share->TimerSpeech->isActive());
   EXPECT_EQ(share->TimerSpeech->interval(), 500);
-  share->QueueSpeech(speech::Language::Russian, "\xE4\xEE\xEC");
-  share->QueueSpeech(speech::Language::English, "house");
+  share->QueueSpeech(text::Language::Russian, "\xE4\xEE\xEC");
+  share->QueueSpeech(text::Language::English, "house");
   EXPECT_TRUE(share->TimerSpeech->isActive());
   EXPECT_TRUE(share->Queue().PendingEN());
   share->TimerSpeechTimer();

@@ -10,8 +10,8 @@
 
 namespace {
 
-using speech::Language;
 using speechtest::ScriptedEngine;
+using text::Language;
 
 // Three scripted engines sharing one journal, and a queue whose timer switch is recorded.
 class SpeechQueueTest : public testing::Test {

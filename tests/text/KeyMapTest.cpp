@@ -58,7 +58,7 @@ char KeyByte(char16_t key) {
 }
 
 // The letter as the Unicode character of its language's code page, 0 for no letter.
-char16_t Shown(std::optional<char> letter, int language) {
+char16_t Shown(std::optional<char> letter, Language language) {
   if (!letter) return 0;
   return ByteToUnicode(static_cast<unsigned char>(*letter), LetterCodepage(language));
 }
@@ -70,9 +70,9 @@ TEST(KeyMap, EveryKeyOfTheTableGivesItsLetterInEachLanguage) {
                    std::to_string(int(key)));
       const char byte = KeyByte(key);
       EXPECT_EQ(KeyPosition(byte), row.position);
-      EXPECT_EQ(Shown(KeyToLetter(byte, kRussian), kRussian), row.russian);
-      EXPECT_EQ(Shown(KeyToLetter(byte, kHebrew), kHebrew), row.hebrew);
-      EXPECT_EQ(Shown(KeyToLetter(byte, kEnglish), kEnglish), row.english);
+      EXPECT_EQ(Shown(KeyToLetter(byte, Language::Russian), Language::Russian), row.russian);
+      EXPECT_EQ(Shown(KeyToLetter(byte, Language::Hebrew), Language::Hebrew), row.hebrew);
+      EXPECT_EQ(Shown(KeyToLetter(byte, Language::English), Language::English), row.english);
     }
   }
 }
@@ -81,23 +81,15 @@ TEST(KeyMap, LayoutLetterFollowsTheTableByPosition) {
   std::set<int> positions;
   for (const Row& row : kTable) {
     positions.insert(row.position);
-    EXPECT_EQ(Shown(LayoutLetter(row.position, kRussian), kRussian), row.russian);
-    EXPECT_EQ(Shown(LayoutLetter(row.position, kHebrew), kHebrew), row.hebrew);
-    EXPECT_EQ(Shown(LayoutLetter(row.position, kEnglish), kEnglish), row.english);
+    EXPECT_EQ(Shown(LayoutLetter(row.position, Language::Russian), Language::Russian), row.russian);
+    EXPECT_EQ(Shown(LayoutLetter(row.position, Language::Hebrew), Language::Hebrew), row.hebrew);
+    EXPECT_EQ(Shown(LayoutLetter(row.position, Language::English), Language::English), row.english);
   }
   for (int position = -1; position <= 60; ++position) {
     if (positions.count(position)) continue;
-    for (int language : {kRussian, kHebrew, kEnglish}) {
+    for (Language language : {Language::Russian, Language::Hebrew, Language::English}) {
       EXPECT_FALSE(LayoutLetter(position, language).has_value()) << position;
     }
-  }
-}
-
-TEST(KeyMap, UnknownLanguageHasNoLetters) {
-  for (int language : {0, 4, -1}) {
-    EXPECT_FALSE(LayoutLetter(1, language).has_value());
-    EXPECT_FALSE(KeyToLetter('q', language).has_value());
-    EXPECT_FALSE(KeyToLetter('9', language).has_value());
   }
 }
 
@@ -109,7 +101,7 @@ TEST(KeyMap, CharactersOutsideTheTableHaveNoPosition) {
   for (int b = 0; b < 256; ++b) {
     if (mapped.count(static_cast<unsigned char>(b))) continue;
     EXPECT_FALSE(KeyPosition(static_cast<char>(b)).has_value()) << "byte " << b;
-    for (int language : {kRussian, kHebrew, kEnglish}) {
+    for (Language language : {Language::Russian, Language::Hebrew, Language::English}) {
       EXPECT_FALSE(KeyToLetter(static_cast<char>(b), language).has_value()) << "byte " << b;
     }
   }
@@ -131,7 +123,7 @@ TEST(KeyMap, EveryLatinAndCyrillicLetterHasAKey) {
 
 TEST(KeyMap, RussianLettersAreAlwaysCapitals) {
   for (int b = 0; b < 256; ++b) {
-    const auto letter = KeyToLetter(static_cast<char>(b), kRussian);
+    const auto letter = KeyToLetter(static_cast<char>(b), Language::Russian);
     if (!letter) continue;
     const auto u = static_cast<unsigned char>(*letter);
     EXPECT_TRUE((u >= 0xC0 && u <= 0xDF) || std::string("-() ").find(*letter) != std::string::npos)
@@ -141,24 +133,24 @@ TEST(KeyMap, RussianLettersAreAlwaysCapitals) {
 
 // The cases the mapping's users rely on most.
 TEST(KeyMap, NamedExamples) {
-  EXPECT_EQ(KeyToLetter('q', kRussian), '\xC9');
-  EXPECT_EQ(KeyToLetter('\xE9', kRussian), '\xC9');  // й
-  EXPECT_EQ(KeyToLetter('Q', kHebrew), '\xC9');      // holam
-  EXPECT_EQ(KeyToLetter('q', kEnglish), 'Q');
-  for (int language : {kRussian, kHebrew, kEnglish}) {
+  EXPECT_EQ(KeyToLetter('q', Language::Russian), '\xC9');
+  EXPECT_EQ(KeyToLetter('\xE9', Language::Russian), '\xC9');  // й
+  EXPECT_EQ(KeyToLetter('Q', Language::Hebrew), '\xC9');      // holam
+  EXPECT_EQ(KeyToLetter('q', Language::English), 'Q');
+  for (Language language : {Language::Russian, Language::Hebrew, Language::English}) {
     EXPECT_EQ(KeyToLetter('9', language), '(');
     EXPECT_EQ(KeyToLetter('0', language), ')');
     EXPECT_EQ(KeyToLetter('_', language), '-');
     EXPECT_FALSE(KeyToLetter('1', language).has_value());
   }
-  EXPECT_EQ(KeyToLetter('\xF4', kRussian), '\xD4');  // ф
-  EXPECT_EQ(KeyToLetter('\xD4', kRussian), '\xD4');  // Ф
-  EXPECT_FALSE(KeyToLetter('[', kHebrew).has_value());
-  EXPECT_FALSE(KeyToLetter('Q', kRussian).has_value());
-  EXPECT_FALSE(KeyToLetter('Q', kEnglish).has_value());
-  EXPECT_FALSE(KeyToLetter(';', kEnglish).has_value());
-  EXPECT_EQ(KeyToLetter('\'', kRussian), '\xDD');  // Э
-  EXPECT_EQ(KeyToLetter('w', kHebrew), '\'');
+  EXPECT_EQ(KeyToLetter('\xF4', Language::Russian), '\xD4');  // ф
+  EXPECT_EQ(KeyToLetter('\xD4', Language::Russian), '\xD4');  // Ф
+  EXPECT_FALSE(KeyToLetter('[', Language::Hebrew).has_value());
+  EXPECT_FALSE(KeyToLetter('Q', Language::Russian).has_value());
+  EXPECT_FALSE(KeyToLetter('Q', Language::English).has_value());
+  EXPECT_FALSE(KeyToLetter(';', Language::English).has_value());
+  EXPECT_EQ(KeyToLetter('\'', Language::Russian), '\xDD');  // Э
+  EXPECT_EQ(KeyToLetter('w', Language::Hebrew), '\'');
 }
 
 }  // namespace

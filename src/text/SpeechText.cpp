@@ -1,6 +1,6 @@
-#include "speech/SpeechText.h"
+#include "text/SpeechText.h"
 
-namespace speech {
+namespace text {
 namespace {
 
 bool HoldsText(const std::optional<std::string>& value) { return value && !value->empty(); }
@@ -14,4 +14,4 @@ std::string SpeechText(Language language, const std::optional<std::string>& hint
   return " ";
 }
 
-}  // namespace speech
+}  // namespace text

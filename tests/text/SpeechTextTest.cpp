@@ -3,12 +3,12 @@
 #include <optional>
 #include <string>
 
-#include "speech/SpeechText.h"
+#include "text/SpeechText.h"
 
 namespace {
 
-using speech::Language;
-using speech::SpeechText;
+using text::Language;
+using text::SpeechText;
 
 struct Case {
   const char* name;

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "speech/Language.h"
+#include "text/Language.h"
 
-namespace speech {
+namespace text {
 
 // The text to speak for a word of `language`, given its pronunciation hint and its written form
 // (single-byte texts; nullopt stands for a null field):
@@ -19,4 +19,4 @@ namespace speech {
 std::string SpeechText(Language language, const std::optional<std::string>& hint,
                        const std::optional<std::string>& written);
 
-}  // namespace speech
+}  // namespace text
