@@ -58,9 +58,9 @@ void Set(store::Table& table, const char* field, int value) {
 
 void GenerateDictionary(TDataModul& module, const DictionaryOptions& options) {
   WordMaker maker(options.Seed);
-  store::Table& ru = module.RUTable;
-  store::Table& he = module.HETable;
-  store::Table& en = module.ENTable;
+  store::Table& ru = module.RUTable();
+  store::Table& he = module.HETable();
+  store::Table& en = module.ENTable();
   store::BulkTransaction bulk(ru);
   for (int meaning = 0; meaning < options.Meanings; ++meaning) {
     const bool verb = maker.Chance(options.VerbShare);
@@ -118,16 +118,16 @@ void GenerateDictionary(TDataModul& module, const DictionaryOptions& options) {
     he.Post();
 
     if (!verb) continue;
-    module.NekudotTable.Insert();
-    module.GLTABLE.Insert();
+    module.NekudotTable().Insert();
+    module.GLTABLE().Insert();
     for (int form = 1; form <= store::schema::kVerbFormCount; ++form) {
-      module.NekudotTable.Fields(form).SetAsString(maker.Hint());
-      module.GLTABLE.Fields(form).SetAsString(Reversed(root + maker.Letters(0xE0, 0xFA, 1, 3)));
+      module.NekudotTable().Fields(form).SetAsString(maker.Hint());
+      module.GLTABLE().Fields(form).SetAsString(Reversed(root + maker.Letters(0xE0, 0xFA, 1, 3)));
     }
-    module.NekudotTable.Post();
-    Set(module.GLTABLE, "IdHE", idHe);
-    Set(module.GLTABLE, "IdNekudot", module.NekudotTable.FieldByName("Id").AsInteger());
-    module.GLTABLE.Post();
+    module.NekudotTable().Post();
+    Set(module.GLTABLE(), "IdHE", idHe);
+    Set(module.GLTABLE(), "IdNekudot", module.NekudotTable().FieldByName("Id").AsInteger());
+    module.GLTABLE().Post();
   }
   bulk.Commit();
 }

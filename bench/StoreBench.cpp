@@ -51,7 +51,7 @@ void BM_OpenDataModule(benchmark::State& state) {
   for (auto _ : state) {
     auto module = std::make_unique<TDataModul>(workingDirectory);
     module->DataModuleCreate();
-    benchmark::DoNotOptimize(module->RUTable.RecordCount());
+    benchmark::DoNotOptimize(module->RUTable().RecordCount());
     state.PauseTiming();
     module.reset();
     state.ResumeTiming();
@@ -72,7 +72,7 @@ void BM_StoreMemory(benchmark::State& state) {
     module.DataModuleCreate();
     opened = static_cast<double>(HeapInUse() - before) / kMiB;
     records = 0;
-    for (store::Table* table : {&module.RUTable, &module.HETable, &module.ENTable}) {
+    for (store::Table* table : {&module.RUTable(), &module.HETable(), &module.ENTable()}) {
       for (const store::IndexDef& index : table->Definition().Indexes) {
         table->SetIndexName(index.Name);
       }
@@ -101,7 +101,7 @@ std::vector<std::string> SearchPrefixes(store::Table& table, int count) {
 }
 
 void BM_FindNearestRussian(benchmark::State& state) {
-  store::Table& table = OpenModule().RUTable;
+  store::Table& table = OpenModule().RUTable();
   table.SetFiltered(false);
   table.SetIndexName("item_index");
   const std::vector<std::string> prefixes = SearchPrefixes(table, 1024);
@@ -115,7 +115,7 @@ BENCHMARK(BM_FindNearestRussian)->Unit(benchmark::kMicrosecond);
 
 // Turning a filter on over RUWORDS (the time to turn it off again is not counted).
 void BM_FilterSwitch(benchmark::State& state, const char* expression) {
-  store::Table& table = OpenModule().RUTable;
+  store::Table& table = OpenModule().RUTable();
   table.SetFiltered(false);
   table.SetIndexName("item_index");
   table.SetFilter(expression);

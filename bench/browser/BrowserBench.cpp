@@ -58,7 +58,7 @@ struct Fixture {
 
   // A word of at least six letters from the middle of the Russian alphabetical order.
   QString WordToType() {
-    store::Table& ru = data->RUTable;
+    store::Table& ru = data->RUTable();
     ru.SetIndexName("item_index");
     ru.First();
     for (int i = 0; i < kMeanings / 2; ++i) ru.Next();
@@ -126,7 +126,7 @@ void BM_SearchRussianPrefixes(benchmark::State& state) {
   Fixture& fixture = Shared();
   const QString word = fixture.WordToType();
   TDataModul& data = *fixture.data;
-  const browser::WordTables tables{data.RUTable, data.HETable, data.ENTable};
+  const browser::WordTables tables{data.RUTable(), data.HETable(), data.ENTable()};
   int length = 1;
   for (auto _ : state) {
     benchmark::DoNotOptimize(browser::SearchRussian(tables, word.left(length)));

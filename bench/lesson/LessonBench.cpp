@@ -29,7 +29,7 @@ struct Fixture {
     data->DataModuleCreate();
   }
 
-  dictionary::WordTables Tables() { return {data->RUTable, data->HETable, data->ENTable}; }
+  dictionary::WordTables Tables() { return {data->RUTable(), data->HETable(), data->ENTable()}; }
 
   // Marks the first kMarked meanings in Russian key order, in one transaction.
   void MarkMeanings() {
@@ -57,7 +57,7 @@ void BM_AssembleMarkedLesson(benchmark::State& state) {
     fixture.MarkMeanings();
     state.ResumeTiming();
     const int added = lesson::AssembleLesson(fixture.Tables(), dictionary::Language::Russian, {},
-                                             fixture.data->SelWordTable);
+                                             fixture.data->SelWordTable());
     if (added != kMarked) state.SkipWithError("not every marked meaning was added");
   }
   state.counters["meanings"] = kMarked;

@@ -15,8 +15,8 @@ namespace {
 
 // The record count of Hewords, or 0 while the table is not open.
 int HebrewWordCount(const Instances& instances) {
-  if (instances.DataModul == nullptr || !instances.DataModul->HETable.Active()) return 0;
-  return instances.DataModul->HETable.RecordCount();
+  if (instances.DataModul == nullptr || !instances.DataModul->HETable().Active()) return 0;
+  return instances.DataModul->HETable().RecordCount();
 }
 
 QLabel* NamedLabel(const char* name, const QString& text, QWidget* parent) {

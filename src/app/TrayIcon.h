@@ -1,7 +1,7 @@
 #pragma once
 
 // The notification-area icon of the main window. When the window is minimised and the desktop
-// offers a notification area, the window is hidden and an icon with the tip "Vocamir 3.1" takes
+// offers a notification area, the window is hidden and an icon with the program title as tip takes
 // its place; a double click on the icon removes it and shows the window again. Without a
 // notification area the window minimises normally. The icon is removed with this object.
 

@@ -31,7 +31,7 @@ const QString kStoreFailed =
     QStringLiteral("There was a failure at recording the data!!! (vocamir@example.org)");
 
 editor::WordTables EditorTables(TDataModul& data) {
-  return {data.RUTable, data.HETable, data.ENTable, data.GLTABLE, data.NekudotTable};
+  return {data.RUTable(), data.HETable(), data.ENTable(), data.GLTABLE(), data.NekudotTable()};
 }
 
 editor::Page PageOf(text::Language language) {

@@ -15,7 +15,7 @@
 
 dictionary::WordTables TFormSelect::Tables() const {
   TDataModul& data = *instances_.DataModul;
-  return {data.RUTable, data.HETable, data.ENTable};
+  return {data.RUTable(), data.HETable(), data.ENTable()};
 }
 
 void TFormSelect::ShowStatus(const browser::StatusTexts& texts) {

@@ -151,17 +151,17 @@ void TFormSelect::AttachData() {
     if (columnEntered != nullptr) entered = [this, columnEntered] { (this->*columnEntered)(); };
     new browser::GridBinding(grid, source, dialogs_, std::move(entered));
   };
-  bind(DBGrid3, data.DSRU, nullptr);
-  bind(DBGrid2, data.DSHE, &TFormSelect::DBGrid2ColEnter);
-  bind(DBGrid1, data.DSEN, &TFormSelect::DBGrid1ColEnter);
+  bind(DBGrid3, data.DSRU(), nullptr);
+  bind(DBGrid2, data.DSHE(), &TFormSelect::DBGrid2ColEnter);
+  bind(DBGrid1, data.DSEN(), &TFormSelect::DBGrid1ColEnter);
   // A search box takes only what the words it searches can hold.
   const auto takeOnly = [this](QLineEdit* box, store::Table& table, ui::BoxText text) {
     ui::TakeOnly(store::CodepageOf(table.FieldByName("Item").Encoding()), text, box, dialogs_);
   };
-  takeOnly(Edit3, data.RUTable, ui::BoxText::Russian);
-  takeOnly(Memo1, data.HETable, ui::BoxText::Hebrew);
-  takeOnly(Memo2, data.HETable, ui::BoxText::Hebrew);
-  takeOnly(Edit1, data.ENTable, ui::BoxText::English);
+  takeOnly(Edit3, data.RUTable(), ui::BoxText::Russian);
+  takeOnly(Memo1, data.HETable(), ui::BoxText::Hebrew);
+  takeOnly(Memo2, data.HETable(), ui::BoxText::Hebrew);
+  takeOnly(Edit1, data.ENTable(), ui::BoxText::English);
   FormPaint();
 }
 

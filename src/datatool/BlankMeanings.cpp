@@ -31,10 +31,10 @@ std::unordered_map<int, std::string> WordsByKey(store::Table& table) {
 // Every meaning whose Russian record names a Hebrew and an English record that exist, with its
 // three words.
 std::vector<IncompleteMeaning> ReadMeanings(TDataModul& data) {
-  const std::unordered_map<int, std::string> hebrew = WordsByKey(data.HETable);
-  const std::unordered_map<int, std::string> english = WordsByKey(data.ENTable);
+  const std::unordered_map<int, std::string> hebrew = WordsByKey(data.HETable());
+  const std::unordered_map<int, std::string> english = WordsByKey(data.ENTable());
   std::vector<IncompleteMeaning> meanings;
-  store::Table& russian = data.RUTable;
+  store::Table& russian = data.RUTable();
   russian.SetFiltered(false);
   for (russian.First(); !russian.Eof(); russian.Next()) {
     const std::optional<int> he = IntegerOf(russian, dictionary::kRussianLinks.toHebrew);
@@ -83,11 +83,11 @@ std::vector<IncompleteMeaning> FindIncompleteMeanings(TDataModul& data) {
 }
 
 void DeleteBlankMeanings(TDataModul& data, const std::vector<BlankMeaning>& meanings) {
-  store::BulkTransaction transaction(data.RUTable);
+  store::BulkTransaction transaction(data.RUTable());
   for (const BlankMeaning& meaning : meanings) {
-    DeleteRecord(data.RUTable, meaning.Russian);
-    DeleteRecord(data.HETable, meaning.Hebrew);
-    DeleteRecord(data.ENTable, meaning.English);
+    DeleteRecord(data.RUTable(), meaning.Russian);
+    DeleteRecord(data.HETable(), meaning.Hebrew);
+    DeleteRecord(data.ENTable(), meaning.English);
   }
   transaction.Commit();
 }

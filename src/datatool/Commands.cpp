@@ -41,8 +41,8 @@ template <typename Work>
 void WithDictionary(const fs::path& workingDirectory, Work work) {
   TDataModul data(workingDirectory);
   // The tool shows no grid: no data source follows the tables' changes.
-  for (store::DataSource* source :
-       {&data.DSRU, &data.DSHE, &data.DSEN, &data.DSSel, &data.DSGLTABLE, &data.DSNekudot}) {
+  for (store::DataSource* source : {&data.DSRU(), &data.DSHE(), &data.DSEN(), &data.DSSel(),
+                                    &data.DSGLTABLE(), &data.DSNekudot()}) {
     source->SetDataSet(nullptr);
   }
   data.DataModuleCreate();
@@ -123,8 +123,8 @@ int Clean(const fs::path& workingDirectory, std::ostream& out) {
 int Stats(const fs::path& workingDirectory, std::ostream& out) {
   store::PartCounts counts;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
-    data.HETable.SetFiltered(false);
-    counts = store::CountParts(data.HETable);
+    data.HETable().SetFiltered(false);
+    counts = store::CountParts(data.HETable());
   });
   int withoutPart = counts.All;
   for (std::size_t part = 0; part < counts.ByPart.size(); ++part) {
@@ -139,7 +139,7 @@ int Stats(const fs::path& workingDirectory, std::ostream& out) {
 int Deselect(const fs::path& workingDirectory, std::ostream& out) {
   int cleared = 0;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
-    cleared = dictionary::ClearAllMarks({data.RUTable, data.HETable, data.ENTable});
+    cleared = dictionary::ClearAllMarks({data.RUTable(), data.HETable(), data.ENTable()});
   });
   out << "Cleared the marks of " << cleared << " meanings.\n";
   return kOk;

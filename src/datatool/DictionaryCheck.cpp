@@ -74,24 +74,24 @@ void CheckLinks(const Language& from, const Language& to, bool viaFirst, bool ba
 void CheckVerbs(TDataModul& data, std::vector<std::string>& problems) {
   std::unordered_map<int, std::optional<int>> pronunciationsByVerb;
   std::unordered_map<int, bool> formsPresentByVerb;
-  data.GLTABLE.SetFiltered(false);
-  for (data.GLTABLE.First(); !data.GLTABLE.Eof(); data.GLTABLE.Next()) {
-    std::optional<int> verb = IntegerOf(data.GLTABLE, dictionary::kFormsToHebrew);
+  data.GLTABLE().SetFiltered(false);
+  for (data.GLTABLE().First(); !data.GLTABLE().Eof(); data.GLTABLE().Next()) {
+    std::optional<int> verb = IntegerOf(data.GLTABLE(), dictionary::kFormsToHebrew);
     if (!verb) continue;
     bool anyForm = false;
     for (int position = 1; position <= store::schema::kVerbFormCount; ++position) {
-      if (!data.GLTABLE.Fields(position).AsString().empty()) anyForm = true;
+      if (!data.GLTABLE().Fields(position).AsString().empty()) anyForm = true;
     }
-    pronunciationsByVerb[*verb] = IntegerOf(data.GLTABLE, dictionary::kFormsToPronunciation);
+    pronunciationsByVerb[*verb] = IntegerOf(data.GLTABLE(), dictionary::kFormsToPronunciation);
     formsPresentByVerb[*verb] = anyForm;
   }
   std::unordered_set<int> nekudot;
-  data.NekudotTable.SetFiltered(false);
-  for (data.NekudotTable.First(); !data.NekudotTable.Eof(); data.NekudotTable.Next()) {
-    nekudot.insert(data.NekudotTable.FieldByName(dictionary::kPronunciationKey).AsInteger());
+  data.NekudotTable().SetFiltered(false);
+  for (data.NekudotTable().First(); !data.NekudotTable().Eof(); data.NekudotTable().Next()) {
+    nekudot.insert(data.NekudotTable().FieldByName(dictionary::kPronunciationKey).AsInteger());
   }
 
-  store::Table& hebrew = data.HETable;
+  store::Table& hebrew = data.HETable();
   hebrew.SetFiltered(false);
   for (hebrew.First(); !hebrew.Eof(); hebrew.Next()) {
     if (IntegerOf(hebrew, "Part") != dictionary::kPartVerb) continue;
@@ -126,10 +126,11 @@ std::vector<std::string> CheckDictionary(TDataModul& data) {
   using dictionary::kEnglishLinks, dictionary::kHebrewLinks, dictionary::kKeyField,
       dictionary::kRussianLinks;
   auto russian =
-      ReadLinks(data.RUTable, kKeyField, kRussianLinks.toHebrew, kRussianLinks.toEnglish);
-  auto hebrew = ReadLinks(data.HETable, kKeyField, kHebrewLinks.toRussian, kHebrewLinks.toEnglish);
+      ReadLinks(data.RUTable(), kKeyField, kRussianLinks.toHebrew, kRussianLinks.toEnglish);
+  auto hebrew =
+      ReadLinks(data.HETable(), kKeyField, kHebrewLinks.toRussian, kHebrewLinks.toEnglish);
   auto english =
-      ReadLinks(data.ENTable, kKeyField, kEnglishLinks.toRussian, kEnglishLinks.toHebrew);
+      ReadLinks(data.ENTable(), kKeyField, kEnglishLinks.toRussian, kEnglishLinks.toHebrew);
   const Language ru{"Russian", &russian}, he{"Hebrew", &hebrew}, en{"English", &english};
 
   std::vector<std::string> problems;

@@ -306,11 +306,11 @@ LessonAudioResult RenderLessonAudio(TDataModul& data, const fs::path& settingsFo
   OptionsDisplay display(options);
   FileSpeech speech(voices, captures, sound,
                     static_cast<sf_count_t>(options.PauseSeconds * rate + 0.5));
-  lesson::LessonPlayer player({data.SelWordTable, data.HETable, data.GLTABLE, data.NekudotTable},
-                              display, speech);
+  lesson::LessonPlayer player(
+      {data.SelWordTable(), data.HETable(), data.GLTABLE(), data.NekudotTable()}, display, speech);
   player.ChooseMode(options.Mode);
   player.Start(settings.VerbFormMask);
-  const int records = data.SelWordTable.RecordCount();
+  const int records = data.SelWordTable().RecordCount();
   while (!display.Finished) {
     player.SpeakingTick();
     speech.EndTick();

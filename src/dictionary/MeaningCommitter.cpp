@@ -30,28 +30,28 @@ bool FindItem(store::Table& table, const store::Field& indexed, const std::strin
 }  // namespace
 
 MeaningCommitter::MeaningCommitter(TDataModul& data) : data_(data), fields_(data) {
-  for (store::Table* table : {&data.RUTable, &data.HETable, &data.ENTable}) {
+  for (store::Table* table : {&data.RUTable(), &data.HETable(), &data.ENTable()}) {
     table->SetFiltered(false);
   }
 }
 
 bool MeaningCommitter::Offer(const ParsedMeaning& meaning) {
   if (IsInDictionary(meaning)) return false;
-  store::WriteUnit(
-      {&data_.RUTable, &data_.HETable, &data_.ENTable, &data_.GLTABLE, &data_.NekudotTable})
+  store::WriteUnit({&data_.RUTable(), &data_.HETable(), &data_.ENTable(), &data_.GLTABLE(),
+                    &data_.NekudotTable()})
       .Run([&] { Commit(meaning); });
   return true;
 }
 
 bool MeaningCommitter::IsInDictionary(const ParsedMeaning& meaning) {
-  UseIndexNamed(data_.RUTable, "item_index");
+  UseIndexNamed(data_.RUTable(), "item_index");
   const bool russian =
-      FindItem(data_.RUTable, fields_.Russian.Item, meaning.Words[text::Language::Russian].Item);
-  UseIndexNamed(data_.ENTable, "item_index");
+      FindItem(data_.RUTable(), fields_.Russian.Item, meaning.Words[text::Language::Russian].Item);
+  UseIndexNamed(data_.ENTable(), "item_index");
   const bool english =
-      FindItem(data_.ENTable, fields_.English.Item, meaning.Words[text::Language::English].Item);
-  UseIndexNamed(data_.HETable, "invert_index");
-  const bool hebrew = FindItem(data_.HETable, fields_.Hebrew.ItemInvert,
+      FindItem(data_.ENTable(), fields_.English.Item, meaning.Words[text::Language::English].Item);
+  UseIndexNamed(data_.HETable(), "invert_index");
+  const bool hebrew = FindItem(data_.HETable(), fields_.Hebrew.ItemInvert,
                                text::InvertText(meaning.Words[text::Language::Hebrew].Item));
   return russian && english && hebrew;
 }
@@ -65,19 +65,19 @@ void MeaningCommitter::Commit(const ParsedMeaning& meaning) {
   if (meaning.Binyan > 0) AddForms(meaning, hebrewId);
   const int englishId = AddEnglish(meaning, russianId, hebrewId);
 
-  data_.RUTable.Edit();
+  data_.RUTable().Edit();
   fields_.Russian.IdHE.SetAsInteger(hebrewId);
   fields_.Russian.IdEN.SetAsInteger(englishId);
-  data_.RUTable.Post();
-  data_.HETable.Edit();
+  data_.RUTable().Post();
+  data_.HETable().Edit();
   fields_.Hebrew.IdEN.SetAsInteger(englishId);
-  data_.HETable.Post();
+  data_.HETable().Post();
 }
 
 int MeaningCommitter::AddHebrew(const ParsedMeaning& meaning, int russianId) {
   HebrewFields& he = fields_.Hebrew;
   const ParsedWord& hebrew = meaning.Words[text::Language::Hebrew];
-  data_.HETable.Insert();
+  data_.HETable().Insert();
   SetText(he.Item, hebrew.Item);
   SetText(he.ItemInvert, text::InvertText(hebrew.Item));
   SetText(he.HebrSpeech, hebrew.Speech);
@@ -89,14 +89,14 @@ int MeaningCommitter::AddHebrew(const ParsedMeaning& meaning, int russianId) {
   he.Binyan.SetAsInteger(meaning.Binyan);
   he.IdRU.SetAsInteger(russianId);
   he.Select.SetAsString(kMark);
-  data_.HETable.Post();
+  data_.HETable().Post();
   return he.Id.AsInteger();
 }
 
 int MeaningCommitter::AddEnglish(const ParsedMeaning& meaning, int russianId, int hebrewId) {
   EnglishFields& en = fields_.English;
   const ParsedWord& english = meaning.Words[text::Language::English];
-  data_.ENTable.Insert();
+  data_.ENTable().Insert();
   SetText(en.Item, english.Item);
   SetText(en.EnglishSpeech, english.Speech);
   en.Sex.SetAsInteger(english.Sex);
@@ -105,29 +105,29 @@ int MeaningCommitter::AddEnglish(const ParsedMeaning& meaning, int russianId, in
   en.IdRU.SetAsInteger(russianId);
   en.IdHE.SetAsInteger(hebrewId);
   en.Select.SetAsString(kMark);
-  data_.ENTable.Post();
+  data_.ENTable().Post();
   return en.Id.AsInteger();
 }
 
 int MeaningCommitter::AddRussian(const ParsedMeaning& meaning) {
   RussianFields& ru = fields_.Russian;
   const ParsedWord& russian = meaning.Words[text::Language::Russian];
-  data_.RUTable.Insert();
+  data_.RUTable().Insert();
   SetText(ru.Item, russian.Item);
   SetText(ru.RussianSpeech, russian.Speech);
   ru.Sex.SetAsInteger(russian.Sex);
   ru.Part.SetAsInteger(meaning.Part);
   ru.Topic.SetAsInteger(meaning.Topic);
   ru.Select.SetAsString(kMark);
-  data_.RUTable.Post();
+  data_.RUTable().Post();
   return ru.Id.AsInteger();
 }
 
 // The verb's pronunciations (posted first, for their key) and spellings, linked to the Hebrew
 // word.
 void MeaningCommitter::AddForms(const ParsedMeaning& meaning, int hebrewId) {
-  store::Table& pronunciation = data_.NekudotTable;
-  store::Table& spelling = data_.GLTABLE;
+  store::Table& pronunciation = data_.NekudotTable();
+  store::Table& spelling = data_.GLTABLE();
   Unfilter(pronunciation);
   Unfilter(spelling);
   pronunciation.Insert();

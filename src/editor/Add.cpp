@@ -305,19 +305,19 @@ void TFormAdd::BindFields() {
   };
   // Whenever a word or hint changes, the reversed copy of the Hebrew word follows.
   const auto itemChanged = [this] { UpdateInvert("Item", "Item_Invert"); };
-  bind(data.DSRU, "Item", DBEdit1);
-  bind(data.DSRU, "RussianSpeech", DBMemo3, itemChanged);
-  bind(data.DSHE, "Item", DBMemo1, itemChanged);
-  bind(data.DSHE, "Root", DBMemo5, [this] { UpdateInvert("Root", "Root_Invert"); });
-  bind(data.DSHE, "HebrSpeech", DBMemo2, itemChanged);
-  bind(data.DSHE, "Item_Invert", DBEditInvert);
-  bind(data.DSHE, "Root_Invert", DBEditRInvert);
-  bind(data.DSEN, "Item", DBEdit3);
-  bind(data.DSEN, "EnglishSpeech", DBMemo4, itemChanged);
+  bind(data.DSRU(), "Item", DBEdit1);
+  bind(data.DSRU(), "RussianSpeech", DBMemo3, itemChanged);
+  bind(data.DSHE(), "Item", DBMemo1, itemChanged);
+  bind(data.DSHE(), "Root", DBMemo5, [this] { UpdateInvert("Root", "Root_Invert"); });
+  bind(data.DSHE(), "HebrSpeech", DBMemo2, itemChanged);
+  bind(data.DSHE(), "Item_Invert", DBEditInvert);
+  bind(data.DSHE(), "Root_Invert", DBEditRInvert);
+  bind(data.DSEN(), "Item", DBEdit3);
+  bind(data.DSEN(), "EnglishSpeech", DBMemo4, itemChanged);
 }
 
 void TFormAdd::UpdateInvert(const char* field, const char* invertField) {
-  store::Table& he = instances_.DataModul->HETable;
+  store::Table& he = instances_.DataModul->HETable();
   if (he.State() != store::TableState::Edit && he.State() != store::TableState::Insert) return;
   const std::string inverted = text::InvertText(he.FieldByName(field).AsString());
   if (he.FieldByName(invertField).AsString() != inverted) {
@@ -372,7 +372,7 @@ void TFormAdd::FormPaint() {
 void TFormAdd::FormActivate() { VerbForms.RefillLabels(); }
 
 void TFormAdd::BtnSpeackRUClick() {
-  store::Table& ru = instances_.DataModul->RUTable;
+  store::Table& ru = instances_.DataModul->RUTable();
   instances_.Share->QueueSpeech(
       text::Language::Russian,
       TShare::SpeechText(text::Language::Russian, OptionalText(ru, "RussianSpeech"),
@@ -380,7 +380,7 @@ void TFormAdd::BtnSpeackRUClick() {
 }
 
 void TFormAdd::BtnSpeackHEClick() {
-  store::Table& he = instances_.DataModul->HETable;
+  store::Table& he = instances_.DataModul->HETable();
   instances_.Share->QueueSpeech(
       text::Language::Hebrew,
       TShare::SpeechText(text::Language::Hebrew, OptionalText(he, "HebrSpeech"),
@@ -388,7 +388,7 @@ void TFormAdd::BtnSpeackHEClick() {
 }
 
 void TFormAdd::BtnSpeackENClick() {
-  store::Table& en = instances_.DataModul->ENTable;
+  store::Table& en = instances_.DataModul->ENTable();
   instances_.Share->QueueSpeech(
       text::Language::English,
       TShare::SpeechText(text::Language::English, OptionalText(en, "EnglishSpeech"),

@@ -45,22 +45,22 @@ class UnitReader {
     unit.Topic = CodeOf(ru.Topic);
     unit.Words[text::Language::Russian] = {ru.Item.AsString(), ru.RussianSpeech.AsString(),
                                            CodeOf(ru.Sex)};
-    if (marked != nullptr) marked->Russian = Data.RUTable.GetBookmark();
+    if (marked != nullptr) marked->Russian = Data.RUTable().GetBookmark();
 
-    if (Find(Data.HETable, dictionary::kKeyField, ru.IdHE)) {
+    if (Find(Data.HETable(), dictionary::kKeyField, ru.IdHE)) {
       const HebrewFields& he = Fields.Hebrew;
       unit.Words[text::Language::Hebrew] = {he.Item.AsString(), he.HebrSpeech.AsString(),
                                             CodeOf(he.Sex)};
       unit.Root = he.Root.AsString();
       unit.Binyan = CodeOf(he.Binyan);
-      if (marked != nullptr) marked->Hebrew = Data.HETable.GetBookmark();
+      if (marked != nullptr) marked->Hebrew = Data.HETable().GetBookmark();
       if (unit.Binyan > 0) ReadForms(unit);
     }
-    if (Find(Data.ENTable, dictionary::kKeyField, ru.IdEN)) {
+    if (Find(Data.ENTable(), dictionary::kKeyField, ru.IdEN)) {
       const EnglishFields& en = Fields.English;
       unit.Words[text::Language::English] = {en.Item.AsString(), en.EnglishSpeech.AsString(),
                                              CodeOf(en.Sex)};
-      if (marked != nullptr) marked->English = Data.ENTable.GetBookmark();
+      if (marked != nullptr) marked->English = Data.ENTable().GetBookmark();
     }
     return unit;
   }
@@ -73,14 +73,14 @@ class UnitReader {
   }
 
   void ReadForms(ExchangeUnit& unit) {
-    if (!Find(Data.GLTABLE, dictionary::kFormsToHebrew, Fields.Hebrew.Id)) return;
+    if (!Find(Data.GLTABLE(), dictionary::kFormsToHebrew, Fields.Hebrew.Id)) return;
     for (int position = 1; position <= kFormCount; ++position) {
-      unit.Spelling[position - 1] = Data.GLTABLE.Fields(position).AsString();
+      unit.Spelling[position - 1] = Data.GLTABLE().Fields(position).AsString();
     }
-    if (!Find(Data.NekudotTable, dictionary::kPronunciationKey, Fields.Verb.SpellingIdNekudot))
+    if (!Find(Data.NekudotTable(), dictionary::kPronunciationKey, Fields.Verb.SpellingIdNekudot))
       return;
     for (int position = 1; position <= kFormCount; ++position) {
-      unit.Pronunciation[position - 1] = Data.NekudotTable.Fields(position).AsString();
+      unit.Pronunciation[position - 1] = Data.NekudotTable().Fields(position).AsString();
     }
   }
 
@@ -97,18 +97,18 @@ void ClearMark(store::Table& table, const store::Bookmark& record, store::Field 
 
 }  // namespace
 
-int SelectMarkedWords(TDataModul& data) { return dictionary::FilterMarked(data.RUTable); }
+int SelectMarkedWords(TDataModul& data) { return dictionary::FilterMarked(data.RUTable()); }
 
 int SelectAllWords(TDataModul& data) {
-  data.RUTable.SetFiltered(false);
-  return data.RUTable.RecordCount();
+  data.RUTable().SetFiltered(false);
+  return data.RUTable().RecordCount();
 }
 
 bool ExportDocument(TDataModul& data, const QString& path, int count, std::string_view date,
                     const Progress& progress) {
-  store::Table& russian = data.RUTable;
-  data.HETable.SetFiltered(false);
-  data.ENTable.SetFiltered(false);
+  store::Table& russian = data.RUTable();
+  data.HETable().SetFiltered(false);
+  data.ENTable().SetFiltered(false);
   const bool markedOnly = russian.Filtered();
 
   const WordFields fields(data);
@@ -137,8 +137,8 @@ bool ExportDocument(TDataModul& data, const QString& path, int count, std::strin
     store::BulkTransaction bulk(russian);
     for (const MarkedMeaning& meaning : marked) {
       ClearMark(russian, meaning.Russian, fields.Russian.Select);
-      if (meaning.Hebrew) ClearMark(data.HETable, *meaning.Hebrew, fields.Hebrew.Select);
-      if (meaning.English) ClearMark(data.ENTable, *meaning.English, fields.English.Select);
+      if (meaning.Hebrew) ClearMark(data.HETable(), *meaning.Hebrew, fields.Hebrew.Select);
+      if (meaning.English) ClearMark(data.ENTable(), *meaning.English, fields.English.Select);
     }
     bulk.Commit();
   }
@@ -147,9 +147,9 @@ bool ExportDocument(TDataModul& data, const QString& path, int count, std::strin
 }
 
 void ReleaseWordFilters(TDataModul& data) {
-  data.RUTable.SetFiltered(false);
-  data.HETable.SetFiltered(false);
-  data.ENTable.SetFiltered(false);
+  data.RUTable().SetFiltered(false);
+  data.HETable().SetFiltered(false);
+  data.ENTable().SetFiltered(false);
 }
 
 }  // namespace exchange

@@ -59,7 +59,7 @@ ImportResult ImportBytes(TDataModul& data, std::string_view document, const Prog
   const int total = CountUnitEnds(document);
   DocumentScanner scanner(document);
   ImportResult result;
-  store::BulkTransaction transaction(data.RUTable);
+  store::BulkTransaction transaction(data.RUTable());
   dictionary::MeaningCommitter committer(data);
   std::size_t afterLastUnit = 0;
   try {
@@ -100,7 +100,7 @@ std::string EndedEarlyText(const ImportResult& result) {
 }
 
 void EndImport(TDataModul& data) {
-  for (store::Table* table : {&data.RUTable, &data.HETable, &data.ENTable}) {
+  for (store::Table* table : {&data.RUTable(), &data.HETable(), &data.ENTable()}) {
     table->SetFiltered(false);
     table->Last();
   }

@@ -18,7 +18,7 @@ const QString kEmptyList = QStringLiteral("Choose words for game!!!");
 
 void TFormSelect::NGameBeginClick() {
   BlankStatus();
-  if (instances_.DataModul->SelWordTable.IsEmpty()) {
+  if (instances_.DataModul->SelWordTable().IsEmpty()) {
     dialogs_.AskYes(kEmptyList);
     return;
   }

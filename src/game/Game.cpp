@@ -99,7 +99,7 @@ unsigned PlaceOf(const QKeyEvent& event) {
 }  // namespace
 
 TFormGame::TFormGame(Instances& instances, QWidget* parent)
-    : QWidget(parent), instances_(instances), game_(instances.DataModul->SelWordTable, *this) {
+    : QWidget(parent), instances_(instances), game_(instances.DataModul->SelWordTable(), *this) {
   setObjectName(QStringLiteral("FormGame"));
   BuildWindow();
   hide();

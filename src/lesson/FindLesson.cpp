@@ -80,12 +80,12 @@ void TFormSelect::NTeachBeginClick() {
     ui::RunDetached(
         *this,
         [&data] {
-          return store::DetachedSources({{&data.DSRU, &data.RUTable},
-                                         {&data.DSHE, &data.HETable},
-                                         {&data.DSEN, &data.ENTable},
-                                         {&data.DSSel, &data.SelWordTable}});
+          return store::DetachedSources({{&data.DSRU(), &data.RUTable()},
+                                         {&data.DSHE(), &data.HETable()},
+                                         {&data.DSEN(), &data.ENTable()},
+                                         {&data.DSSel(), &data.SelWordTable()}});
         },
-        [&] { lesson::AssembleLesson(Tables(), language, rows, data.SelWordTable); });
+        [&] { lesson::AssembleLesson(Tables(), language, rows, data.SelWordTable()); });
   } catch (const store::Error& error) {
     // The meanings added before the failure make a lesson all the same.
     failure = QString::fromUtf8(error.what());

@@ -13,14 +13,14 @@
 
 // A lesson whose list has become empty stops at once instead of on its next tick.
 void TFormSelect::StopLessonOnEmptyList() {
-  if (!instances_.DataModul->SelWordTable.IsEmpty()) return;
+  if (!instances_.DataModul->SelWordTable().IsEmpty()) return;
   if (TimerSelSpeech->isActive() || TimerWithautSpeech->isActive()) {
     instances_.FormSel->Player().Stop();
   }
 }
 
 void TFormSelect::NVocamirDelClick() {
-  store::Table& lessons = instances_.DataModul->SelWordTable;
+  store::Table& lessons = instances_.DataModul->SelWordTable();
   if (lessons.RecordCount() < 1 || RefusedReadOnly()) return;
   lessons.Delete();
   StopLessonOnEmptyList();
@@ -29,11 +29,11 @@ void TFormSelect::NVocamirDelClick() {
 void TFormSelect::NVocamirDelAllClick() {
   if (RefusedReadOnly()) return;
   TDataModul& data = *instances_.DataModul;
-  store::Table& lessons = data.SelWordTable;
+  store::Table& lessons = data.SelWordTable();
   ui::RunDetached(
       *this,
       [&] {
-        return store::DetachedSources({{&data.DSSel, &lessons}});
+        return store::DetachedSources({{&data.DSSel(), &lessons}});
       },
       [&lessons] {
         store::BulkTransaction transaction(lessons);

@@ -159,14 +159,15 @@ TFormSel::TFormSel(Instances& instances, QWidget* parent)
   MShow->hide();
 
   TDataModul& data = *instances.DataModul;
-  data.DSSel.SetColumns({{"ItemRU", QStringLiteral("Russian")},
-                         {"ItemHE", QStringLiteral("Hebrew")},
-                         {"ItemEN", QStringLiteral("English")}});
-  new browser::GridBinding(DBGrid1, data.DSSel, *instances.Dialogs, nullptr);
+  data.DSSel().SetColumns({{"ItemRU", QStringLiteral("Russian")},
+                           {"ItemHE", QStringLiteral("Hebrew")},
+                           {"ItemEN", QStringLiteral("English")}});
+  new browser::GridBinding(DBGrid1, data.DSSel(), *instances.Dialogs, nullptr);
 
   player_ = std::make_unique<lesson::LessonPlayer>(
-      lesson::LessonTables{data.SelWordTable, data.HETable, data.GLTABLE, data.NekudotTable}, *this,
-      *speech_);
+      lesson::LessonTables{data.SelWordTable(), data.HETable(), data.GLTABLE(),
+                           data.NekudotTable()},
+      *this, *speech_);
 
   connect(CBReg, &QComboBox::currentIndexChanged, this,
           ui::Guarded(*instances.Dialogs, [this] { CBRegChange(); }));
@@ -176,7 +177,7 @@ TFormSel::TFormSel(Instances& instances, QWidget* parent)
 TFormSel::~TFormSel() = default;
 
 void TFormSel::FormActivate() {
-  player_->Activate(instances_.DataModul->SelWordTable.RecordCount());
+  player_->Activate(instances_.DataModul->SelWordTable().RecordCount());
   move(0, 0);
   // The box shows the mode the lesson now has.
   const QSignalBlocker blocker(CBReg);

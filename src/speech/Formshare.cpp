@@ -241,7 +241,7 @@ void TShare::FormCreate() {
     settingsFolder_ = QDir::currentPath();
     settings_ = speech::ReadSettings(SettingsPath());
 
-    store::Table& hewords = instances_.DataModul->HETable;
+    store::Table& hewords = instances_.DataModul->HETable();
     const store::PartCounts counts = store::CountParts(hewords);
     // The Hebrew table is left on its last record, as a walk over it from the first would.
     hewords.Last();

@@ -35,18 +35,18 @@ struct ReadAhead {
 
 TDataModul::TDataModul(std::filesystem::path workingDirectory)
     : dataFolder_(std::move(workingDirectory) / kDataFolderName),
-      RUTable(store::schema::RuWords()),
-      HETable(store::schema::HeWords()),
-      ENTable(store::schema::EnWords()),
-      SelWordTable(store::schema::SeleWords()),
-      GLTABLE(store::schema::GlTable()),
-      NekudotTable(store::schema::Nekudot()) {
-  DSRU.SetDataSet(&RUTable);
-  DSHE.SetDataSet(&HETable);
-  DSEN.SetDataSet(&ENTable);
-  DSSel.SetDataSet(&SelWordTable);
-  DSGLTABLE.SetDataSet(&GLTABLE);
-  DSNekudot.SetDataSet(&NekudotTable);
+      ruTable_(store::schema::RuWords()),
+      heTable_(store::schema::HeWords()),
+      enTable_(store::schema::EnWords()),
+      selWordTable_(store::schema::SeleWords()),
+      glTable_(store::schema::GlTable()),
+      nekudotTable_(store::schema::Nekudot()) {
+  dsRU_.SetDataSet(&ruTable_);
+  dsHE_.SetDataSet(&heTable_);
+  dsEN_.SetDataSet(&enTable_);
+  dsSel_.SetDataSet(&selWordTable_);
+  dsGLTABLE_.SetDataSet(&glTable_);
+  dsNekudot_.SetDataSet(&nekudotTable_);
 }
 
 TDataModul::~TDataModul() {
@@ -59,7 +59,7 @@ TDataModul::~TDataModul() {
 
 void TDataModul::DataModuleCreate() {
   // The first table opened carries the errors of the folder and of the database file.
-  const std::string& first = RUTable.TableName();
+  const std::string& first = ruTable_.TableName();
   std::error_code error;
   if (!std::filesystem::is_directory(dataFolder_, error)) {
     const bool exists = std::filesystem::exists(dataFolder_, error);
@@ -84,7 +84,7 @@ void TDataModul::DataModuleCreate() {
   try {
     std::vector<std::string> names;
     for (const store::Table* table :
-         {&RUTable, &ENTable, &HETable, &SelWordTable, &GLTABLE, &NekudotTable}) {
+         {&ruTable_, &enTable_, &heTable_, &selWordTable_, &glTable_, &nekudotTable_}) {
       names.push_back(table->TableName());
     }
     database_ = std::make_unique<store::SqlitePersistence>(file, access, names);
@@ -104,8 +104,8 @@ void TDataModul::DataModuleCreate() {
 // while this thread reads the others, and opened in order. Without a second connection every
 // table is read here. The first table that fails ends the opening, as if read one by one.
 void TDataModul::OpenTables() {
-  const std::array<store::Table*, 6> tables = {&RUTable,      &ENTable, &HETable,
-                                               &SelWordTable, &GLTABLE, &NekudotTable};
+  const std::array<store::Table*, 6> tables = {&ruTable_,      &enTable_, &heTable_,
+                                               &selWordTable_, &glTable_, &nekudotTable_};
   constexpr std::array<bool, 6> onSecondThread = {false, false, true, false, true, true};
   std::size_t prepared = 0;
   std::optional<store::Error> failure;
@@ -150,16 +150,16 @@ void TDataModul::OpenTables() {
 }
 
 void TDataModul::BuildWordIndexes() {
-  RUTable.BuildIndex("item_index");
-  HETable.BuildIndex("invert_index");
-  HETable.BuildIndex("Root_index");
-  ENTable.BuildIndex("item_index");
+  ruTable_.BuildIndex("item_index");
+  heTable_.BuildIndex("invert_index");
+  heTable_.BuildIndex("Root_index");
+  enTable_.BuildIndex("item_index");
 }
 
 void TDataModul::DataModuleDestroy() {
   std::optional<store::Error> firstError;
   for (store::Table* table :
-       {&RUTable, &ENTable, &HETable, &SelWordTable, &GLTABLE, &NekudotTable}) {
+       {&ruTable_, &enTable_, &heTable_, &selWordTable_, &glTable_, &nekudotTable_}) {
     try {
       table->Close();
     } catch (const store::Error& error) {

@@ -65,16 +65,32 @@ class TDataModul {
   std::optional<std::string> readOnly_;
 
  public:
-  store::Table RUTable;
-  store::DataSource DSRU;
-  store::Table HETable;
-  store::DataSource DSHE;
-  store::Table ENTable;
-  store::DataSource DSEN;
-  store::Table SelWordTable;
-  store::DataSource DSSel;
-  store::Table GLTABLE;
-  store::DataSource DSGLTABLE;
-  store::DataSource DSNekudot;
-  store::Table NekudotTable;
+  // The tables and their data sources, in the order of the data module.
+  store::Table& RUTable() { return ruTable_; }
+  store::DataSource& DSRU() { return dsRU_; }
+  store::Table& HETable() { return heTable_; }
+  store::DataSource& DSHE() { return dsHE_; }
+  store::Table& ENTable() { return enTable_; }
+  store::DataSource& DSEN() { return dsEN_; }
+  store::Table& SelWordTable() { return selWordTable_; }
+  store::DataSource& DSSel() { return dsSel_; }
+  store::Table& GLTABLE() { return glTable_; }
+  store::DataSource& DSGLTABLE() { return dsGLTABLE_; }
+  store::DataSource& DSNekudot() { return dsNekudot_; }
+  store::Table& NekudotTable() { return nekudotTable_; }
+
+ private:
+  // Each table is constructed before the data source bound to it.
+  store::Table ruTable_;
+  store::DataSource dsRU_;
+  store::Table heTable_;
+  store::DataSource dsHE_;
+  store::Table enTable_;
+  store::DataSource dsEN_;
+  store::Table selWordTable_;
+  store::DataSource dsSel_;
+  store::Table glTable_;
+  store::DataSource dsGLTABLE_;
+  store::Table nekudotTable_;
+  store::DataSource dsNekudot_;
 };

@@ -8,9 +8,9 @@
 namespace store {
 
 DetachedSources::DetachedSources(TDataModul& data)
-    : DetachedSources(
-          {{&data.DSRU, &data.RUTable}, {&data.DSHE, &data.HETable}, {&data.DSEN, &data.ENTable}}) {
-}
+    : DetachedSources({{&data.DSRU(), &data.RUTable()},
+                       {&data.DSHE(), &data.HETable()},
+                       {&data.DSEN(), &data.ENTable()}}) {}
 
 DetachedSources::DetachedSources(
     std::initializer_list<std::pair<store::DataSource*, store::Table*>> sources) {

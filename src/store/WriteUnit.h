@@ -3,7 +3,7 @@
 // A write unit: the posts and deletes that together make one meaning (its three word records, its
 // verb forms, a counter beside them) are stored all together or not at all.
 //
-//   store::WriteUnit({&data.RUTable, &data.HETable, &data.ENTable}).Run([&] { ...posts... });
+//   store::WriteUnit({&data.RUTable(), &data.HETable(), &data.ENTable()}).Run([&] { ...posts... });
 //
 // When the database refuses any write of the unit, or its commit, every write of the unit is
 // undone, in the database and in the tables, and the error goes on to the caller.

@@ -34,7 +34,7 @@ void MakeDictionary(const QString& folder) {
   QDir(folder).mkdir(QStringLiteral("data"));
   TDataModul data(folder.toStdString());
   data.DataModuleCreate();
-  store::BulkTransaction bulk(data.RUTable);
+  store::BulkTransaction bulk(data.RUTable());
   for (int i = 0; i < 300; ++i) {
     test::AddMeaning(data, {.ru = QString::number(i), .en = QStringLiteral("WORD%1").arg(i)});
   }
@@ -154,7 +154,7 @@ TEST(DamagedFilesTest, PostsLeftInTheJournalByACrashAreFound) {
   app::Startup startup(dialogs);
   ASSERT_TRUE(startup.Create());
   EXPECT_TRUE(dialogs.messages.empty());
-  EXPECT_TRUE(startup.Created().DataModul->ENTable.Locate("Item", "LAST"));
+  EXPECT_TRUE(startup.Created().DataModul->ENTable().Locate("Item", "LAST"));
 }
 
 }  // namespace

@@ -62,7 +62,7 @@ TEST_P(EndBySignalTest, StoresTheEditAndReleasesTheFolder) {
 
   EXPECT_FALSE(QFile::exists(workspace.Path() + QStringLiteral("/vocamir.ini")));
   workspace.Data().DataModuleCreate();
-  EXPECT_TRUE(workspace.Data().ENTable.Locate("Item", child.typed.toStdString()));
+  EXPECT_TRUE(workspace.Data().ENTable().Locate("Item", child.typed.toStdString()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Signals, EndBySignalTest, ::testing::Values(SIGTERM, SIGINT, SIGHUP));
@@ -82,12 +82,12 @@ TEST_P(AddWordKilledTest, LeavesTheNewMeaningWhole) {
   for (const std::string& problem : datatool::CheckDictionary(data)) {
     EXPECT_NE(problem.find("are a blank meaning"), std::string::npos) << problem;
   }
-  for (store::Table* table : {&data.RUTable, &data.HETable, &data.ENTable}) {
+  for (store::Table* table : {&data.RUTable(), &data.HETable(), &data.ENTable()}) {
     ASSERT_EQ(table->RecordCount(), 1) << table->TableName();
     EXPECT_EQ(table->FieldByName("Select").AsString(), "*") << table->TableName();
   }
-  editor::WordTables tables{data.RUTable, data.HETable, data.ENTable, data.GLTABLE,
-                            data.NekudotTable};
+  editor::WordTables tables{data.RUTable(), data.HETable(), data.ENTable(), data.GLTABLE(),
+                            data.NekudotTable()};
   EXPECT_TRUE(editor::MoveToPartners(tables, editor::Page::English));
 }
 

@@ -35,7 +35,7 @@ TEST(StartupTest, CreatesTheInstancesInOrderOverTheWorkingFolder) {
   ASSERT_NE(instances.FormSelect, nullptr);
   ASSERT_NE(instances.DataModul, nullptr);
   ASSERT_NE(instances.FormHelp, nullptr);
-  EXPECT_TRUE(instances.DataModul->RUTable.Active());
+  EXPECT_TRUE(instances.DataModul->RUTable().Active());
   EXPECT_EQ(instances.FormHelp->parent(), instances.FormSelect);
   EXPECT_EQ(instances.FormHelp->EditCount->text(), "0");
   EXPECT_TRUE(dialogs.messages.empty());
@@ -58,7 +58,7 @@ TEST(StartupTest, ATableErrorIsShownAndStartUpGoesOn) {
   EXPECT_TRUE(dialogs.Texts(ui::BoxKind::Error).front().contains("RUWORDS"))
       << dialogs.Texts(ui::BoxKind::Error).front().toStdString();
   EXPECT_NE(startup.Created().FormHelp, nullptr);
-  EXPECT_FALSE(startup.Created().DataModul->RUTable.Active());
+  EXPECT_FALSE(startup.Created().DataModul->RUTable().Active());
 }
 
 TEST(StartupTest, AFolderOwnedByAnotherProgramEndsStartUpWithAClearMessage) {

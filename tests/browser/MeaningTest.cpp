@@ -20,7 +20,7 @@ class MeaningTest : public ::testing::Test {
  protected:
   browser::WordTables Tables() {
     TDataModul& data = workspace.Data();
-    return {data.RUTable, data.HETable, data.ENTable};
+    return {data.RUTable(), data.HETable(), data.ENTable()};
   }
   QString Mark(store::Table& table) { return FieldText(table, "Select"); }
   int Count(store::Table& table) { return table.RecordCount(); }

@@ -18,7 +18,7 @@ class SearchTest : public ::testing::Test {
 
   browser::WordTables Tables() {
     TDataModul& data = workspace.Data();
-    return {data.RUTable, data.HETable, data.ENTable};
+    return {data.RUTable(), data.HETable(), data.ENTable()};
   }
   QString Word(store::Table& table) { return FieldText(table, "Item"); }
 
@@ -113,7 +113,7 @@ TEST_F(SearchTest, EmptyLinkFieldFailsWithConversionErrorBeforeMovingPartners) {
 TEST(SearchEmptyDictionaryTest, FindsNothingAndShowsDashes) {
   test::TestWorkspace workspace;
   TDataModul& data = workspace.Data();
-  const browser::WordTables tables{data.RUTable, data.HETable, data.ENTable};
+  const browser::WordTables tables{data.RUTable(), data.HETable(), data.ENTable()};
   EXPECT_EQ(browser::SearchRussian(tables, u"К"),
             (StatusTexts{browser::kNoWord, browser::kNoWord}));
   EXPECT_EQ(*browser::SearchHebrewWord(tables, u"א"),

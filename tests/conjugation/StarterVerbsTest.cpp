@@ -35,20 +35,20 @@ std::vector<StarterVerb> ReadStarterVerbs() {
   EXPECT_EQ(datatool::RunCommand({"import", VOCAMIR_STARTER_XML}, folder, out, err), datatool::kOk);
   TDataModul data(folder);
   data.DataModuleCreate();
-  editor::WordTables tables{data.RUTable, data.HETable, data.ENTable, data.GLTABLE,
-                            data.NekudotTable};
+  editor::WordTables tables{data.RUTable(), data.HETable(), data.ENTable(), data.GLTABLE(),
+                            data.NekudotTable()};
   std::vector<int> ids;
-  for (data.HETable.First(); !data.HETable.Eof(); data.HETable.Next()) {
-    if (data.HETable.FieldByName("Part").AsInteger() == 1) {
-      ids.push_back(data.HETable.FieldByName("id").AsInteger());
+  for (data.HETable().First(); !data.HETable().Eof(); data.HETable().Next()) {
+    if (data.HETable().FieldByName("Part").AsInteger() == 1) {
+      ids.push_back(data.HETable().FieldByName("id").AsInteger());
     }
   }
   std::vector<StarterVerb> verbs;
   for (const int id : ids) {
-    data.HETable.Locate("id", id);
+    data.HETable().Locate("id", id);
     StarterVerb verb;
-    verb.root = data.HETable.FieldByName("Root").AsString();
-    verb.binyan = data.HETable.FieldByName("Binyan").AsInteger();
+    verb.root = data.HETable().FieldByName("Root").AsString();
+    verb.binyan = data.HETable().FieldByName("Binyan").AsInteger();
     editor::LoadVerbForms(tables, id, verb.spelling, verb.pronunciation);
     verbs.push_back(verb);
   }

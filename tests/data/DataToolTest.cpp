@@ -198,7 +198,7 @@ TEST_F(DataToolTest, ExportThenImportIntoAnotherDictionaryKeepsEveryMeaning) {
       << deselected.Out;
   TDataModul data(target);
   data.DataModuleCreate();
-  for (store::Table* table : {&data.RUTable, &data.HETable, &data.ENTable}) {
+  for (store::Table* table : {&data.RUTable(), &data.HETable(), &data.ENTable()}) {
     for (table->First(); !table->Eof(); table->Next()) {
       EXPECT_EQ(table->FieldByName("Select").AsString(), "") << table->TableName();
     }
@@ -213,11 +213,11 @@ TEST_F(DataToolTest, CheckReportsBrokenLinksAndVerbsWithoutForms) {
     TDataModul data(folder);
     data.DataModuleCreate();
     // The house's English record now names a Russian word that does not exist.
-    data.ENTable.SetIndexName("id_index");
-    ASSERT_TRUE(data.ENTable.Locate("Item", std::string_view("HOUSE")));
-    data.ENTable.Edit();
-    data.ENTable.FieldByName("idRU").SetAsInteger(999);
-    data.ENTable.Post();
+    data.ENTable().SetIndexName("id_index");
+    ASSERT_TRUE(data.ENTable().Locate("Item", std::string_view("HOUSE")));
+    data.ENTable().Edit();
+    data.ENTable().FieldByName("idRU").SetAsInteger(999);
+    data.ENTable().Post();
   }
   Outcome check = Run({"check"}, folder);
   EXPECT_EQ(check.Status, datatool::kFailed);

@@ -25,7 +25,7 @@ class LessonAudioTest : public ::testing::Test {
     ASSERT_EQ(datatool::RunCommand({"create", "."}, folder_, out, err), datatool::kOk);
     TDataModul data(folder_);
     data.DataModuleCreate();
-    store::Table& lessons = data.SelWordTable;
+    store::Table& lessons = data.SelWordTable();
     lessons.Insert();
     lessons.FieldByName("ItemRU").SetAsString("\xc4\xce\xcc");  // ДОМ
     lessons.FieldByName("ItemEN").SetAsString("HOUSE");

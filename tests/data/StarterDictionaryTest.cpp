@@ -48,18 +48,18 @@ fs::path StarterDictionaryTest::folder_;
 
 TEST_F(StarterDictionaryTest, HoldsEnoughMeaningsAndVerbs) {
   std::map<int, int> byPart;
-  for (data_->HETable.First(); !data_->HETable.Eof(); data_->HETable.Next()) {
-    ++byPart[data_->HETable.FieldByName("Part").AsInteger()];
+  for (data_->HETable().First(); !data_->HETable().Eof(); data_->HETable().Next()) {
+    ++byPart[data_->HETable().FieldByName("Part").AsInteger()];
   }
-  EXPECT_GE(data_->HETable.RecordCount(), 400);
+  EXPECT_GE(data_->HETable().RecordCount(), 400);
   EXPECT_GE(byPart[1], 30) << "verbs";
   for (int part : {2, 3, 4, 5}) EXPECT_GT(byPart[part], 0) << "part " << part;
-  EXPECT_EQ(data_->RUTable.RecordCount(), data_->HETable.RecordCount());
-  EXPECT_EQ(data_->ENTable.RecordCount(), data_->HETable.RecordCount());
+  EXPECT_EQ(data_->RUTable().RecordCount(), data_->HETable().RecordCount());
+  EXPECT_EQ(data_->ENTable().RecordCount(), data_->HETable().RecordCount());
 }
 
 TEST_F(StarterDictionaryTest, EveryMeaningIsCompleteAndLinkedBothWays) {
-  for (store::Table* table : {&data_->RUTable, &data_->HETable, &data_->ENTable}) {
+  for (store::Table* table : {&data_->RUTable(), &data_->HETable(), &data_->ENTable()}) {
     for (table->First(); !table->Eof(); table->Next()) {
       EXPECT_FALSE(table->FieldByName("Item").AsString().empty())
           << table->TableName() << " " << table->FieldByName("id").AsInteger();
@@ -70,28 +70,28 @@ TEST_F(StarterDictionaryTest, EveryMeaningIsCompleteAndLinkedBothWays) {
 }
 
 TEST_F(StarterDictionaryTest, EveryHebrewWordHasAHintWithAStressMark) {
-  for (data_->HETable.First(); !data_->HETable.Eof(); data_->HETable.Next()) {
-    const std::string hint = data_->HETable.FieldByName("HebrSpeech").AsString();
+  for (data_->HETable().First(); !data_->HETable().Eof(); data_->HETable().Next()) {
+    const std::string hint = data_->HETable().FieldByName("HebrSpeech").AsString();
     EXPECT_NE(hint.find('<'), std::string::npos)
-        << "Hebrew word " << data_->HETable.FieldByName("id").AsInteger() << " hint '" << hint
+        << "Hebrew word " << data_->HETable().FieldByName("id").AsInteger() << " hint '" << hint
         << "'";
   }
 }
 
 TEST_F(StarterDictionaryTest, EveryVerbHasAllItsFormsSpelledAndPronounced) {
   int verbs = 0;
-  for (data_->HETable.First(); !data_->HETable.Eof(); data_->HETable.Next()) {
-    if (data_->HETable.FieldByName("Part").AsInteger() != 1) continue;
+  for (data_->HETable().First(); !data_->HETable().Eof(); data_->HETable().Next()) {
+    if (data_->HETable().FieldByName("Part").AsInteger() != 1) continue;
     ++verbs;
-    const int id = data_->HETable.FieldByName("id").AsInteger();
-    EXPECT_FALSE(data_->HETable.FieldByName("Root").AsString().empty()) << "verb " << id;
-    ASSERT_TRUE(data_->GLTABLE.Locate("IdHE", id)) << "verb " << id;
+    const int id = data_->HETable().FieldByName("id").AsInteger();
+    EXPECT_FALSE(data_->HETable().FieldByName("Root").AsString().empty()) << "verb " << id;
+    ASSERT_TRUE(data_->GLTABLE().Locate("IdHE", id)) << "verb " << id;
     ASSERT_TRUE(
-        data_->NekudotTable.Locate("Id", data_->GLTABLE.FieldByName("IdNekudot").AsInteger()));
+        data_->NekudotTable().Locate("Id", data_->GLTABLE().FieldByName("IdNekudot").AsInteger()));
     for (int position = 1; position <= store::schema::kVerbFormCount; ++position) {
-      EXPECT_FALSE(data_->GLTABLE.Fields(position).AsString().empty())
+      EXPECT_FALSE(data_->GLTABLE().Fields(position).AsString().empty())
           << "verb " << id << " form " << position;
-      EXPECT_FALSE(data_->NekudotTable.Fields(position).AsString().empty())
+      EXPECT_FALSE(data_->NekudotTable().Fields(position).AsString().empty())
           << "verb " << id << " pronunciation " << position;
     }
   }
@@ -111,9 +111,9 @@ TEST_F(StarterDictionaryTest, HebrewHintsWriteOneLetterLConvention) {
       }
     }
   };
-  const int hint = data_->HETable.FieldByName("HebrSpeech").Position();
-  check(data_->HETable, hint, hint);
-  check(data_->NekudotTable, 1, store::schema::kVerbFormCount);
+  const int hint = data_->HETable().FieldByName("HebrSpeech").Position();
+  check(data_->HETable(), hint, hint);
+  check(data_->NekudotTable(), 1, store::schema::kVerbFormCount);
 }
 
 TEST_F(StarterDictionaryTest, CorrectedWordsCarryTheirCorrections) {
@@ -123,7 +123,7 @@ TEST_F(StarterDictionaryTest, CorrectedWordsCarryTheirCorrections) {
     const char* hint;
   } cases[] = {{"ילדים", 0, "елади<м"},   {"להישאר", 17, "тишаари<"}, {"להישאר", 21, "тишаару<"},
                {"להישאר", 24, "ишаару<"}, {"להישאר", 26, "хишаари<"}, {"להישאר", 28, "хишаару<т"}};
-  store::Table& he = data_->HETable;
+  store::Table& he = data_->HETable();
   const auto locate = [&](const char* hebrew) {
     return he.Locate("Item_Invert",
                      text::FromUnicode(QString::fromUtf8(hebrew), text::Codepage::Win1255));
@@ -132,10 +132,10 @@ TEST_F(StarterDictionaryTest, CorrectedWordsCarryTheirCorrections) {
     ASSERT_TRUE(locate(c.hebrew)) << c.hebrew;
     std::string hint = he.FieldByName("HebrSpeech").AsString();
     if (c.position > 0) {
-      ASSERT_TRUE(data_->GLTABLE.Locate("IdHE", he.FieldByName("id").AsInteger()));
-      ASSERT_TRUE(
-          data_->NekudotTable.Locate("Id", data_->GLTABLE.FieldByName("IdNekudot").AsInteger()));
-      hint = data_->NekudotTable.Fields(c.position).AsString();
+      ASSERT_TRUE(data_->GLTABLE().Locate("IdHE", he.FieldByName("id").AsInteger()));
+      ASSERT_TRUE(data_->NekudotTable().Locate(
+          "Id", data_->GLTABLE().FieldByName("IdNekudot").AsInteger()));
+      hint = data_->NekudotTable().Fields(c.position).AsString();
     }
     EXPECT_EQ(text::ToUnicode(hint, text::Codepage::Win1251), QString::fromUtf8(c.hint))
         << c.hebrew << " " << c.position;
@@ -149,7 +149,7 @@ TEST_F(StarterDictionaryTest, CorrectedWordsCarryTheirCorrections) {
 // The "Information" counts read without the cursor equal a walk from the first record to the
 // last, on the whole table and under a filter.
 TEST_F(StarterDictionaryTest, PartCountsEqualACursorWalk) {
-  store::Table& he = data_->HETable;
+  store::Table& he = data_->HETable();
   for (const char* filter : {"", "Part = '2'"}) {
     he.SetFilter(filter);
     he.SetFiltered(*filter != '\0');

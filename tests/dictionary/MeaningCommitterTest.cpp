@@ -36,20 +36,20 @@ TEST_F(MeaningCommitterTest, TakesAMeaningLinkedBothWaysMarkedWithItsFormsAndRef
   ASSERT_TRUE(committer.Offer(Verb()));
 
   EXPECT_TRUE(test::CurrentRecordsLinked(Data()));
-  for (store::Table* table : {&Data().RUTable, &Data().HETable, &Data().ENTable}) {
+  for (store::Table* table : {&Data().RUTable(), &Data().HETable(), &Data().ENTable()}) {
     EXPECT_EQ(table->FieldByName(kMarkField).AsString(), kMark) << table->TableName();
   }
-  EXPECT_EQ(Data().HETable.FieldByName("Item_Invert").AsString(), "\xEC\xEB\xFA\xE1");
-  EXPECT_EQ(Data().GLTABLE.FieldByName(kFormsToHebrew).AsInteger(),
-            Data().HETable.FieldByName(kKeyField).AsInteger());
-  EXPECT_EQ(Data().GLTABLE.FieldByName(kFormsToPronunciation).AsInteger(),
-            Data().NekudotTable.FieldByName(kPronunciationKey).AsInteger());
-  EXPECT_EQ(Data().GLTABLE.Fields(1).AsString(), "\xE1\xFA\xE5\xEB");
-  EXPECT_EQ(Data().NekudotTable.Fields(1).AsString(), "\xEA\xEE\xF2\xE5<\xE2");
+  EXPECT_EQ(Data().HETable().FieldByName("Item_Invert").AsString(), "\xEC\xEB\xFA\xE1");
+  EXPECT_EQ(Data().GLTABLE().FieldByName(kFormsToHebrew).AsInteger(),
+            Data().HETable().FieldByName(kKeyField).AsInteger());
+  EXPECT_EQ(Data().GLTABLE().FieldByName(kFormsToPronunciation).AsInteger(),
+            Data().NekudotTable().FieldByName(kPronunciationKey).AsInteger());
+  EXPECT_EQ(Data().GLTABLE().Fields(1).AsString(), "\xE1\xFA\xE5\xEB");
+  EXPECT_EQ(Data().NekudotTable().Fields(1).AsString(), "\xEA\xEE\xF2\xE5<\xE2");
 
   EXPECT_FALSE(committer.Offer(Verb()));
-  for (store::Table* table :
-       {&Data().RUTable, &Data().HETable, &Data().ENTable, &Data().GLTABLE, &Data().NekudotTable}) {
+  for (store::Table* table : {&Data().RUTable(), &Data().HETable(), &Data().ENTable(),
+                              &Data().GLTABLE(), &Data().NekudotTable()}) {
     EXPECT_EQ(Count(*table), 1) << table->TableName();
   }
 }
@@ -63,10 +63,10 @@ TEST_F(MeaningCommitterTest, WordsOfDifferentMeaningsAlreadyThereRefuseTheMeanin
   house.Words[text::Language::English].Item = "HOUSE";
   MeaningCommitter committer(Data());
   EXPECT_FALSE(committer.Offer(house));
-  EXPECT_EQ(Count(Data().RUTable), 2);
+  EXPECT_EQ(Count(Data().RUTable()), 2);
   house.Words[text::Language::English].Item = "HOME";
   EXPECT_TRUE(committer.Offer(house));
-  EXPECT_EQ(Count(Data().RUTable), 3);
+  EXPECT_EQ(Count(Data().RUTable()), 3);
 }
 
 }  // namespace

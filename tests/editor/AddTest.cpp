@@ -110,7 +110,7 @@ TEST_F(AddTest, HebrewLettersAreStoredInDisplayOrderWithTheirReversedCopy) {
   ShowEditor();
   Focus(form_->DBMemo1);
   EXPECT_EQ(form_->InputLanguage, text::Language::Hebrew);
-  store::Table& he = data_->HETable;
+  store::Table& he = data_->HETable();
   const struct {
     char key;
     const char* item;
@@ -131,8 +131,8 @@ TEST_F(AddTest, ArrowsAndDeleteWorkAsUsualBackspaceRemovesTheLetterTypedLast) {
   Type(form_->DBMemo1, "tcv");  // stored "\xE4\xE1\xE0", caret at 0
   auto* memo = form_->DBMemo1;
   QTest::keyClick(memo, Qt::Key_Backspace);  // the letter just typed, right of the caret
-  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE1\xE0");
-  EXPECT_EQ(Text(data_->HETable, "Item_Invert"), "\xE0\xE1");
+  EXPECT_EQ(Text(data_->HETable(), "Item"), "\xE1\xE0");
+  EXPECT_EQ(Text(data_->HETable(), "Item_Invert"), "\xE0\xE1");
   EXPECT_EQ(memo->CursorPos(), 0);
   Type(form_->DBMemo1, "v");
   QTest::keyClick(memo, Qt::Key_Right);
@@ -142,11 +142,11 @@ TEST_F(AddTest, ArrowsAndDeleteWorkAsUsualBackspaceRemovesTheLetterTypedLast) {
   QTest::keyClick(memo, Qt::Key_Left);
   EXPECT_EQ(memo->CursorPos(), 1);
   QTest::keyClick(memo, Qt::Key_Delete);  // removes the character right of the caret
-  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE4\xE0");
+  EXPECT_EQ(Text(data_->HETable(), "Item"), "\xE4\xE0");
   EXPECT_EQ(memo->CursorPos(), 1);
   QTest::keyClick(memo, Qt::Key_Backspace);
-  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE4");
-  EXPECT_EQ(Text(data_->HETable, "Item_Invert"), "\xE4");
+  EXPECT_EQ(Text(data_->HETable(), "Item"), "\xE4");
+  EXPECT_EQ(Text(data_->HETable(), "Item_Invert"), "\xE4");
   EXPECT_EQ(memo->CursorPos(), 1);
 }
 
@@ -170,28 +170,28 @@ TEST_F(AddTest, HeldKeysStepTheCaretBackOncePerLetterNotPerRepeat) {
   Focus(form_->DBMemo1);
   Type(form_->DBMemo1, "tc");  // "\xE1\xE0", caret at 0
   Hold(form_->DBMemo1, 'v', 2);
-  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE4\xE4\xE4\xE1\xE0");
+  EXPECT_EQ(Text(data_->HETable(), "Item"), "\xE4\xE4\xE4\xE1\xE0");
   EXPECT_EQ(form_->DBMemo1->CursorPos(), 0);
   form_->DBMemo1->SetCursorPos(5);
   Hold(form_->DBMemo1, '1', 3);  // types nothing in Hebrew: one step back for the one release
   EXPECT_EQ(form_->DBMemo1->CursorPos(), 4);
-  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE4\xE4\xE4\xE1\xE0");
+  EXPECT_EQ(Text(data_->HETable(), "Item"), "\xE4\xE4\xE4\xE1\xE0");
 }
 
 // A grid click of the main window can store and leave the record while the editor stays open:
 // typing into a bound box then starts an edit of the table's current record.
 TEST_F(AddTest, TypingIntoABoxOfABrowsingTableStartsAnEdit) {
   ShowEditor();
-  for (store::Table* table : {&data_->RUTable, &data_->HETable}) table->Post();
+  for (store::Table* table : {&data_->RUTable(), &data_->HETable()}) table->Post();
   Focus(form_->DBMemo1);
   Type(form_->DBMemo1, "tc");
   Focus(form_->DBEdit1);
   Type(form_->DBEdit1, "rjn");
   EXPECT_EQ(dialogs_->Texts(), std::vector<QString>{});
-  EXPECT_EQ(data_->HETable.State(), store::TableState::Edit);
-  EXPECT_EQ(Text(data_->HETable, "Item"), "\xE1\xE0");
-  EXPECT_EQ(Text(data_->HETable, "Item_Invert"), "\xE0\xE1");
-  EXPECT_EQ(Text(data_->RUTable, "Item"), "\xCA\xCE\xD2");
+  EXPECT_EQ(data_->HETable().State(), store::TableState::Edit);
+  EXPECT_EQ(Text(data_->HETable(), "Item"), "\xE1\xE0");
+  EXPECT_EQ(Text(data_->HETable(), "Item_Invert"), "\xE0\xE1");
+  EXPECT_EQ(Text(data_->RUTable(), "Item"), "\xCA\xCE\xD2");
   EXPECT_EQ(form_->DBMemo1->CursorPos(), 0);
 }
 
@@ -205,9 +205,9 @@ struct PasteCase {
   const char* message;  // UTF-8
 };
 
-store::Table& RussianTable(TDataModul& data) { return data.RUTable; }
-store::Table& HebrewTable(TDataModul& data) { return data.HETable; }
-store::Table& EnglishTable(TDataModul& data) { return data.ENTable; }
+store::Table& RussianTable(TDataModul& data) { return data.RUTable(); }
+store::Table& HebrewTable(TDataModul& data) { return data.HETable(); }
+store::Table& EnglishTable(TDataModul& data) { return data.ENTable(); }
 
 // One message per paste names what was left out; the key typed after it adds none.
 TEST_F(AddTest, PastedCharactersTheFieldCannotHoldAreLeftOutAndNamedOnce) {
@@ -248,8 +248,8 @@ TEST_F(AddTest, RootIsTypedInDisplayOrderWithItsReversedCopy) {
   ShowEditor();
   Focus(form_->DBMemo5);
   Type(form_->DBMemo5, "tc.");
-  EXPECT_EQ(Text(data_->HETable, "Root"), ".\xE1\xE0");
-  EXPECT_EQ(Text(data_->HETable, "Root_Invert"), "\xE0\xE1.");
+  EXPECT_EQ(Text(data_->HETable(), "Root"), ".\xE1\xE0");
+  EXPECT_EQ(Text(data_->HETable(), "Root_Invert"), "\xE0\xE1.");
 }
 
 TEST_F(AddTest, BackslashInEveryHintFieldEntersTheStressMark) {
@@ -258,9 +258,9 @@ TEST_F(AddTest, BackslashInEveryHintFieldEntersTheStressMark) {
     QLineEdit* edit;
     store::Table* table;
     const char* field;
-  } hints[] = {{form_->DBMemo3, &data_->RUTable, "RussianSpeech"},
-               {form_->DBMemo2, &data_->HETable, "HebrSpeech"},
-               {form_->DBMemo4, &data_->ENTable, "EnglishSpeech"}};
+  } hints[] = {{form_->DBMemo3, &data_->RUTable(), "RussianSpeech"},
+               {form_->DBMemo2, &data_->HETable(), "HebrSpeech"},
+               {form_->DBMemo4, &data_->ENTable(), "EnglishSpeech"}};
   for (const auto& hint : hints) {
     Focus(hint.edit);
     QTest::keyClick(hint.edit, '\\');
@@ -273,11 +273,11 @@ TEST_F(AddTest, HintFieldsSwitchTheKeyboardLayout) {
   Focus(form_->DBMemo2);
   EXPECT_EQ(form_->Layout.Active(), editor::KeyboardLayout::Script::Russian);
   Type(form_->DBMemo2, "Ghbdtn");  // Latin keys of the Russian layout, case kept
-  EXPECT_EQ(Text(data_->HETable, "HebrSpeech"), "\xCF\xF0\xE8\xE2\xE5\xF2");
+  EXPECT_EQ(Text(data_->HETable(), "HebrSpeech"), "\xCF\xF0\xE8\xE2\xE5\xF2");
   Focus(form_->DBMemo4);
   EXPECT_EQ(form_->Layout.Active(), editor::KeyboardLayout::Script::UsEnglish);
   TypeText(form_->DBMemo4, QString::fromUtf8("Ыщ"));
-  EXPECT_EQ(Text(data_->ENTable, "EnglishSpeech"), "So");
+  EXPECT_EQ(Text(data_->ENTable(), "EnglishSpeech"), "So");
 }
 
 TEST_F(AddTest, WordFieldsMapKeysWithTheirOwnPassThroughSets) {
@@ -285,11 +285,11 @@ TEST_F(AddTest, WordFieldsMapKeysWithTheirOwnPassThroughSets) {
   Focus(form_->DBEdit3);
   EXPECT_EQ(form_->InputLanguage, text::Language::English);
   Type(form_->DBEdit3, "a.b'");
-  EXPECT_EQ(Text(data_->ENTable, "Item"), "A.B'");
+  EXPECT_EQ(Text(data_->ENTable(), "Item"), "A.B'");
   Focus(form_->DBEdit1);
   EXPECT_EQ(form_->InputLanguage, text::Language::Russian);
   Type(form_->DBEdit1, "d.'\\");  // "." and "'" are mapped, "\" types nothing
-  EXPECT_EQ(Text(data_->RUTable, "Item"), "\xC2\xDE\xDD");
+  EXPECT_EQ(Text(data_->RUTable(), "Item"), "\xC2\xDE\xDD");
 }
 
 TEST_F(AddTest, WordsAndHintsTakeAtMostFortyCharacters) {
@@ -298,9 +298,9 @@ TEST_F(AddTest, WordsAndHintsTakeAtMostFortyCharacters) {
     QLineEdit* edit;
     store::Table* table;
     const char* field;
-  } boxes[] = {{form_->DBEdit1, &data_->RUTable, "Item"},
-               {form_->DBMemo1, &data_->HETable, "Item"},
-               {form_->DBMemo4, &data_->ENTable, "EnglishSpeech"}};
+  } boxes[] = {{form_->DBEdit1, &data_->RUTable(), "Item"},
+               {form_->DBMemo1, &data_->HETable(), "Item"},
+               {form_->DBMemo4, &data_->ENTable(), "EnglishSpeech"}};
   for (const auto& box : boxes) {
     Focus(box.edit);
     Type(box.edit, "ffffffffffffffffffffffffffffffffffffffffffff");
@@ -315,9 +315,9 @@ TEST_F(AddTest, StoredValueOverTheLimitIsShownAndKeptWhole) {
     store::Table* table;
     const char* field;
     std::string value;
-  } boxes[] = {{form_->DBEdit1, &data_->RUTable, "Item", std::string(45, '\xC0')},
-               {form_->DBMemo1, &data_->HETable, "Item", std::string(45, '\xE0')},
-               {form_->DBMemo4, &data_->ENTable, "EnglishSpeech", std::string(45, 'a')}};
+  } boxes[] = {{form_->DBEdit1, &data_->RUTable(), "Item", std::string(45, '\xC0')},
+               {form_->DBMemo1, &data_->HETable(), "Item", std::string(45, '\xE0')},
+               {form_->DBMemo4, &data_->ENTable(), "EnglishSpeech", std::string(45, 'a')}};
   for (const auto& box : boxes) {
     box.table->FieldByName(box.field).SetAsString(box.value);
     const auto* ordered = qobject_cast<ui::DisplayOrderEdit*>(box.edit);
@@ -368,21 +368,21 @@ TEST_F(AddTest, ShowingGoesBackToCammonAndShowsVerbTabForAVerbOnly) {
 }
 
 TEST_F(AddTest, LoadCodesReadsNullCodesAsZero) {
-  store::Table& he = data_->HETable;
+  store::Table& he = data_->HETable();
   he.FieldByName("Part").SetAsInteger(1);
   he.FieldByName("Binyan").SetAsInteger(4);
   form_->PConVerb->setTabVisible(1, false);
   form_->CBSexHE->setCurrentIndex(2);
-  form_->LoadCodes(data_->RUTable, he, data_->ENTable);  // Sex and Topic are null
+  form_->LoadCodes(data_->RUTable(), he, data_->ENTable());  // Sex and Topic are null
   EXPECT_EQ(form_->CBTypeHE->currentIndex(), 1);
   EXPECT_EQ(form_->CBDopHE->currentIndex(), 4);
   EXPECT_EQ(form_->Codes().sexHE, 0);
   EXPECT_TRUE(form_->PConVerb->isTabVisible(1));
   he.FieldByName("Sex").SetAsInteger(2);
   he.FieldByName("Topic").SetAsInteger(7);
-  data_->RUTable.FieldByName("Sex").SetAsInteger(3);
-  data_->ENTable.FieldByName("Sex").SetAsInteger(1);
-  form_->LoadCodes(data_->RUTable, he, data_->ENTable);
+  data_->RUTable().FieldByName("Sex").SetAsInteger(3);
+  data_->ENTable().FieldByName("Sex").SetAsInteger(1);
+  form_->LoadCodes(data_->RUTable(), he, data_->ENTable());
   EXPECT_EQ(form_->Codes().sexHE, 2);
   EXPECT_EQ(form_->Codes().sexRU, 3);
   EXPECT_EQ(form_->Codes().sexEN, 1);
@@ -393,21 +393,21 @@ TEST_F(AddTest, SpeakButtonsQueueHintWordOrBlank) {
   const speech::SpeechQueue& queue = share_->Queue();
   form_->BtnSpeackRU->click();
   EXPECT_EQ(queue.PendingTextRU(), " ");  // neither hint nor word
-  data_->RUTable.FieldByName("Item").SetAsString("\xC4\xCE\xCC");
+  data_->RUTable().FieldByName("Item").SetAsString("\xC4\xCE\xCC");
   form_->BtnSpeackRU->click();
   EXPECT_EQ(queue.PendingTextRU(), "\xC4\xCE\xCC");
-  data_->RUTable.FieldByName("RussianSpeech").SetAsString("\xE4\xEE<\xEC");
+  data_->RUTable().FieldByName("RussianSpeech").SetAsString("\xE4\xEE<\xEC");
   form_->BtnSpeackRU->click();
   EXPECT_EQ(queue.PendingTextRU(), "\xE4\xEE<\xEC");
 
-  data_->HETable.FieldByName("Item").SetAsString("\xFA\xE9\xE1");
+  data_->HETable().FieldByName("Item").SetAsString("\xFA\xE9\xE1");
   form_->BtnSpeackHE->click();
   EXPECT_EQ(queue.PendingTextHE(), " ");  // the written Hebrew word is never spoken
-  data_->HETable.FieldByName("HebrSpeech").SetAsString("\xE1\xE0<\xE9\xF2");
+  data_->HETable().FieldByName("HebrSpeech").SetAsString("\xE1\xE0<\xE9\xF2");
   form_->BtnSpeackHE->click();
   EXPECT_EQ(queue.PendingTextHE(), "\xE1\xE0<\xE9\xF2");
 
-  data_->ENTable.FieldByName("Item").SetAsString("HOUSE");
+  data_->ENTable().FieldByName("Item").SetAsString("HOUSE");
   form_->BtnSpeackEN->click();
   EXPECT_EQ(queue.PendingTextEN(), "HOUSE");
   EXPECT_TRUE(queue.PendingRU() && queue.PendingHE() && queue.PendingEN());

@@ -60,7 +60,7 @@ TEST_F(ConjugateCommandTest, FillsTheFormsTheGridAndTheMemosOfANewVerbWithoutSto
   EXPECT_EQ(form_->StrGridVerb->item(0, 27)->text(),
             ui::InStoredOrder(text::ToUnicode(kWrite.Spelling[27], text::Codepage::Win1255)));
   EXPECT_EQ(form_->MemoShovRU->text(), QString::fromUtf8("котэ<в"));
-  EXPECT_EQ(data_->GLTABLE.RecordCount(), 0);
+  EXPECT_EQ(data_->GLTABLE().RecordCount(), 0);
 }
 
 // Typed forms: "No" keeps them and fills only the empty ones; "Yes" replaces them.

@@ -46,7 +46,8 @@ void EditorFixture::SetUpWindows(bool withMainWindow) {
 }
 
 editor::WordTables EditorFixture::Tables() {
-  return {data_->RUTable, data_->HETable, data_->ENTable, data_->GLTABLE, data_->NekudotTable};
+  return {data_->RUTable(), data_->HETable(), data_->ENTable(), data_->GLTABLE(),
+          data_->NekudotTable()};
 }
 
 std::string EditorFixture::Text(store::Table& table, const char* field) {

@@ -38,7 +38,7 @@ class WordCommandsTest : public EditorFixture {
 
   // A new word on the Hebrew page, typed as a verb with a root and forms, then saved.
   void SaveVerb(const std::string& formPrefix) {
-    data_->HETable.FieldByName("Root").SetAsString("\xE1\xFA\xEB");
+    data_->HETable().FieldByName("Root").SetAsString("\xE1\xFA\xEB");
     form_->CBTypeHE->setCurrentIndex(editor::kPartVerb);
     for (int form = 0; form < editor::kVerbFormCount; ++form) {
       form_->VerbForms.VerbSpelling[form] = formPrefix + "s" + std::to_string(form);
@@ -63,7 +63,7 @@ class AddWordTest : public WordCommandsTest, public ::testing::WithParamInterfac
 TEST_P(AddWordTest, NewMeaningStartsWithTheSearchTextLinkedAndMarked) {
   const AddCase& c = GetParam();
   QWidget* sheets[] = {Main().SheetRU, Main().SheetHE, Main().SheetEN};
-  store::Table* tables[] = {&data_->RUTable, &data_->HETable, &data_->ENTable};
+  store::Table* tables[] = {&data_->RUTable(), &data_->HETable(), &data_->ENTable()};
   OnPage(sheets[c.page]);
   if (c.page == 0) Main().Edit3->setText(c.search);
   if (c.page == 1) Main().Memo1->SetText(c.search);
@@ -90,7 +90,8 @@ TEST_P(AddWordTest, NewMeaningStartsWithTheSearchTextLinkedAndMarked) {
   EXPECT_EQ(form_->Codes().sexRU, 0);
   EXPECT_EQ(form_->VerbForms.VerbSpelling[4], "");
   if (c.page == 1) {
-    EXPECT_EQ(Text(data_->HETable, "Item_Invert"), std::string(c.stored.rbegin(), c.stored.rend()));
+    EXPECT_EQ(Text(data_->HETable(), "Item_Invert"),
+              std::string(c.stored.rbegin(), c.stored.rend()));
     EXPECT_EQ(form_->DBMemo1->Text(), c.search);
   }
 }
@@ -122,8 +123,8 @@ TEST_P(SaveRefusedTest, ChangesNothingAndKeepsTheTyping) {
   EXPECT_THROW(Main().N4Click(), store::Error);
   EXPECT_TRUE(Editing());
   EXPECT_EQ(stored("RUWORDS") + stored("Hewords") + stored("ENWORDS"), 0);
-  EXPECT_EQ(Text(data_->ENTable, "Item"), "CAT");
-  EXPECT_EQ(data_->ENTable.FieldByName("Part").AsInteger(), editor::kPartNoun);
+  EXPECT_EQ(Text(data_->ENTable(), "Item"), "CAT");
+  EXPECT_EQ(data_->ENTable().FieldByName("Part").AsInteger(), editor::kPartNoun);
 
   test::RefuseWrite(database, 0);
   Main().N4Click();
@@ -137,21 +138,21 @@ TEST_F(WordCommandsTest, AddThenCancelLeavesThreeLinkedMarkedRecords) {
   OnPage(Main().SheetEN);
   Main().Edit1->setText("CAT");
   Main().NNewClick();
-  const int ru = data_->RUTable.FieldByName("Id").AsInteger();
-  const int he = data_->HETable.FieldByName("id").AsInteger();
+  const int ru = data_->RUTable().FieldByName("Id").AsInteger();
+  const int he = data_->HETable().FieldByName("id").AsInteger();
   Main().N5Click();
   EXPECT_FALSE(form_->isVisible());
   EXPECT_FALSE(Main().NInfo->menuAction()->isEnabled());
   // Moving the tables stores what was pending.
-  data_->RUTable.First();
-  data_->HETable.First();
-  data_->ENTable.First();
-  ASSERT_TRUE(data_->ENTable.Locate("Item", "CAT"));
-  EXPECT_EQ(data_->ENTable.FieldByName("idRU").AsInteger(), ru);
-  ASSERT_TRUE(data_->RUTable.Locate("Id", ru));
-  EXPECT_EQ(data_->RUTable.FieldByName("IdHE").AsInteger(), he);
-  ASSERT_TRUE(data_->HETable.Locate("id", he));
-  EXPECT_EQ(Text(data_->HETable, "Select"), "*");
+  data_->RUTable().First();
+  data_->HETable().First();
+  data_->ENTable().First();
+  ASSERT_TRUE(data_->ENTable().Locate("Item", "CAT"));
+  EXPECT_EQ(data_->ENTable().FieldByName("idRU").AsInteger(), ru);
+  ASSERT_TRUE(data_->RUTable().Locate("Id", ru));
+  EXPECT_EQ(data_->RUTable().FieldByName("IdHE").AsInteger(), he);
+  ASSERT_TRUE(data_->HETable().Locate("id", he));
+  EXPECT_EQ(Text(data_->HETable(), "Select"), "*");
 }
 
 TEST_F(WordCommandsTest, EditWordOnNullCodesOpensWithTheListsAtZero) {
@@ -176,19 +177,19 @@ TEST_F(WordCommandsTest, EditWordNeedsAWordAndBothItsPartners) {
   OnPage(Main().SheetEN);
   Main().NEditClick();
   EXPECT_FALSE(Editing());
-  EXPECT_TRUE(data_->ENTable.IsEmpty());
+  EXPECT_TRUE(data_->ENTable().IsEmpty());
   EXPECT_TRUE(dialogs_->Texts().empty());
 
   Main().NNewClick();
   Main().N4Click();
-  data_->ENTable.Edit();
-  data_->ENTable.FieldByName("idHE").Clear();
-  data_->ENTable.Post();
+  data_->ENTable().Edit();
+  data_->ENTable().FieldByName("idHE").Clear();
+  data_->ENTable().Post();
   Main().NEditClick();
   EXPECT_FALSE(Editing());
   ASSERT_EQ(dialogs_->Texts().size(), 1u);
   EXPECT_TRUE(dialogs_->Texts()[0].startsWith("This word cannot be edited"));
-  EXPECT_EQ(data_->HETable.RecordCount(), 1);
+  EXPECT_EQ(data_->HETable().RecordCount(), 1);
 }
 
 TEST_F(WordCommandsTest, VerbWithoutRootIsRefusedAndTheEditorStaysOpen) {
@@ -199,16 +200,16 @@ TEST_F(WordCommandsTest, VerbWithoutRootIsRefusedAndTheEditorStaysOpen) {
   ASSERT_EQ(dialogs_->Texts().size(), 1u);
   EXPECT_EQ(dialogs_->Texts()[0], kRootMessage);
   EXPECT_TRUE(Editing());
-  EXPECT_TRUE(data_->HETable.FieldByName("Part").IsNull());
-  EXPECT_EQ(data_->GLTABLE.RecordCount(), 0);
+  EXPECT_TRUE(data_->HETable().FieldByName("Part").IsNull());
+  EXPECT_EQ(data_->GLTABLE().RecordCount(), 0);
 
   form_->CBTypeHE->setCurrentIndex(editor::kPartNoun);
   Main().N4Click();
   EXPECT_FALSE(form_->isVisible());
   EXPECT_FALSE(Main().NInfo->menuAction()->isEnabled());
-  EXPECT_EQ(data_->HETable.FieldByName("Part").AsInteger(), editor::kPartNoun);
-  EXPECT_EQ(data_->RUTable.FieldByName("Part").AsInteger(), editor::kPartNoun);
-  EXPECT_EQ(data_->HETable.State(), store::TableState::Browse);
+  EXPECT_EQ(data_->HETable().FieldByName("Part").AsInteger(), editor::kPartNoun);
+  EXPECT_EQ(data_->RUTable().FieldByName("Part").AsInteger(), editor::kPartNoun);
+  EXPECT_EQ(data_->HETable().State(), store::TableState::Browse);
 }
 
 TEST_F(WordCommandsTest, RussianAndEnglishGenderNoTakesTheHebrewGender) {
@@ -216,9 +217,9 @@ TEST_F(WordCommandsTest, RussianAndEnglishGenderNoTakesTheHebrewGender) {
   form_->CBSexHE->setCurrentIndex(2);
   form_->CBTheme->setCurrentIndex(5);
   Main().N4Click();
-  EXPECT_EQ(data_->RUTable.FieldByName("Sex").AsInteger(), 2);
-  EXPECT_EQ(data_->ENTable.FieldByName("Sex").AsInteger(), 2);
-  EXPECT_EQ(data_->ENTable.FieldByName("Topic").AsInteger(), 5);
+  EXPECT_EQ(data_->RUTable().FieldByName("Sex").AsInteger(), 2);
+  EXPECT_EQ(data_->ENTable().FieldByName("Sex").AsInteger(), 2);
+  EXPECT_EQ(data_->ENTable().FieldByName("Topic").AsInteger(), 5);
 
   OnPage(Main().SheetRU);
   Main().NEditClick();
@@ -226,30 +227,30 @@ TEST_F(WordCommandsTest, RussianAndEnglishGenderNoTakesTheHebrewGender) {
   form_->CBSexRU->setCurrentIndex(3);
   form_->CBSexEN->setCurrentIndex(1);
   Main().N4Click();
-  EXPECT_EQ(data_->RUTable.FieldByName("Sex").AsInteger(), 3);
-  EXPECT_EQ(data_->ENTable.FieldByName("Sex").AsInteger(), 1);
-  EXPECT_EQ(data_->HETable.FieldByName("Sex").AsInteger(), 2);
+  EXPECT_EQ(data_->RUTable().FieldByName("Sex").AsInteger(), 3);
+  EXPECT_EQ(data_->ENTable().FieldByName("Sex").AsInteger(), 1);
+  EXPECT_EQ(data_->HETable().FieldByName("Sex").AsInteger(), 2);
 }
 
 TEST_F(WordCommandsTest, VerbSavedTwiceUpdatesTheSameTwoRecords) {
   OnPage(Main().SheetHE);
   Main().NNewClick();
   SaveVerb("a");
-  ASSERT_EQ(data_->GLTABLE.RecordCount(), 1);
-  ASSERT_EQ(data_->NekudotTable.RecordCount(), 1);
-  const int he = data_->HETable.FieldByName("id").AsInteger();
-  EXPECT_EQ(data_->GLTABLE.FieldByName("IdHE").AsInteger(), he);
-  EXPECT_EQ(data_->GLTABLE.FieldByName("IdNekudot").AsInteger(),
-            data_->NekudotTable.FieldByName("Id").AsInteger());
+  ASSERT_EQ(data_->GLTABLE().RecordCount(), 1);
+  ASSERT_EQ(data_->NekudotTable().RecordCount(), 1);
+  const int he = data_->HETable().FieldByName("id").AsInteger();
+  EXPECT_EQ(data_->GLTABLE().FieldByName("IdHE").AsInteger(), he);
+  EXPECT_EQ(data_->GLTABLE().FieldByName("IdNekudot").AsInteger(),
+            data_->NekudotTable().FieldByName("Id").AsInteger());
 
   Main().NEditClick();
   EXPECT_EQ(form_->VerbForms.VerbSpelling[27], "as27");
   EXPECT_EQ(form_->VerbForms.VerbPronunciation[0], "ap0");
   SaveVerb("b");
-  EXPECT_EQ(data_->GLTABLE.RecordCount(), 1);
-  EXPECT_EQ(data_->NekudotTable.RecordCount(), 1);
-  EXPECT_EQ(Form(data_->GLTABLE, 13), "bs13");
-  EXPECT_EQ(Form(data_->NekudotTable, 13), "bp13");
+  EXPECT_EQ(data_->GLTABLE().RecordCount(), 1);
+  EXPECT_EQ(data_->NekudotTable().RecordCount(), 1);
+  EXPECT_EQ(Form(data_->GLTABLE(), 13), "bs13");
+  EXPECT_EQ(Form(data_->NekudotTable(), 13), "bp13");
 }
 
 TEST_F(WordCommandsTest, NounThatOnceWasAVerbKeepsItsOldForms) {
@@ -260,7 +261,7 @@ TEST_F(WordCommandsTest, NounThatOnceWasAVerbKeepsItsOldForms) {
   form_->CBTypeHE->setCurrentIndex(editor::kPartNoun);
   form_->VerbForms.VerbSpelling[0] = "changed";
   Main().N4Click();
-  EXPECT_EQ(Form(data_->GLTABLE, 0), "as0");
+  EXPECT_EQ(Form(data_->GLTABLE(), 0), "as0");
   Main().NEditClick();
   EXPECT_EQ(form_->Codes().part, editor::kPartNoun);
   EXPECT_EQ(form_->VerbForms.VerbSpelling[0], "as0");
@@ -270,20 +271,20 @@ TEST_F(WordCommandsTest, NounThatOnceWasAVerbKeepsItsOldForms) {
 TEST_F(WordCommandsTest, FailedVerbStoreIsReportedAndTheWordIsStillSaved) {
   OnPage(Main().SheetHE);
   Main().NNewClick();
-  data_->NekudotTable.Close();
+  data_->NekudotTable().Close();
   SaveVerb("a");
   ASSERT_EQ(dialogs_->Texts().size(), 1u);
   EXPECT_EQ(dialogs_->Texts()[0], kFailureMessage);
   EXPECT_FALSE(Main().NInfo->menuAction()->isEnabled());
-  EXPECT_EQ(data_->HETable.State(), store::TableState::Browse);
-  EXPECT_EQ(data_->HETable.FieldByName("Part").AsInteger(), editor::kPartVerb);
-  EXPECT_EQ(data_->GLTABLE.RecordCount(), 0);
+  EXPECT_EQ(data_->HETable().State(), store::TableState::Browse);
+  EXPECT_EQ(data_->HETable().FieldByName("Part").AsInteger(), editor::kPartVerb);
+  EXPECT_EQ(data_->GLTABLE().RecordCount(), 0);
 }
 
 TEST_F(WordCommandsTest, SpellingStillBeingTypedIsSaved) {
   OnPage(Main().SheetHE);
   Main().NNewClick();
-  data_->HETable.FieldByName("Root").SetAsString("\xE1");
+  data_->HETable().FieldByName("Root").SetAsString("\xE1");
   form_->CBTypeHE->setCurrentIndex(editor::kPartVerb);
   form_->CBTypeHEChange();
   ShowEditor();
@@ -292,7 +293,7 @@ TEST_F(WordCommandsTest, SpellingStillBeingTypedIsSaved) {
   Focus(form_->MemoShov);
   QTest::keyClick(form_->MemoShov, 'c');
   Main().N4Click();  // F2 while the memo still has the focus
-  EXPECT_EQ(Form(data_->GLTABLE, 3), "\xE1");
+  EXPECT_EQ(Form(data_->GLTABLE(), 3), "\xE1");
 }
 
 TEST_F(WordCommandsTest, F2AndEscAnswerWhileTheEditorIsActive) {
@@ -300,12 +301,12 @@ TEST_F(WordCommandsTest, F2AndEscAnswerWhileTheEditorIsActive) {
   ShowEditor();
   QTest::keyClick(form_.get(), Qt::Key_F2);
   EXPECT_FALSE(form_->isVisible());
-  EXPECT_EQ(data_->RUTable.State(), store::TableState::Browse);
+  EXPECT_EQ(data_->RUTable().State(), store::TableState::Browse);
   Main().NNewClick();
   ShowEditor();
   QTest::keyClick(form_.get(), Qt::Key_Escape);
   EXPECT_FALSE(form_->isVisible());
-  EXPECT_EQ(data_->RUTable.State(), store::TableState::Edit);
+  EXPECT_EQ(data_->RUTable().State(), store::TableState::Edit);
 }
 
 TEST_F(WordCommandsTest, DoubleClickInAGridOpensTheEditorOnThatWord) {

@@ -17,7 +17,8 @@ class WordRecordsTest : public ::testing::Test {
   void Reopen() { workspace_.Reopen(); }
 
   WordTables Tables() {
-    return {Data().RUTable, Data().HETable, Data().ENTable, Data().GLTABLE, Data().NekudotTable};
+    return {Data().RUTable(), Data().HETable(), Data().ENTable(), Data().GLTABLE(),
+            Data().NekudotTable()};
   }
   static std::string Text(store::Table& table, const char* field) {
     return table.FieldByName(field).AsString();
@@ -47,9 +48,9 @@ class WordRecordsTest : public ::testing::Test {
 TEST_F(WordRecordsTest, NewMeaningOnHebrewPageIsPrefilledLinkedAndMarked) {
   WordTables tables = Tables();
   CreateMeaning(tables, Page::Hebrew, "\xE4\xE1\xE0");
-  store::Table& ru = Data().RUTable;
-  store::Table& he = Data().HETable;
-  store::Table& en = Data().ENTable;
+  store::Table& ru = Data().RUTable();
+  store::Table& he = Data().HETable();
+  store::Table& en = Data().ENTable();
   EXPECT_EQ(he.State(), store::TableState::Edit);
   EXPECT_EQ(Text(he, "Item"), "\xE4\xE1\xE0");
   EXPECT_EQ(Text(he, "Item_Invert"), "\xE0\xE1\xE4");
@@ -62,30 +63,30 @@ TEST_F(WordRecordsTest, NewMeaningOnHebrewPageIsPrefilledLinkedAndMarked) {
 TEST_F(WordRecordsTest, PrefillGoesToThePagesOwnLanguage) {
   WordTables tables = Tables();
   CreateMeaning(tables, Page::Russian, "\xC4\xCE\xCC");
-  EXPECT_EQ(Text(Data().RUTable, "Item"), "\xC4\xCE\xCC");
-  EXPECT_TRUE(Data().HETable.FieldByName("Item").IsNull());
+  EXPECT_EQ(Text(Data().RUTable(), "Item"), "\xC4\xCE\xCC");
+  EXPECT_TRUE(Data().HETable().FieldByName("Item").IsNull());
   CreateMeaning(tables, Page::English, "HOUSE");
-  EXPECT_EQ(Text(Data().ENTable, "Item"), "HOUSE");
-  EXPECT_TRUE(Data().RUTable.FieldByName("Item").IsNull());
+  EXPECT_EQ(Text(Data().ENTable(), "Item"), "HOUSE");
+  EXPECT_TRUE(Data().RUTable().FieldByName("Item").IsNull());
 }
 
 TEST_F(WordRecordsTest, EmptySearchTextLeavesTheWordNull) {
   WordTables tables = Tables();
   CreateMeaning(tables, Page::Hebrew, "");
-  EXPECT_TRUE(Data().HETable.FieldByName("Item").IsNull());
-  EXPECT_TRUE(Data().HETable.FieldByName("Item_Invert").IsNull());
+  EXPECT_TRUE(Data().HETable().FieldByName("Item").IsNull());
+  EXPECT_TRUE(Data().HETable().FieldByName("Item_Invert").IsNull());
   CreateMeaning(tables, Page::Russian, "");
-  EXPECT_TRUE(Data().RUTable.FieldByName("Item").IsNull());
+  EXPECT_TRUE(Data().RUTable().FieldByName("Item").IsNull());
 }
 
 TEST_F(WordRecordsTest, NewMeaningLeftUnsavedSurvivesAsThreeLinkedMarkedRecords) {
   WordTables tables = Tables();
   CreateMeaning(tables, Page::English, "CAT");
-  const int ruId = Id(Data().RUTable), heId = Id(Data().HETable), enId = Id(Data().ENTable);
+  const int ruId = Id(Data().RUTable()), heId = Id(Data().HETable()), enId = Id(Data().ENTable());
   Reopen();  // nothing posted the links and marks explicitly
-  store::Table& ru = Data().RUTable;
-  store::Table& he = Data().HETable;
-  store::Table& en = Data().ENTable;
+  store::Table& ru = Data().RUTable();
+  store::Table& he = Data().HETable();
+  store::Table& en = Data().ENTable();
   ASSERT_TRUE(ru.Locate("Id", ruId));
   ASSERT_TRUE(he.Locate("id", heId));
   ASSERT_TRUE(en.Locate("id", enId));
@@ -105,24 +106,25 @@ TEST_F(WordRecordsTest, NewMeaningIsStoredWholeOrNotAtAll) {
     WordTables tables = Tables();
     EXPECT_THROW(CreateMeaning(tables, Page::Russian, "\xC4\xCE\xCC"), store::Error) << refused;
     test::RefuseWrite(database, 0);
-    for (store::Table* table : {&Data().RUTable, &Data().HETable, &Data().ENTable}) {
+    for (store::Table* table : {&Data().RUTable(), &Data().HETable(), &Data().ENTable()}) {
       EXPECT_EQ(table->State(), store::TableState::Browse) << refused;
       EXPECT_TRUE(table->IsEmpty()) << refused;
     }
     Reopen();
-    EXPECT_TRUE(Data().RUTable.IsEmpty() && Data().HETable.IsEmpty() && Data().ENTable.IsEmpty())
+    EXPECT_TRUE(Data().RUTable().IsEmpty() && Data().HETable().IsEmpty() &&
+                Data().ENTable().IsEmpty())
         << refused;
   }
 }
 
 TEST_F(WordRecordsTest, NewMeaningSwitchesFiltersOff) {
   SavedMeaning(Page::English, "A");
-  Data().RUTable.SetFilter("Select = 'x'");
-  Data().RUTable.SetFiltered(true);
+  Data().RUTable().SetFilter("Select = 'x'");
+  Data().RUTable().SetFiltered(true);
   WordTables tables = Tables();
   CreateMeaning(tables, Page::English, "B");
-  EXPECT_FALSE(Data().RUTable.Filtered());
-  EXPECT_EQ(Data().RUTable.RecordCount(), 2);
+  EXPECT_FALSE(Data().RUTable().Filtered());
+  EXPECT_EQ(Data().RUTable().RecordCount(), 2);
 }
 
 struct PartnerCase {
@@ -135,9 +137,9 @@ class PartnersTest : public WordRecordsTest, public ::testing::WithParamInterfac
 TEST_P(PartnersTest, OtherTablesMoveToTheMeaningOfTheCurrentWord) {
   SavedMeaning(Page::English, "FIRST");
   SavedMeaning(Page::English, "SECOND");
-  store::Table& ru = Data().RUTable;
-  store::Table& he = Data().HETable;
-  store::Table& en = Data().ENTable;
+  store::Table& ru = Data().RUTable();
+  store::Table& he = Data().HETable();
+  store::Table& en = Data().ENTable();
   // The first meaning's record on the page's table; the others on the second meaning.
   ru.Last();
   he.Last();
@@ -174,8 +176,8 @@ TEST_P(LinkTest, PartnersAreFoundUnfilteredOrReportedMissing) {
   const LinkCase& c = GetParam();
   SavedMeaning(Page::English, "ONE");
   SavedMeaning(Page::English, "TWO");
-  store::Table& ru = Data().RUTable;
-  store::Table& en = Data().ENTable;
+  store::Table& ru = Data().RUTable();
+  store::Table& en = Data().ENTable();
   ru.First();
   ru.Edit();
   if (std::string(c.damage) == "null") {
@@ -202,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(Links, LinkTest,
 TEST_F(WordRecordsTest, AnEmptyPageHasNoMeaningToEdit) {
   WordTables tables = Tables();
   EXPECT_FALSE(MoveToPartners(tables, Page::Hebrew));
-  EXPECT_TRUE(Data().HETable.IsEmpty());
+  EXPECT_TRUE(Data().HETable().IsEmpty());
 }
 
 TEST_F(WordRecordsTest, NullCodesReadAsZero) {
@@ -227,9 +229,9 @@ TEST_F(WordRecordsTest, SavedCodesGoIntoAllThreeRecordsAndReadBack) {
   codes.topic = 14;
   SavedMeaning(Page::English, "RED", codes);
   Reopen();
-  store::Table& ru = Data().RUTable;
-  store::Table& en = Data().ENTable;
-  for (store::Table* table : {&ru, &Data().HETable, &en}) {
+  store::Table& ru = Data().RUTable();
+  store::Table& en = Data().ENTable();
+  for (store::Table* table : {&ru, &Data().HETable(), &en}) {
     EXPECT_EQ(table->State(), store::TableState::Browse);
     EXPECT_EQ(Int(*table, "Part"), 3);
     EXPECT_EQ(Int(*table, "Topic"), 14);
@@ -249,7 +251,7 @@ class SavedKeyTest : public WordRecordsTest, public ::testing::WithParamInterfac
 TEST_P(SavedKeyTest, SavedWordKeyIsTheWordSavedUnderAFilterItLeaves) {
   for (int i = 0; i < GetParam(); ++i) SavedMeaning(Page::English, "OTHER");
   const int saved = SavedMeaning(Page::English, "SAVED");
-  store::Table& he = Data().HETable;
+  store::Table& he = Data().HETable();
   he.SetFilter("Topic = '0'");
   he.SetFiltered(true);
   ASSERT_TRUE(he.Locate("id", saved));
@@ -265,7 +267,7 @@ INSTANTIATE_TEST_SUITE_P(OtherMeanings, SavedKeyTest, ::testing::Values(1, 0));
 TEST_F(WordRecordsTest, SaveStoresTheReversedCopiesOfWhatTheRecordHolds) {
   WordTables tables = Tables();
   CreateMeaning(tables, Page::Hebrew, "\xE0\xE1");
-  store::Table& he = Data().HETable;
+  store::Table& he = Data().HETable();
   he.FieldByName("Item").SetAsString("\xE2\xE3\xE4");
   he.FieldByName("Root").SetAsString("\xE5\xE6");
   WriteCodesAndPost(tables, {});
@@ -283,50 +285,50 @@ TEST_F(WordRecordsTest, GenderNoTakesTheHebrewGender) {
   codes.sexRU = 0;
   codes.sexEN = 1;
   SavedMeaning(Page::English, "W", codes);
-  EXPECT_EQ(Int(Data().RUTable, "Sex"), 2);
-  EXPECT_EQ(Int(Data().ENTable, "Sex"), 1);
-  EXPECT_EQ(Int(Data().HETable, "Sex"), 2);
+  EXPECT_EQ(Int(Data().RUTable(), "Sex"), 2);
+  EXPECT_EQ(Int(Data().ENTable(), "Sex"), 1);
+  EXPECT_EQ(Int(Data().HETable(), "Sex"), 2);
 }
 
 TEST_F(WordRecordsTest, VerbSavedTwiceUpdatesTheSameTwoRecords) {
   const int heId = SavedMeaning(Page::Hebrew, "\xE1\xFA\xEB", {kPartVerb});
   WordTables tables = Tables();
   StoreVerbForms(tables, heId, Forms("s"), Forms("p"));
-  ASSERT_EQ(Data().GLTABLE.RecordCount(), 1);
-  ASSERT_EQ(Data().NekudotTable.RecordCount(), 1);
-  const int nekudotId = Int(Data().GLTABLE, "IdNekudot");
-  EXPECT_EQ(Int(Data().GLTABLE, "IdHE"), heId);
-  EXPECT_EQ(Id(Data().NekudotTable), nekudotId);
+  ASSERT_EQ(Data().GLTABLE().RecordCount(), 1);
+  ASSERT_EQ(Data().NekudotTable().RecordCount(), 1);
+  const int nekudotId = Int(Data().GLTABLE(), "IdNekudot");
+  EXPECT_EQ(Int(Data().GLTABLE(), "IdHE"), heId);
+  EXPECT_EQ(Id(Data().NekudotTable()), nekudotId);
 
   StoreVerbForms(tables, heId, Forms("t"), Forms("q"));
   Reopen();
-  EXPECT_EQ(Data().GLTABLE.RecordCount(), 1);
-  EXPECT_EQ(Data().NekudotTable.RecordCount(), 1);
+  EXPECT_EQ(Data().GLTABLE().RecordCount(), 1);
+  EXPECT_EQ(Data().NekudotTable().RecordCount(), 1);
   WordTables reopened = Tables();
   VerbTexts spelling, pronunciation;
   ASSERT_TRUE(LoadVerbForms(reopened, heId, spelling, pronunciation));
   EXPECT_EQ(spelling, Forms("t"));
   EXPECT_EQ(pronunciation, Forms("q"));
-  EXPECT_EQ(Int(Data().GLTABLE, "IdNekudot"), nekudotId);
+  EXPECT_EQ(Int(Data().GLTABLE(), "IdNekudot"), nekudotId);
   // Both tables carry each form at the same position.
-  EXPECT_EQ(Data().GLTABLE.Fields(1).AsString(), "t0");
-  EXPECT_EQ(Data().NekudotTable.Fields(28).AsString(), "q27");
+  EXPECT_EQ(Data().GLTABLE().Fields(1).AsString(), "t0");
+  EXPECT_EQ(Data().NekudotTable().Fields(28).AsString(), "q27");
 }
 
 TEST_F(WordRecordsTest, DanglingPronunciationLinkGetsANewRecordAndLeavesOthersAlone) {
   WordTables tables = Tables();
   const int other = SavedMeaning(Page::Hebrew, "A", {kPartVerb});
   StoreVerbForms(tables, other, Forms("other-s"), Forms("other-p"));
-  const int otherNekudot = Int(Data().GLTABLE, "IdNekudot");
+  const int otherNekudot = Int(Data().GLTABLE(), "IdNekudot");
   const int heId = SavedMeaning(Page::Hebrew, "B", {kPartVerb});
   StoreVerbForms(tables, heId, Forms("s"), Forms("p"));
   // The verb's link names a record that is not there (the next key would be someone else's).
-  Data().GLTABLE.Edit();
-  Data().GLTABLE.FieldByName("IdNekudot").SetAsInteger(otherNekudot + 100);
-  Data().GLTABLE.Post();
+  Data().GLTABLE().Edit();
+  Data().GLTABLE().FieldByName("IdNekudot").SetAsInteger(otherNekudot + 100);
+  Data().GLTABLE().Post();
 
   StoreVerbForms(tables, heId, Forms("new-s"), Forms("new-p"));
-  EXPECT_EQ(Data().NekudotTable.RecordCount(), 3);
+  EXPECT_EQ(Data().NekudotTable().RecordCount(), 3);
   VerbTexts spelling, pronunciation;
   ASSERT_TRUE(LoadVerbForms(tables, heId, spelling, pronunciation));
   EXPECT_EQ(pronunciation, Forms("new-p"));
@@ -348,7 +350,7 @@ TEST_F(WordRecordsTest, MissingPronunciationRecordLoadsSpellingsOnly) {
   const int heId = SavedMeaning(Page::Hebrew, "V", {kPartVerb});
   WordTables tables = Tables();
   StoreVerbForms(tables, heId, Forms("s"), Forms("p"));
-  Data().NekudotTable.Delete();
+  Data().NekudotTable().Delete();
   VerbTexts spelling, pronunciation = Forms("stale");
   ASSERT_TRUE(LoadVerbForms(tables, heId, spelling, pronunciation));
   EXPECT_EQ(spelling, Forms("s"));
@@ -357,11 +359,11 @@ TEST_F(WordRecordsTest, MissingPronunciationRecordLoadsSpellingsOnly) {
 
 TEST_F(WordRecordsTest, FailedStoreLeavesNoHalfWrittenRecord) {
   const int heId = SavedMeaning(Page::Hebrew, "V", {kPartVerb});
-  Data().NekudotTable.Close();
+  Data().NekudotTable().Close();
   WordTables tables = Tables();
   EXPECT_THROW(StoreVerbForms(tables, heId, Forms("s"), Forms("p")), store::Error);
-  EXPECT_EQ(Data().GLTABLE.State(), store::TableState::Browse);
-  EXPECT_EQ(Data().GLTABLE.RecordCount(), 0);
+  EXPECT_EQ(Data().GLTABLE().State(), store::TableState::Browse);
+  EXPECT_EQ(Data().GLTABLE().RecordCount(), 0);
 }
 
 }  // namespace

@@ -147,7 +147,7 @@ TEST_F(ExchangeCommands, TheGridsShowTheImportedWordsInTheirColumnsAfterwards) {
   auto* grid = Find<QTableView>("DBGrid3");
   ASSERT_NE(grid, nullptr);
   const int width = grid->columnWidth(0);
-  const std::vector<store::DataSource::Column> columns = workspace.Data().DSRU.Columns();
+  const std::vector<store::DataSource::Column> columns = workspace.Data().DSRU().Columns();
   const QString path = target.filePath("in.xml");
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -156,7 +156,7 @@ TEST_F(ExchangeCommands, TheGridsShowTheImportedWordsInTheirColumnsAfterwards) {
   dialogs.fileNames.push_back(path);
   Run(&TFormSelect::Importdata1Click);
   EXPECT_TRUE(dialogs.messages.empty());
-  store::DataSource& source = workspace.Data().DSRU;
+  store::DataSource& source = workspace.Data().DSRU();
   EXPECT_EQ(source.DataSet(), &RU());
   ASSERT_EQ(source.Columns().size(), columns.size());
   for (std::size_t i = 0; i < columns.size(); ++i) {

@@ -43,13 +43,13 @@ void FillSmallDictionary(TDataModul& data, SmallDictionary variant) {
   R spelling{{"IdHE", verb[1]}};
   R pronunciation;
   for (int position = 1; position <= 28; ++position) {
-    const std::string field = data.GLTABLE.Fields(position).FieldName();
+    const std::string field = data.GLTABLE().Fields(position).FieldName();
     spelling.emplace_back(field, "\xE1\xFA\xEB" + std::to_string(position));
     pronunciation.emplace_back(field, "\xEA\xE0\xF2\xE0<\xE2" + std::to_string(position));
   }
-  const int nekudot = test::AddRecord(data.NekudotTable, pronunciation);
+  const int nekudot = test::AddRecord(data.NekudotTable(), pronunciation);
   spelling.emplace_back("IdNekudot", nekudot);
-  test::AddRecord(data.GLTABLE, spelling);
+  test::AddRecord(data.GLTABLE(), spelling);
 
   // Empty fields everywhere but the items, which hold "&" (and "<").
   test::AddMeaningRecords(data, R{{"Item", golden ? "A & B < C" : "A & B"}}, R{},
@@ -60,7 +60,7 @@ void FillSmallDictionary(TDataModul& data, SmallDictionary variant) {
   if (golden) {
     R dangling = orphan;
     dangling.emplace_back("IdEN", 9999);  // names no record
-    test::AddRecord(data.RUTable, dangling);
+    test::AddRecord(data.RUTable(), dangling);
   } else {
     test::AddMeaningRecords(data, orphan, R{}, R{});
   }

@@ -18,11 +18,11 @@ class ExportTest : public testing::Test {
 
   // Marks the whole meaning of the Russian record with that key.
   void Mark(int russianKey) {
-    test::SetRecord(Data().RUTable, russianKey, {{"Select", "*"}});
-    const int he = std::stoi(*test::RecordText(Data().RUTable, russianKey, "IdHE"));
-    const int en = std::stoi(*test::RecordText(Data().RUTable, russianKey, "IdEN"));
-    test::SetRecord(Data().HETable, he, {{"Select", "*"}});
-    test::SetRecord(Data().ENTable, en, {{"Select", "*"}});
+    test::SetRecord(Data().RUTable(), russianKey, {{"Select", "*"}});
+    const int he = std::stoi(*test::RecordText(Data().RUTable(), russianKey, "IdHE"));
+    const int en = std::stoi(*test::RecordText(Data().RUTable(), russianKey, "IdEN"));
+    test::SetRecord(Data().HETable(), he, {{"Select", "*"}});
+    test::SetRecord(Data().ENTable(), en, {{"Select", "*"}});
   }
 
   std::vector<std::string> Marks(store::Table& table) { return test::FieldColumn(table, "Select"); }
@@ -56,7 +56,7 @@ TEST_F(ExportTest, MarkedWordsAreExportedInOrderAndLoseTheirMarks) {
   const auto d = AddWord("D");
   const auto e = AddWord("E");
   for (int key : {a[0], c[0], d[0]}) Mark(key);
-  test::SetRecord(Data().ENTable, e[2], {{"Select", "*"}});  // marked alone, in English only
+  test::SetRecord(Data().ENTable(), e[2], {{"Select", "*"}});  // marked alone, in English only
 
   const int count = SelectMarkedWords(Data());
   ASSERT_EQ(count, 3);
@@ -77,22 +77,22 @@ TEST_F(ExportTest, MarkedWordsAreExportedInOrderAndLoseTheirMarks) {
   EXPECT_NE(third, std::string::npos);
   EXPECT_EQ(document.find("<Item>B</Item>"), std::string::npos);
 
-  EXPECT_EQ(Marks(Data().RUTable), std::vector<std::string>(5, ""));
-  EXPECT_EQ(Marks(Data().HETable), std::vector<std::string>(5, ""));
-  EXPECT_EQ(Marks(Data().ENTable), (std::vector<std::string>{"", "", "", "", "*"}));
-  EXPECT_FALSE(Data().RUTable.Filtered());
-  EXPECT_EQ(Data().RUTable.Filter(), "Select = '*'");
+  EXPECT_EQ(Marks(Data().RUTable()), std::vector<std::string>(5, ""));
+  EXPECT_EQ(Marks(Data().HETable()), std::vector<std::string>(5, ""));
+  EXPECT_EQ(Marks(Data().ENTable()), (std::vector<std::string>{"", "", "", "", "*"}));
+  EXPECT_FALSE(Data().RUTable().Filtered());
+  EXPECT_EQ(Data().RUTable().Filter(), "Select = '*'");
 }
 
 TEST_F(ExportTest, AllWordsLeaveTheMarksAlone) {
   AddWord("A");
   const auto b = AddWord("B");
-  test::SetRecord(Data().HETable, b[1], {{"Select", "*"}});
+  test::SetRecord(Data().HETable(), b[1], {{"Select", "*"}});
   ASSERT_EQ(SelectMarkedWords(Data()), 0);
   const int count = SelectAllWords(Data());
   ASSERT_EQ(count, 2);
   ASSERT_TRUE(ExportDocument(Data(), Dictionary.FilePath("all.xml"), count, kDate));
-  EXPECT_EQ(Marks(Data().HETable), (std::vector<std::string>{"", "*"}));
+  EXPECT_EQ(Marks(Data().HETable()), (std::vector<std::string>{"", "*"}));
   EXPECT_NE(ReadBytes(Dictionary.FilePath("all.xml")).find("<Num>1</Num>"), std::string::npos);
 }
 
@@ -121,7 +121,7 @@ TEST_F(ExportTest, AFileThatCannotBeCreatedIsNamedAndChangesNothing) {
     EXPECT_NE(std::string(error.what()).find("missing/out.xml"), std::string::npos);
   }
   ReleaseWordFilters(Data());
-  EXPECT_EQ(Marks(Data().RUTable), std::vector<std::string>{"*"});
+  EXPECT_EQ(Marks(Data().RUTable()), std::vector<std::string>{"*"});
   EXPECT_FALSE(QFile::exists(Dictionary.FilePath("TStyle.xsl")));
 }
 
@@ -146,7 +146,7 @@ TEST_F(ExportTest, CancelKeepsTheOldFileAndTheMarks) {
   EXPECT_EQ(ReadBytes(path), "the previous export");
   EXPECT_FALSE(QFile::exists(Dictionary.FilePath("TStyle.xsl")));
   ReleaseWordFilters(Data());
-  EXPECT_EQ(Marks(Data().RUTable), std::vector<std::string>(600, "*"));
+  EXPECT_EQ(Marks(Data().RUTable()), std::vector<std::string>(600, "*"));
 }
 
 TEST_F(ExportTest, ProgressReachesTheTotal) {

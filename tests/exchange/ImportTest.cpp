@@ -39,7 +39,7 @@ class ImportTest : public testing::Test {
 
   // Exports every word of the dictionary, in record-key order, and returns the document.
   std::string ExportAll(const QString& name) {
-    Data().RUTable.SetIndexName("RUTableIndex1");
+    Data().RUTable().SetIndexName("RUTableIndex1");
     SelectMarkedWords(Data());
     const int count = SelectAllWords(Data());
     EXPECT_TRUE(ExportDocument(Data(), Dictionary.FilePath(name), count, kDate));
@@ -53,7 +53,7 @@ class ImportTest : public testing::Test {
   }
 
   std::array<int, 3> Counts() {
-    return {Count(Data().RUTable), Count(Data().HETable), Count(Data().ENTable)};
+    return {Count(Data().RUTable()), Count(Data().HETable()), Count(Data().ENTable())};
   }
 
   // The last record's value of a field ("" when empty).
@@ -83,7 +83,7 @@ TEST_F(ImportTest, RoundTripThroughAnEmptyDictionaryGivesTheSameDocument) {
   test::TestWorkspace empty;
   const ImportResult result = ImportDocument(empty.Data(), Dictionary.FilePath("first.xml"));
   EXPECT_EQ(result.Added, 5);
-  empty.Data().RUTable.SetIndexName("RUTableIndex1");
+  empty.Data().RUTable().SetIndexName("RUTableIndex1");
   const int count = SelectMarkedWords(empty.Data());  // every imported word is marked
   ASSERT_EQ(count, 5);
   ASSERT_TRUE(ExportDocument(empty.Data(), empty.FilePath("second.xml"), count, kDate));
@@ -99,26 +99,26 @@ TEST_F(ImportTest, AUnitWithOneNewWordAddsAWholeMeaning) {
   EXPECT_EQ(result.Added, 1);
   EXPECT_EQ(Counts(), (std::array<int, 3>{before[0] + 1, before[1] + 1, before[2] + 1}));
 
-  const int ru = std::stoi(Last(Data().RUTable, "Id"));
-  const int he = std::stoi(Last(Data().HETable, "id"));
-  const int en = std::stoi(Last(Data().ENTable, "id"));
-  EXPECT_EQ(Last(Data().RUTable, "Item"), "\xC4\xCE\xCC\xC8\xCA");
-  EXPECT_EQ(Last(Data().RUTable, "IdHE"), std::to_string(he));
-  EXPECT_EQ(Last(Data().RUTable, "IdEN"), std::to_string(en));
-  EXPECT_EQ(Last(Data().HETable, "idRU"), std::to_string(ru));
-  EXPECT_EQ(Last(Data().HETable, "idEN"), std::to_string(en));
-  EXPECT_EQ(Last(Data().ENTable, "idRU"), std::to_string(ru));
-  EXPECT_EQ(Last(Data().ENTable, "idHE"), std::to_string(he));
-  EXPECT_EQ(Last(Data().HETable, "Item"), "\xFA\xE9\xE1");
-  EXPECT_EQ(Last(Data().ENTable, "Item"), "HOUSE");
+  const int ru = std::stoi(Last(Data().RUTable(), "Id"));
+  const int he = std::stoi(Last(Data().HETable(), "id"));
+  const int en = std::stoi(Last(Data().ENTable(), "id"));
+  EXPECT_EQ(Last(Data().RUTable(), "Item"), "\xC4\xCE\xCC\xC8\xCA");
+  EXPECT_EQ(Last(Data().RUTable(), "IdHE"), std::to_string(he));
+  EXPECT_EQ(Last(Data().RUTable(), "IdEN"), std::to_string(en));
+  EXPECT_EQ(Last(Data().HETable(), "idRU"), std::to_string(ru));
+  EXPECT_EQ(Last(Data().HETable(), "idEN"), std::to_string(en));
+  EXPECT_EQ(Last(Data().ENTable(), "idRU"), std::to_string(ru));
+  EXPECT_EQ(Last(Data().ENTable(), "idHE"), std::to_string(he));
+  EXPECT_EQ(Last(Data().HETable(), "Item"), "\xFA\xE9\xE1");
+  EXPECT_EQ(Last(Data().ENTable(), "Item"), "HOUSE");
 }
 
 TEST_F(ImportTest, ValuesLandInTheirFieldsWithStressMarksRestored) {
   const ImportResult result = ImportBytes(Data(), Document({kNoun}));
   ASSERT_EQ(result.Added, 1);
-  store::Table& ru = Data().RUTable;
-  store::Table& he = Data().HETable;
-  store::Table& en = Data().ENTable;
+  store::Table& ru = Data().RUTable();
+  store::Table& he = Data().HETable();
+  store::Table& en = Data().ENTable();
   EXPECT_EQ(Last(ru, "RussianSpeech"), "\xE4\xEE<\xEC");
   EXPECT_EQ(Last(he, "HebrSpeech"), "\xE1\xE0<\xE8\xF2");
   EXPECT_EQ(Last(en, "EnglishSpeech"), "hau<s");
@@ -133,8 +133,8 @@ TEST_F(ImportTest, ValuesLandInTheirFieldsWithStressMarksRestored) {
   EXPECT_EQ(Last(en, "Sex"), "0");
   EXPECT_EQ(Last(he, "Binyan"), "0");
   EXPECT_TRUE(he.FieldByName("Root").IsNull());
-  EXPECT_EQ(Count(Data().GLTABLE), 0);
-  EXPECT_EQ(Count(Data().NekudotTable), 0);
+  EXPECT_EQ(Count(Data().GLTABLE()), 0);
+  EXPECT_EQ(Count(Data().NekudotTable()), 0);
 }
 
 TEST_F(ImportTest, AVerbGetsItsFormsAtTheirPositions) {
@@ -147,8 +147,8 @@ TEST_F(ImportTest, AVerbGetsItsFormsAtTheirPositions) {
       "<Pronunciation><Future><Ani>p_15</Ani></Future><Command><Rabim>p_27</Rabim>"
       "<Rabot>no</Rabot></Command></Pronunciation></Verb></WordHE>";
   ASSERT_EQ(ImportBytes(Data(), Document({verb})).Added, 1);
-  store::Table& gl = Data().GLTABLE;
-  store::Table& nk = Data().NekudotTable;
+  store::Table& gl = Data().GLTABLE();
+  store::Table& nk = Data().NekudotTable();
   ASSERT_EQ(Count(gl), 1);
   ASSERT_EQ(Count(nk), 1);
   gl.First();
@@ -163,10 +163,10 @@ TEST_F(ImportTest, AVerbGetsItsFormsAtTheirPositions) {
     EXPECT_EQ(gl.Fields(position).AsString(), spelling) << position;
     EXPECT_EQ(nk.Fields(position).AsString(), pronunciation) << position;
   }
-  EXPECT_EQ(gl.FieldByName("IdHE").AsString(), Last(Data().HETable, "id"));
+  EXPECT_EQ(gl.FieldByName("IdHE").AsString(), Last(Data().HETable(), "id"));
   EXPECT_EQ(gl.FieldByName("IdNekudot").AsString(), nk.FieldByName("Id").AsString());
-  EXPECT_EQ(Last(Data().HETable, "Root_Invert"), "\xE4\xEB\xFA\xE1");
-  EXPECT_EQ(Last(Data().HETable, "Binyan"), "1");
+  EXPECT_EQ(Last(Data().HETable(), "Root_Invert"), "\xE4\xEB\xFA\xE1");
+  EXPECT_EQ(Last(Data().HETable(), "Binyan"), "1");
 }
 
 TEST_F(ImportTest, AVerbUnitWithoutFormsDoesNotInheritTheFormsBeforeIt) {
@@ -175,7 +175,7 @@ TEST_F(ImportTest, AVerbUnitWithoutFormsDoesNotInheritTheFormsBeforeIt) {
       "<Spelling><Present><Zahar>old</Zahar></Present></Spelling>";
   const std::string second = "<WordRU><Item>B</Item><WordHE><Binyan>2</Binyan>";
   ASSERT_EQ(ImportBytes(Data(), Document({first, second})).Added, 2);
-  store::Table& gl = Data().GLTABLE;
+  store::Table& gl = Data().GLTABLE();
   ASSERT_EQ(Count(gl), 2);
   gl.SetIndexName("");
   gl.Last();
@@ -187,9 +187,9 @@ TEST_F(ImportTest, UnrecognisedTagsLoseTheirContent) {
                                           "<Sex>1</Sex><WordEN><Item>kept</Item>"}))
                 .Added,
             1);
-  EXPECT_TRUE(Data().RUTable.FieldByName("Item").IsNull());
-  EXPECT_EQ(Last(Data().RUTable, "Sex"), "1");
-  EXPECT_EQ(Last(Data().ENTable, "Item"), "kept");
+  EXPECT_TRUE(Data().RUTable().FieldByName("Item").IsNull());
+  EXPECT_EQ(Last(Data().RUTable(), "Sex"), "1");
+  EXPECT_EQ(Last(Data().ENTable(), "Item"), "kept");
 }
 
 TEST_F(ImportTest, ARepeatedUnitIsSkipped) {
@@ -201,10 +201,10 @@ TEST_F(ImportTest, ARepeatedUnitIsSkipped) {
 
 TEST_F(ImportTest, AFilterOfTheWindowDoesNotHideDuplicates) {
   ASSERT_EQ(ImportBytes(Data(), Document({kNoun})).Added, 1);
-  Data().RUTable.SetFilter("Part = '4'");
-  Data().RUTable.SetFiltered(true);
-  Data().HETable.SetFilter("Part = '4'");
-  Data().HETable.SetFiltered(true);
+  Data().RUTable().SetFilter("Part = '4'");
+  Data().RUTable().SetFiltered(true);
+  Data().HETable().SetFilter("Part = '4'");
+  Data().HETable().SetFiltered(true);
   EXPECT_EQ(ImportBytes(Data(), Document({kNoun})).Added, 0);
 }
 
@@ -220,7 +220,7 @@ TEST_F(ImportTest, ABadCodeStopsTheImportAndKeepsTheUnitsBefore) {
   }
   Dictionary.Reopen();
   EXPECT_EQ(Counts(), (std::array<int, 3>{1, 1, 1}));
-  EXPECT_EQ(Last(Data().RUTable, "Item"), "\xC4\xCE\xCC");
+  EXPECT_EQ(Last(Data().RUTable(), "Item"), "\xC4\xCE\xCC");
 }
 
 TEST_F(ImportTest, ADocumentThatEndsEarlyKeepsItsCompleteUnitsAndSaysSo) {
@@ -266,14 +266,14 @@ TEST(ImportRefusedWrite, LeavesTheUnitOutWholeAndKeepsTheOnesBefore) {
     } catch (const ExchangeError& error) {
       ++refused;
       dictionary.Reopen();
-      const int meanings = dictionary.Data().RUTable.RecordCount();
+      const int meanings = dictionary.Data().RUTable().RecordCount();
       const std::string text = error.what();
       EXPECT_NE(text.find("disk is full"), std::string::npos) << text;
       EXPECT_NE(text.find(std::to_string(meanings) + " new meaning"), std::string::npos) << text;
-      EXPECT_EQ(dictionary.Data().HETable.RecordCount(), meanings) << n;
-      EXPECT_EQ(dictionary.Data().ENTable.RecordCount(), meanings) << n;
-      EXPECT_EQ(dictionary.Data().GLTABLE.RecordCount(), 0) << n;
-      EXPECT_EQ(dictionary.Data().NekudotTable.RecordCount(), 0) << n;
+      EXPECT_EQ(dictionary.Data().HETable().RecordCount(), meanings) << n;
+      EXPECT_EQ(dictionary.Data().ENTable().RecordCount(), meanings) << n;
+      EXPECT_EQ(dictionary.Data().GLTABLE().RecordCount(), 0) << n;
+      EXPECT_EQ(dictionary.Data().NekudotTable().RecordCount(), 0) << n;
     }
   }
   // Each unit takes at least one write per word record.
@@ -282,17 +282,17 @@ TEST(ImportRefusedWrite, LeavesTheUnitOutWholeAndKeepsTheOnesBefore) {
 
 TEST_F(ImportTest, LeavesTheWordTablesUnfilteredOnTheirLastRecords) {
   FillSmallDictionary(Dictionary.Data(), SmallDictionary::Consistent);
-  Data().RUTable.SetFilter("Select = '*'");
-  Data().RUTable.SetFiltered(true);
+  Data().RUTable().SetFilter("Select = '*'");
+  Data().RUTable().SetFiltered(true);
   ImportBytes(Data(), Document({kNoun, "<WordRU><Item>\xDF</Item>"}));
-  EXPECT_EQ(Data().RUTable.IndexName(), "item_index");
-  EXPECT_EQ(Data().ENTable.IndexName(), "item_index");
-  EXPECT_EQ(Data().HETable.IndexName(), "invert_index");
-  for (store::Table* table : {&Data().RUTable, &Data().HETable, &Data().ENTable}) {
+  EXPECT_EQ(Data().RUTable().IndexName(), "item_index");
+  EXPECT_EQ(Data().ENTable().IndexName(), "item_index");
+  EXPECT_EQ(Data().HETable().IndexName(), "invert_index");
+  for (store::Table* table : {&Data().RUTable(), &Data().HETable(), &Data().ENTable()}) {
     EXPECT_FALSE(table->Filtered()) << table->TableName();
     EXPECT_TRUE(table->Eof()) << table->TableName();
   }
-  EXPECT_EQ(Data().RUTable.FieldByName("Item").AsString(), "\xDF");
+  EXPECT_EQ(Data().RUTable().FieldByName("Item").AsString(), "\xDF");
 }
 
 // Cancelled at its first progress report, the import keeps exactly the units it reported done.
@@ -380,7 +380,7 @@ TEST(StarterDictionary, ImportsWholeAndExportsBackTheSameUnits) {
   EXPECT_GT(result.Added, 0);
   EXPECT_EQ(result.Skipped, 0);
   TDataModul& data = dictionary.Data();
-  data.RUTable.SetIndexName("RUTableIndex1");
+  data.RUTable().SetIndexName("RUTableIndex1");
   const int count = SelectMarkedWords(data);
   EXPECT_EQ(count, result.Added);
   ASSERT_TRUE(ExportDocument(data, dictionary.FilePath("again.xml"), count, "any date"));

@@ -45,9 +45,9 @@ TEST(Stylesheet, TransformShowsEveryWordInItsOwnLetters) {
     store::Table* table;
     text::Codepage codepage;
     bool reversed;
-  } languages[] = {{&data.RUTable, text::Codepage::Win1251, false},
-                   {&data.HETable, text::Codepage::Win1255, true},
-                   {&data.ENTable, text::Codepage::Ascii, false}};
+  } languages[] = {{&data.RUTable(), text::Codepage::Win1251, false},
+                   {&data.HETable(), text::Codepage::Win1255, true},
+                   {&data.ENTable(), text::Codepage::Ascii, false}};
   int words = 0;
   for (const auto& language : languages) {
     for (const std::string& item : test::FieldColumn(*language.table, "Item")) {

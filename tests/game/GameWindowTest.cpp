@@ -66,7 +66,7 @@ class GameWindowTest : public ::testing::Test {
   TFormGame& Game() { return *instances.FormGame; }
 
   void Begin(const std::vector<Entry>& entries) {
-    for (const Entry& entry : entries) gametest::AddEntry(workspace.Data().SelWordTable, entry);
+    for (const Entry& entry : entries) gametest::AddEntry(workspace.Data().SelWordTable(), entry);
     Window().NGameBegin->trigger();
   }
 

@@ -38,7 +38,7 @@ int EnglishKey(char letter) { return *game::KeyOfLegend(letter); }
 
 class TypingGameTest : public ::testing::Test {
  protected:
-  store::Table& List() { return workspace.Data().SelWordTable; }
+  store::Table& List() { return workspace.Data().SelWordTable(); }
 
   // Fills the list and starts the game in `direction`; the first pass runs on "And_index".
   void Play(const std::vector<Entry>& entries, Direction direction = Direction::RussianEnglish) {
@@ -58,7 +58,7 @@ class TypingGameTest : public ::testing::Test {
 
   test::TestWorkspace workspace;
   RecordingSink sink;
-  TypingGame game{workspace.Data().SelWordTable, sink};
+  TypingGame game{workspace.Data().SelWordTable(), sink};
 };
 
 TEST_F(TypingGameTest, DirectionDecidesFieldsLayoutAndStaysOverStart) {

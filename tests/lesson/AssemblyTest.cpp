@@ -15,9 +15,9 @@ class AssemblyTest : public ::testing::Test {
  protected:
   dictionary::WordTables Tables() {
     TDataModul& data = workspace.Data();
-    return {data.RUTable, data.HETable, data.ENTable};
+    return {data.RUTable(), data.HETable(), data.ENTable()};
   }
-  store::Table& Lessons() { return workspace.Data().SelWordTable; }
+  store::Table& Lessons() { return workspace.Data().SelWordTable(); }
   test::MeaningIds Add(const QString& word, bool marked, std::optional<int> part = 2) {
     return test::AddMeaning(workspace.Data(), {.ru = word + "-ru",
                                                .he = word + "-he",

@@ -17,7 +17,7 @@ void Put(store::Table& table, const char* field, const std::optional<int>& value
 }  // namespace
 
 void AddEntry(TDataModul& data, const Entry& entry) {
-  store::Table& lessons = data.SelWordTable;
+  store::Table& lessons = data.SelWordTable();
   lessons.Insert();
   Put(lessons, "ItemRU", entry.ru);
   Put(lessons, "ItemHE", entry.he);
@@ -34,14 +34,14 @@ void AddEntry(TDataModul& data, const Entry& entry) {
 }
 
 void AddVerbForms(TDataModul& data, int hebrewId) {
-  store::Table& nekudot = data.NekudotTable;
+  store::Table& nekudot = data.NekudotTable();
   nekudot.Insert();
   for (int k = 1; k <= store::schema::kVerbFormCount; ++k) {
     nekudot.Fields(k).SetAsString("p" + std::to_string(k));
   }
   nekudot.Post();
   const int nekudotId = nekudot.FieldByName("Id").AsInteger();
-  store::Table& gl = data.GLTABLE;
+  store::Table& gl = data.GLTABLE();
   gl.Insert();
   for (int k = 1; k <= store::schema::kVerbFormCount; ++k) {
     gl.Fields(k).SetAsString("f" + std::to_string(k));

@@ -89,7 +89,7 @@ TEST_F(LessonWindowTest, BeginLessonAddsTheMarkedWordsAndEntersTheLessonMode) {
   EXPECT_FALSE(formSel->isVisible());  // the dictionary alone is shown before
   QTest::keyClick(&main, Qt::Key_F3);
 
-  EXPECT_EQ(workspace.Data().SelWordTable.RecordCount(), 2);
+  EXPECT_EQ(workspace.Data().SelWordTable().RecordCount(), 2);
   EXPECT_EQ(formSel->DBGrid1->model()->rowCount(), 2);
   EXPECT_TRUE(formSel->isVisible());
   EXPECT_FALSE(main.PageControl1->isVisible());
@@ -129,7 +129,7 @@ TEST_F(LessonWindowTest, TwoSelectedRowsOfTheShownPageAreTheLesson) {
   main.DBGrid1->selectionModel()->select(main.DBGrid1->model()->index(2, 0),
                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
   main.NTeachBeginClick();
-  EXPECT_EQ(workspace.Data().SelWordTable.RecordCount(), 2);
+  EXPECT_EQ(workspace.Data().SelWordTable().RecordCount(), 2);
   EXPECT_TRUE(main.DBGrid1->selectionModel()->selectedRows().isEmpty());
   RU().SetFiltered(false);
   RU().First();
@@ -259,7 +259,7 @@ TEST_F(LessonWindowTest, DeleteWordOnAnEmptyListDoesNothing) {
   TFormSelect& main = Windows();
   main.NTeachBeginClick();
   main.NVocamirDelClick();
-  EXPECT_TRUE(workspace.Data().SelWordTable.IsEmpty());
+  EXPECT_TRUE(workspace.Data().SelWordTable().IsEmpty());
   EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -269,7 +269,7 @@ TEST_F(LessonWindowTest, DeleteWordRemovesTheHighlightedRecord) {
   main.NTeachBeginClick();
   formSel->DBGrid1->selectRow(1);
   QTest::keyClick(&main, Qt::Key_Delete, Qt::ControlModifier);
-  store::Table& lessons = workspace.Data().SelWordTable;
+  store::Table& lessons = workspace.Data().SelWordTable();
   EXPECT_EQ(lessons.RecordCount(), 2);
   lessons.First();
   lessons.Next();
@@ -281,7 +281,7 @@ TEST_F(LessonWindowTest, DeleteAllEmptiesTheListAndItsGrid) {
   TFormSelect& main = Windows();
   main.NTeachBeginClick();
   main.SpeedButton12->click();
-  EXPECT_TRUE(workspace.Data().SelWordTable.IsEmpty());
+  EXPECT_TRUE(workspace.Data().SelWordTable().IsEmpty());
   EXPECT_EQ(formSel->DBGrid1->model()->rowCount(), 0);
 }
 
@@ -325,7 +325,7 @@ TEST_F(LessonWindowTest, EndLessonStopsAMenuStartedLessonAndKeepsTheList) {
 
   AddWords({"sun"});
   main.NTeachBeginClick();
-  EXPECT_EQ(workspace.Data().SelWordTable.RecordCount(), 3);
+  EXPECT_EQ(workspace.Data().SelWordTable().RecordCount(), 3);
 }
 
 }  // namespace

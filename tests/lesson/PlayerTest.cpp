@@ -15,7 +15,7 @@ class PlayerTest : public ::testing::Test {
  protected:
   lesson::LessonTables Tables() {
     TDataModul& data = workspace.Data();
-    return {data.SelWordTable, data.HETable, data.GLTABLE, data.NekudotTable};
+    return {data.SelWordTable(), data.HETable(), data.GLTABLE(), data.NekudotTable()};
   }
   void AddTwo() {
     AddEntry(workspace.Data(), {"ru1", "he1", "en1", {}, "hh1"});
@@ -204,7 +204,7 @@ TEST_F(PlayerTest, RecordsDeletedDuringPlayShortenThePass) {
   player.Start(kDefaultMask);
   player.SpeakingTick();
   speech.EndWords();
-  store::Table& lessons = workspace.Data().SelWordTable;
+  store::Table& lessons = workspace.Data().SelWordTable();
   lessons.Last();
   lessons.Delete();
   lessons.First();
@@ -239,7 +239,7 @@ TEST_P(DeletePlayingTest, GoesOnWithTheRecordNowAtTheCursor) {
   }
   ASSERT_FALSE(Spoken().empty());
   ASSERT_EQ(Spoken().back(), "RU: ru2");
-  workspace.Data().SelWordTable.Delete();
+  workspace.Data().SelWordTable().Delete();
   PlaySpeaking(player, display, speech, 100);
   EXPECT_EQ(Spoken(), GetParam().spoken);
   EXPECT_TRUE(display.finished);
@@ -340,7 +340,7 @@ TEST_P(LeaveVerbTest, TheLessonEndsAfterTheVerbIsLeft) {
   ASSERT_FALSE(Spoken().empty());
   ASSERT_EQ(Spoken().back(), "HE: p4");
   ASSERT_NE(player.VerbStep(), 0);
-  store::Table& lessons = workspace.Data().SelWordTable;
+  store::Table& lessons = workspace.Data().SelWordTable();
   switch (GetParam().leave) {
     case Leave::CursorToTheNoun:
       lessons.First();
@@ -416,7 +416,7 @@ TEST_P(SilentDeleteTest, GoesOnWithTheRecordNowAtTheCursor) {
   player.Start(kDefaultMask);
   for (int tick = 0; tick < 4; ++tick) player.SilentTick();
   ASSERT_EQ(display.text, "ru2");
-  workspace.Data().SelWordTable.Delete();
+  workspace.Data().SelWordTable().Delete();
   EXPECT_EQ(SilentRun(player, display), GetParam().perTick);
 }
 

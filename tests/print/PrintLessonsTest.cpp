@@ -42,7 +42,7 @@ class PrintLessonsTest : public ::testing::Test {
   // Adds the lessons to the list and closes the dictionary, as a program that ended leaves it.
   void AddLessons(const std::vector<test::LessonSpec>& lessons) {
     for (const test::LessonSpec& lesson : lessons) {
-      test::AddLesson(workspace_.Data().SelWordTable, lesson);
+      test::AddLesson(workspace_.Data().SelWordTable(), lesson);
     }
     workspace_.Data().DataModuleDestroy();
   }
@@ -238,7 +238,7 @@ TEST_F(PrintLessonsTest, PrintingAgainReplacesTheFileWithTheListOfTheMoment) {
   {
     TDataModul data(workspace_.Path().toStdString());
     data.DataModuleCreate();
-    test::AddLesson(data.SelWordTable, {QStringLiteral("КОТ"), kHebrew, QStringLiteral("CAT")});
+    test::AddLesson(data.SelWordTable(), {QStringLiteral("КОТ"), kHebrew, QStringLiteral("CAT")});
   }
   const Outcome outcome = Print("lessons.pdf");
   ASSERT_EQ(outcome.Status, datatool::kOk) << outcome.Err;

@@ -22,7 +22,7 @@ class PrintWindowTest : public test::MainWindowFixture {
 };
 
 TEST_F(PrintWindowTest, CtrlPShowsThePreviewOfTheLessonList) {
-  test::AddLesson(workspace.Data().SelWordTable,
+  test::AddLesson(workspace.Data().SelWordTable(),
                   {QStringLiteral("ДОМ"), QString::fromUtf8("תיב"), QStringLiteral("HOUSE")});
   TFormSelect& window = Window();
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);

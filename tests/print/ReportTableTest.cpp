@@ -15,7 +15,7 @@ namespace {
 
 TEST(ReportTableTest, ReadsTheRecordsOfTheMomentInStoredOrderBesideTheOpenDataModule) {
   test::TestWorkspace workspace;
-  store::Table& lessons = workspace.Data().SelWordTable;
+  store::Table& lessons = workspace.Data().SelWordTable();
   test::AddLesson(lessons,
                   {QStringLiteral("ДВА"), QString::fromUtf8("םיינש"), QStringLiteral("TWO")});
   test::AddLesson(lessons, {QStringLiteral("ОДИН"), QString(), QStringLiteral("ONE")});

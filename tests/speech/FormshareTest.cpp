@@ -63,7 +63,7 @@ class FormshareTest : public testing::Test {
   }
 
   void AddHebrewWord(std::optional<int> part) {
-    store::Table& he = module.HETable;
+    store::Table& he = module.HETable();
     he.Insert();
     if (part) he.FieldByName("Part").SetAsInteger(*part);
     he.Post();
@@ -148,7 +148,7 @@ TEST_F(FormshareTest, InformationCountsTheHebrewWordsOnceAtStart) {
   EXPECT_EQ(share->EditWords->text(), "0");
   EXPECT_EQ(share->EditOzer->text(), "3");
   EXPECT_EQ(share->EditCount->text(), "10");
-  EXPECT_TRUE(module.HETable.Eof()) << "the table is left on its last record";
+  EXPECT_TRUE(module.HETable().Eof()) << "the table is left on its last record";
 
   AddHebrewWord(3);
   EXPECT_EQ(share->EditPril->text(), "0") << "counts never change during a run";

@@ -24,25 +24,25 @@ class DataModulTest : public ::testing::Test {
 TEST_F(DataModulTest, OpensAllSixTablesInAnExistingFolder) {
   TDataModul module(PathOf(dir));
   module.DataModuleCreate();
-  for (Table* table : {&module.RUTable, &module.HETable, &module.ENTable, &module.SelWordTable,
-                       &module.GLTABLE, &module.NekudotTable}) {
+  for (Table* table : {&module.RUTable(), &module.HETable(), &module.ENTable(),
+                       &module.SelWordTable(), &module.GLTABLE(), &module.NekudotTable()}) {
     EXPECT_TRUE(table->Active()) << table->TableName();
     EXPECT_TRUE(table->IsEmpty());
     EXPECT_FALSE(table->Filtered());
   }
-  EXPECT_EQ(module.RUTable.TableName(), "RUWORDS");
-  EXPECT_EQ(module.HETable.TableName(), "Hewords");
-  EXPECT_EQ(module.SelWordTable.IndexFieldNames(), "AndestandTwo");
-  EXPECT_EQ(module.SelWordTable.IndexName(), "");
-  EXPECT_EQ(module.RUTable.IndexFieldNames(), "");
+  EXPECT_EQ(module.RUTable().TableName(), "RUWORDS");
+  EXPECT_EQ(module.HETable().TableName(), "Hewords");
+  EXPECT_EQ(module.SelWordTable().IndexFieldNames(), "AndestandTwo");
+  EXPECT_EQ(module.SelWordTable().IndexName(), "");
+  EXPECT_EQ(module.RUTable().IndexFieldNames(), "");
   EXPECT_TRUE(std::filesystem::exists(PathOf(dir) / "data" / "vocamir.db"));
-  EXPECT_EQ(module.DSRU.DataSet(), &module.RUTable);
-  EXPECT_EQ(module.DSNekudot.DataSet(), &module.NekudotTable);
+  EXPECT_EQ(module.DSRU().DataSet(), &module.RUTable());
+  EXPECT_EQ(module.DSNekudot().DataSet(), &module.NekudotTable());
 }
 
 TEST_F(DataModulTest, VerbTablesHoldTheFormsAtPositionsOneToTwentyEight) {
   TDataModul module(PathOf(dir));
-  for (Table* table : {&module.GLTABLE, &module.NekudotTable}) {
+  for (Table* table : {&module.GLTABLE(), &module.NekudotTable()}) {
     EXPECT_EQ(table->Fields(0).FieldName(), "Id");
     EXPECT_EQ(table->Fields(0).DataType(), store::FieldType::AutoInc);
     EXPECT_EQ(table->Fields(1).FieldName(), "Nast1");
@@ -51,15 +51,15 @@ TEST_F(DataModulTest, VerbTablesHoldTheFormsAtPositionsOneToTwentyEight) {
     EXPECT_EQ(table->Fields(25).FieldName(), "Pov1");
     EXPECT_EQ(table->Fields(28).FieldName(), "Process");
   }
-  EXPECT_EQ(module.GLTABLE.Fields(1).Encoding(), store::TextEncoding::Cp1255);
-  EXPECT_EQ(module.NekudotTable.Fields(1).Encoding(), store::TextEncoding::Cp1251);
-  EXPECT_EQ(module.GLTABLE.FieldByName("idhe").Position(), 29);
-  EXPECT_EQ(module.GLTABLE.FieldByName("IdNekudot").Position(), 30);
-  EXPECT_EQ(module.RUTable.FieldCount(), 13);
-  EXPECT_EQ(module.RUTable.Fields(9).FieldName(), "RussianSpeech");
-  EXPECT_EQ(module.HETable.FieldCount(), 13);
-  EXPECT_EQ(module.ENTable.FieldCount(), 9);
-  EXPECT_EQ(module.SelWordTable.FieldCount(), 11);
+  EXPECT_EQ(module.GLTABLE().Fields(1).Encoding(), store::TextEncoding::Cp1255);
+  EXPECT_EQ(module.NekudotTable().Fields(1).Encoding(), store::TextEncoding::Cp1251);
+  EXPECT_EQ(module.GLTABLE().FieldByName("idhe").Position(), 29);
+  EXPECT_EQ(module.GLTABLE().FieldByName("IdNekudot").Position(), 30);
+  EXPECT_EQ(module.RUTable().FieldCount(), 13);
+  EXPECT_EQ(module.RUTable().Fields(9).FieldName(), "RussianSpeech");
+  EXPECT_EQ(module.HETable().FieldCount(), 13);
+  EXPECT_EQ(module.ENTable().FieldCount(), 9);
+  EXPECT_EQ(module.SelWordTable().FieldCount(), 11);
 }
 
 TEST_F(DataModulTest, MissingDataFolderIsTheErrorOfRuwordsAndNothingOpens) {
@@ -72,12 +72,12 @@ TEST_F(DataModulTest, MissingDataFolderIsTheErrorOfRuwordsAndNothingOpens) {
     const std::string text = error.what();
     EXPECT_EQ(text.rfind("Cannot open table RUWORDS: the folder ", 0), 0u) << text;
   }
-  for (Table* table : {&module.RUTable, &module.HETable, &module.ENTable, &module.SelWordTable,
-                       &module.GLTABLE, &module.NekudotTable}) {
+  for (Table* table : {&module.RUTable(), &module.HETable(), &module.ENTable(),
+                       &module.SelWordTable(), &module.GLTABLE(), &module.NekudotTable()}) {
     EXPECT_FALSE(table->Active());
   }
   EXPECT_FALSE(std::filesystem::exists(PathOf(empty) / "data"));  // never created
-  EXPECT_THROW(module.RUTable.First(), store::Error);
+  EXPECT_THROW(module.RUTable().First(), store::Error);
 }
 
 // The tables are read two at a time but opened in order: the first that fails, whether its
@@ -110,8 +110,8 @@ TEST_F(DataModulTest, FirstTableThatFailsStopsTheOpening) {
       EXPECT_EQ(std::string(error.what()).rfind(std::string("Cannot open table ") + c.Table, 0), 0u)
           << error.what();
     }
-    const Table* inOrder[] = {&module.RUTable,      &module.ENTable, &module.HETable,
-                              &module.SelWordTable, &module.GLTABLE, &module.NekudotTable};
+    const Table* inOrder[] = {&module.RUTable(),      &module.ENTable(), &module.HETable(),
+                              &module.SelWordTable(), &module.GLTABLE(), &module.NekudotTable()};
     for (int i = 0; i < 6; ++i) {
       EXPECT_EQ(inOrder[i]->Active(), i < c.OpenBefore)
           << c.Table << " " << inOrder[i]->TableName();
@@ -130,7 +130,7 @@ TEST_F(DataModulTest, SecondOwnerOfTheFolderIsRefused) {
     EXPECT_EQ(std::string(error.what()), "The dictionary in " + (PathOf(dir) / "data").string() +
                                              " is already in use by another running Vocamir.");
   }
-  EXPECT_FALSE(second.RUTable.Active());
+  EXPECT_FALSE(second.RUTable().Active());
   first.DataModuleDestroy();
   TDataModul third(PathOf(dir));
   EXPECT_NO_THROW(third.DataModuleCreate());  // released with the first owner
@@ -168,15 +168,15 @@ TEST_F(DataModulTest, ChangedRecordInEditStateIsStoredAtTheEnd) {
   {
     TDataModul module(PathOf(dir));
     module.DataModuleCreate();
-    module.RUTable.Insert();
-    module.RUTable.FieldByName("Item").SetAsString("\xCA\xCE\xD2");
-    module.ENTable.Insert();  // untouched: vanishes
+    module.RUTable().Insert();
+    module.RUTable().FieldByName("Item").SetAsString("\xCA\xCE\xD2");
+    module.ENTable().Insert();  // untouched: vanishes
   }
   TDataModul module(PathOf(dir));
   module.DataModuleCreate();
-  EXPECT_EQ(module.RUTable.RecordCount(), 1);
-  EXPECT_EQ(module.RUTable.FieldByName("item").AsString(), "\xCA\xCE\xD2");
-  EXPECT_EQ(module.ENTable.RecordCount(), 0);
+  EXPECT_EQ(module.RUTable().RecordCount(), 1);
+  EXPECT_EQ(module.RUTable().FieldByName("item").AsString(), "\xCA\xCE\xD2");
+  EXPECT_EQ(module.ENTable().RecordCount(), 0);
 }
 
 TEST_F(DataModulTest, MeaningLinksSurviveAReopen) {
@@ -184,26 +184,26 @@ TEST_F(DataModulTest, MeaningLinksSurviveAReopen) {
   {
     TDataModul module(PathOf(dir));
     module.DataModuleCreate();
-    for (Table* table : {&module.RUTable, &module.HETable, &module.ENTable}) {
+    for (Table* table : {&module.RUTable(), &module.HETable(), &module.ENTable()}) {
       table->Insert();
       table->FieldByName("Select").SetAsString("*");
       table->Post();
     }
-    ru = module.RUTable.FieldByName("Id").AsInteger();
-    he = module.HETable.FieldByName("id").AsInteger();
-    en = module.ENTable.FieldByName("id").AsInteger();
-    module.RUTable.Edit();
-    module.RUTable.FieldByName("IdHE").SetAsInteger(he);
-    module.RUTable.FieldByName("IdEN").SetAsInteger(en);
-    module.RUTable.Post();
+    ru = module.RUTable().FieldByName("Id").AsInteger();
+    he = module.HETable().FieldByName("id").AsInteger();
+    en = module.ENTable().FieldByName("id").AsInteger();
+    module.RUTable().Edit();
+    module.RUTable().FieldByName("IdHE").SetAsInteger(he);
+    module.RUTable().FieldByName("IdEN").SetAsInteger(en);
+    module.RUTable().Post();
   }
   TDataModul module(PathOf(dir));
   module.DataModuleCreate();
-  ASSERT_TRUE(module.RUTable.Locate("Id", ru));
-  EXPECT_EQ(module.RUTable.FieldByName("idHE").AsInteger(), he);
-  EXPECT_EQ(module.RUTable.FieldByName("idEN").AsInteger(), en);
-  module.RUTable.SetIndexName("Sele_index");
-  EXPECT_TRUE(module.RUTable.FindKey("*"));
+  ASSERT_TRUE(module.RUTable().Locate("Id", ru));
+  EXPECT_EQ(module.RUTable().FieldByName("idHE").AsInteger(), he);
+  EXPECT_EQ(module.RUTable().FieldByName("idEN").AsInteger(), en);
+  module.RUTable().SetIndexName("Sele_index");
+  EXPECT_TRUE(module.RUTable().FindKey("*"));
 }
 
 }  // namespace

@@ -23,11 +23,12 @@ struct Refusal {
 
 // Every way a table can be changed, each as a caller would begin it.
 const Refusal kRefusals[] = {
-    {"edit", [](TDataModul& data) { data.RUTable.Edit(); }},
-    {"insert", [](TDataModul& data) { data.ENTable.Insert(); }},
-    {"delete", [](TDataModul& data) { data.HETable.Delete(); }},
-    {"bulk transaction", [](TDataModul& data) { store::BulkTransaction bulk(data.SelWordTable); }},
-    {"write unit", [](TDataModul& data) { store::WriteUnit({&data.GLTABLE}).Run([] {}); }},
+    {"edit", [](TDataModul& data) { data.RUTable().Edit(); }},
+    {"insert", [](TDataModul& data) { data.ENTable().Insert(); }},
+    {"delete", [](TDataModul& data) { data.HETable().Delete(); }},
+    {"bulk transaction",
+     [](TDataModul& data) { store::BulkTransaction bulk(data.SelWordTable()); }},
+    {"write unit", [](TDataModul& data) { store::WriteUnit({&data.GLTABLE()}).Run([] {}); }},
 };
 
 class ReadOnlyTest : public ::testing::TestWithParam<bool> {};
@@ -53,8 +54,8 @@ TEST_P(ReadOnlyTest, ReadsEverythingAndRefusesEveryWriteBeforeItChangesAnything)
   EXPECT_EQ(*data.ReadOnly(), "The dictionary in " + data.DataFolder().string() +
                                   " is read-only: Permission denied. It can be read, but nothing "
                                   "in it can be changed.");
-  ASSERT_TRUE(data.RUTable.Active() && data.NekudotTable.Active());
-  EXPECT_TRUE(data.ENTable.Locate("Item", "HOUSE"));
+  ASSERT_TRUE(data.RUTable().Active() && data.NekudotTable().Active());
+  EXPECT_TRUE(data.ENTable().Locate("Item", "HOUSE"));
 
   for (const Refusal& refusal : kRefusals) {
     try {
@@ -64,7 +65,7 @@ TEST_P(ReadOnlyTest, ReadsEverythingAndRefusesEveryWriteBeforeItChangesAnything)
       EXPECT_EQ(error.what(), *data.ReadOnly()) << refusal.name;
     }
   }
-  for (store::Table* table : {&data.RUTable, &data.HETable, &data.ENTable}) {
+  for (store::Table* table : {&data.RUTable(), &data.HETable(), &data.ENTable()}) {
     EXPECT_EQ(table->State(), store::TableState::Browse) << table->TableName();
     EXPECT_EQ(table->RecordCount(), 1) << table->TableName();
   }
@@ -95,7 +96,7 @@ TEST(ReadOnlyJournalTest, CommitsLeftInTheJournalAreRead) {
   ASSERT_GT(fs::file_size(to / "vocamir.db-wal"), 0u);
   crashed.ReopenReadOnly();
   ASSERT_TRUE(crashed.Data().ReadOnly());
-  EXPECT_EQ(crashed.Data().RUTable.RecordCount(), 1);
+  EXPECT_EQ(crashed.Data().RUTable().RecordCount(), 1);
 }
 
 }  // namespace

@@ -55,9 +55,9 @@ class MainWindowFixture : public ::testing::Test {
     QApplication::processEvents();
   }
 
-  store::Table& RU() { return workspace.Data().RUTable; }
-  store::Table& HE() { return workspace.Data().HETable; }
-  store::Table& EN() { return workspace.Data().ENTable; }
+  store::Table& RU() { return workspace.Data().RUTable(); }
+  store::Table& HE() { return workspace.Data().HETable(); }
+  store::Table& EN() { return workspace.Data().ENTable(); }
 
   ScriptedDialogs dialogs;
   TestWorkspace workspace;

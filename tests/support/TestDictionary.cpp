@@ -84,15 +84,15 @@ void TestWorkspace::SetWritable(bool writable, bool folder) {
 }
 
 MeaningIds AddMeaning(TDataModul& data, const MeaningSpec& meaning) {
-  TestRecord hebrew = WordRecord(data.HETable, meaning.he, "HebrSpeech", meaning.heHint, meaning);
-  const std::string item = Encoded(data.HETable, "Item", meaning.he);
-  const std::string root = Encoded(data.HETable, "Root", meaning.heRoot);
+  TestRecord hebrew = WordRecord(data.HETable(), meaning.he, "HebrSpeech", meaning.heHint, meaning);
+  const std::string item = Encoded(data.HETable(), "Item", meaning.he);
+  const std::string root = Encoded(data.HETable(), "Root", meaning.heRoot);
   hebrew.insert(hebrew.end(), {{"Item_Invert", text::InvertText(item)},
                                {"Root", root},
                                {"Root_Invert", text::InvertText(root)}});
   const auto [ru, he, en] = AddMeaningRecords(
-      data, WordRecord(data.RUTable, meaning.ru, "RussianSpeech", meaning.ruHint, meaning), hebrew,
-      WordRecord(data.ENTable, meaning.en, "EnglishSpeech", meaning.enHint, meaning));
+      data, WordRecord(data.RUTable(), meaning.ru, "RussianSpeech", meaning.ruHint, meaning),
+      hebrew, WordRecord(data.ENTable(), meaning.en, "EnglishSpeech", meaning.enHint, meaning));
   return {ru, he, en};
 }
 
@@ -108,9 +108,9 @@ QString FieldText(store::Table& table, const char* field) {
     store::Table& to;
     const char* key;
   };
-  store::Table& ru = data.RUTable;
-  store::Table& he = data.HETable;
-  store::Table& en = data.ENTable;
+  store::Table& ru = data.RUTable();
+  store::Table& he = data.HETable();
+  store::Table& en = data.ENTable();
   const Link links[] = {{ru, "IdHE", he, "id"}, {ru, "IdEN", en, "id"}, {he, "idRU", ru, "Id"},
                         {he, "idEN", en, "id"}, {en, "idRU", ru, "Id"}, {en, "idHE", he, "id"}};
   for (const Link& link : links) {
@@ -141,12 +141,12 @@ void SetRecord(store::Table& table, int key, const TestRecord& fields) {
 
 std::array<int, 3> AddMeaningRecords(TDataModul& data, const TestRecord& russian,
                                      const TestRecord& hebrew, const TestRecord& english) {
-  const int ru = AddRecord(data.RUTable, russian);
-  const int he = AddRecord(data.HETable, hebrew);
-  const int en = AddRecord(data.ENTable, english);
-  SetRecord(data.RUTable, ru, {{"IdHE", he}, {"IdEN", en}});
-  SetRecord(data.HETable, he, {{"idRU", ru}, {"idEN", en}});
-  SetRecord(data.ENTable, en, {{"idRU", ru}, {"idHE", he}});
+  const int ru = AddRecord(data.RUTable(), russian);
+  const int he = AddRecord(data.HETable(), hebrew);
+  const int en = AddRecord(data.ENTable(), english);
+  SetRecord(data.RUTable(), ru, {{"IdHE", he}, {"IdEN", en}});
+  SetRecord(data.HETable(), he, {{"idRU", ru}, {"idEN", en}});
+  SetRecord(data.ENTable(), en, {{"idRU", ru}, {"idHE", he}});
   return {ru, he, en};
 }
 
