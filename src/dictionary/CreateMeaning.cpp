@@ -34,4 +34,9 @@ MeaningKeys CreateMeaning(const WordTables& tables) {
   return keys;
 }
 
+void LinkVerbForms(store::Table& spelling, int hebrewId, int pronunciationId) {
+  spelling.FieldByName(kFormsToHebrew).SetAsInteger(hebrewId);
+  spelling.FieldByName(kFormsToPronunciation).SetAsInteger(pronunciationId);
+}
+
 }  // namespace dictionary

@@ -1,6 +1,7 @@
 #pragma once
 
-// Creating a meaning: three empty word records, linked to each other and marked.
+// Creating a meaning: three empty word records, linked to each other and marked; and the links of
+// a Hebrew verb's forms.
 
 #include "dictionary/WordTables.h"
 
@@ -18,5 +19,9 @@ struct MeaningKeys {
 // whole from the moment this returns, or absent when it throws. The three tables stand on the new
 // records, in browse state.
 MeaningKeys CreateMeaning(const WordTables& tables);
+
+// Points the current record of GLTABLE `spelling` (in insert or edit state) at the Hebrew word
+// `hebrewId` and at its NEKUDOT record `pronunciationId`. Does not post.
+void LinkVerbForms(store::Table& spelling, int hebrewId, int pronunciationId);
 
 }  // namespace dictionary

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "dictionary/CreateMeaning.h"
 #include "dictionary/MeaningFields.h"
 #include "store/DataModul.h"
 #include "store/WriteUnit.h"
@@ -140,8 +141,7 @@ void MeaningCommitter::AddForms(const ParsedMeaning& meaning, int hebrewId) {
   for (int position = 1; position <= kFormCount; ++position) {
     SetText(spelling.Fields(position), meaning.Spelling[position - 1]);
   }
-  fields_.Verb.SpellingIdNekudot.SetAsInteger(pronunciationId);
-  fields_.Verb.SpellingIdHE.SetAsInteger(hebrewId);
+  LinkVerbForms(spelling, hebrewId, pronunciationId);
   spelling.Post();
 }
 

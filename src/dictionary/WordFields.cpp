@@ -37,8 +37,7 @@ WordFields::WordFields(TDataModul& data)
               data.ENTable().FieldByName("Part"),
               data.ENTable().FieldByName("Topic"),
               data.ENTable().FieldByName(kMarkField)},
-      Verb{data.GLTABLE().FieldByName(kFormsToHebrew),
-           data.GLTABLE().FieldByName(kFormsToPronunciation),
+      Verb{data.GLTABLE().FieldByName(kFormsToPronunciation),
            data.NekudotTable().FieldByName(kPronunciationKey)} {}
 
 int CodeOf(const store::Field& field) { return field.IsNull() ? 0 : field.AsInteger(); }

@@ -25,10 +25,10 @@ struct EnglishFields {
   store::Field Id, Item, IdRU, IdHE, EnglishSpeech, Sex, Part, Topic, Select;
 };
 
-// The links of a GLTABLE record and the key of a NEKUDOT record; the forms are reached by
-// position (1 to 28).
+// The pronunciation link of a GLTABLE record and the key of a NEKUDOT record; the forms are
+// reached by position (1 to 28). The links are written by LinkVerbForms (CreateMeaning.h).
 struct VerbFields {
-  store::Field SpellingIdHE, SpellingIdNekudot, PronunciationId;
+  store::Field SpellingIdNekudot, PronunciationId;
 };
 
 struct WordFields {

@@ -168,8 +168,7 @@ void StoreVerbForms(WordTables& tables, int hebrewId, const VerbTexts& spelling,
     }
     store::WriteUnit({&tables.nekudot, &tables.gl}).Run([&tables, hebrewId] {
       tables.nekudot.Post();
-      tables.gl.FieldByName(dictionary::kFormsToHebrew).SetAsInteger(hebrewId);
-      tables.gl.FieldByName(dictionary::kFormsToPronunciation).SetAsInteger(Key(tables.nekudot));
+      dictionary::LinkVerbForms(tables.gl, hebrewId, Key(tables.nekudot));
       tables.gl.Post();
     });
   } catch (...) {
