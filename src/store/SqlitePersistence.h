@@ -93,6 +93,8 @@ class SqlitePersistence {
   void RollbackUnit() noexcept;
 
  private:
+  friend class SqlStatement;  // the side tables' queries run on this connection
+
   struct StatementDeleter {
     void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
   };
