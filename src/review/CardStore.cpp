@@ -20,6 +20,11 @@ constexpr char kCreateLog[] =
 constexpr char kCreateLogMeaning[] =
     "CREATE INDEX IF NOT EXISTS REVIEWLOG_Meaning ON REVIEWLOG (Meaning)";
 
+// A meaning is gone with its Russian record: its cards and log rows go in the same transaction.
+constexpr char kCreateDeleteTrigger[] =
+    "CREATE TRIGGER IF NOT EXISTS CARDS_OfDeletedMeaning AFTER DELETE ON RUWORDS BEGIN "
+    "DELETE FROM CARDS WHERE Meaning = old.Id; DELETE FROM REVIEWLOG WHERE Meaning = old.Id; END";
+
 constexpr char kCardColumns[] =
     "Meaning, Direction, Stability, Difficulty, LastReview, Due, Reviews, Lapses";
 
@@ -38,7 +43,8 @@ Card CardOf(const store::SqlStatement& row) {
 
 CardStore::CardStore(store::SqlitePersistence& database) : database_(database) {
   if (!database_.RefusesWrites()) {
-    for (const char* sql : {kCreateCards, kCreateCardsDue, kCreateLog, kCreateLogMeaning}) {
+    for (const char* sql :
+         {kCreateCards, kCreateCardsDue, kCreateLog, kCreateLogMeaning, kCreateDeleteTrigger}) {
       store::SqlStatement(database_, sql).Run();
     }
   }
@@ -115,14 +121,6 @@ void CardStore::EachReview(const std::function<void(const LoggedReview&)>& row) 
     row({static_cast<int>(all.Integer(0)), static_cast<int>(all.Integer(1)), all.Integer(2),
          static_cast<int>(all.Integer(3)), static_cast<int>(all.Integer(4)), all.Real(5),
          all.Real(6)});
-  }
-}
-
-void CardStore::DeleteMeaning(int meaning) {
-  if (!hasTables_) return;
-  for (const char* sql :
-       {"DELETE FROM CARDS WHERE Meaning = ?1", "DELETE FROM REVIEWLOG WHERE Meaning = ?1"}) {
-    store::SqlStatement(database_, sql).Bind(1, std::int64_t{meaning}).Run();
   }
 }
 

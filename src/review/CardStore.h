@@ -4,8 +4,9 @@
 // six: CARDS (one card per meaning and game direction) and REVIEWLOG (one row per review, from
 // which every card can be rebuilt). They are created on first use and never read at start-up:
 // every call goes to the database, on the tables' connection, so a write inside a write unit
-// joins it. Days are whole day numbers (QDate::toJulianDay of the learner's local date); times
-// are seconds since the epoch.
+// joins it. Deleting a meaning's Russian record deletes its cards and log rows with it (a trigger
+// in the database). Days are whole day numbers (QDate::toJulianDay of the learner's local date);
+// times are seconds since the epoch.
 
 #include <cstdint>
 #include <functional>
@@ -47,8 +48,9 @@ struct LoggedReview {
 
 class CardStore {
  public:
-  // Creates the two tables when they are missing (a database that refuses writes gets none: it
-  // then simply has no cards). Throws store::Error when the database refuses otherwise.
+  // Creates the two tables and the trigger when they are missing (a database that refuses writes
+  // gets none: it then simply has no cards). Throws store::Error when the database refuses
+  // otherwise.
   explicit CardStore(store::SqlitePersistence& database);
 
   std::optional<Card> Find(int meaning, int direction) const;
@@ -65,9 +67,6 @@ class CardStore {
   // Every card; the whole log in time order (calls `row` for each).
   void EachCard(const std::function<void(const Card&)>& card) const;
   void EachReview(const std::function<void(const LoggedReview&)>& row) const;
-
-  // Removes the cards and log rows of a meaning.
-  void DeleteMeaning(int meaning);
 
  private:
   store::SqlitePersistence& database_;

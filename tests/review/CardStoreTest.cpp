@@ -63,10 +63,23 @@ TEST_F(CardStoreTest, CardsAreStoredReplacedCountedAndRemovedWithTheirMeaning) {
     EXPECT_EQ(cards.DueCount(due.day), due.count) << due.day;
     EXPECT_EQ(cards.DueMeanings(due.day), due.meanings) << due.day;
   }
+}
 
-  cards.DeleteMeaning(7);
-  EXPECT_FALSE(cards.Find(7, 0).has_value());
-  EXPECT_EQ(cards.DueCount(105), 2);
+TEST_F(CardStoreTest, DeletingTheRussianRecordDeletesTheMeaningsCardsAndLog) {
+  const test::MeaningIds kept = test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("КОТ")});
+  const test::MeaningIds gone = test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("ДОМ")});
+  for (const int meaning : {kept.ru, gone.ru}) {
+    for (const int direction : {0, 4}) {
+      const Card card = CardDue(meaning, direction, 100);
+      cards.Store(card, ReviewOf(card, 1000));
+    }
+  }
+  store::Table& russian = workspace.Data().RUTable();
+  russian.SetIndexName("id_index");
+  ASSERT_TRUE(russian.FindKey(gone.ru));
+  russian.Delete();
+  EXPECT_FALSE(cards.Find(gone.ru, 0).has_value());
+  EXPECT_EQ(cards.DueMeanings(100), std::vector<int>{kept.ru});
   EXPECT_EQ(Log().size(), 2u);
 }
 
@@ -78,8 +91,8 @@ TEST_F(CardStoreTest, ARefusedWriteOfTheUnitLeavesCardLogAndCounterAsTheyWere) {
   const Card first = CardDue(7, 0, 100);
   cards.Store(first, ReviewOf(first, 1000));
 
-  for (int refused : {1, 2, 3}) {  // the counter, the card, the log row
-    test::RefuseWrite(Database().File(), refused);
+  for (int refused : {1, 2, 3}) {                   // the counter, the card, the log row
+    test::RefuseWrite(Database().File(), refused);  // counted from the counter on
     Card next = first;
     next.Reviews = 2;
     EXPECT_THROW(store::WriteUnit({&lessons}).Run([&] {
