@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dictionary/Codes.h"
+#include "dictionary/LessonMeanings.h"
 #include "dictionary/Marks.h"
 #include "dictionary/MeaningFields.h"
 #include "dictionary/MeaningRecords.h"
@@ -27,9 +28,11 @@ bool IsVerb(store::Table& hebrew) {
   return !part.IsNull() && part.AsInteger() == dictionary::kPartVerb;
 }
 
-// Appends and posts the lesson record of the meaning whose found records are current.
+// Appends and posts the lesson record of the meaning whose found records are current, and
+// remembers which meaning it came from (when its Russian record was found).
 void AppendLessonRecord(const dictionary::WordTables& tables,
-                        const dictionary::MeaningRecords& meaning, store::Table& lessons) {
+                        const dictionary::MeaningRecords& meaning, store::Table& lessons,
+                        dictionary::LessonMeanings& origins) {
   lessons.Insert();
   if (meaning.Found(Language::Russian)) {
     CopyField(tables.ru, "Item", lessons, "ItemRU");
@@ -49,14 +52,18 @@ void AppendLessonRecord(const dictionary::WordTables& tables,
   lessons.FieldByName("IndexAndestand").SetAsInteger(0);
   lessons.FieldByName("AndestandTwo").SetAsInteger(0);
   lessons.Post();
+  if (meaning.Found(Language::Russian)) {
+    origins.Remember(lessons.GetBookmark().RecordKey,
+                     tables.ru.FieldByName(dictionary::kKeyField).AsInteger());
+  }
 }
 
 // Adds the meaning whose found records are current as one write unit: its lesson record and,
 // with `clearMarks`, its cleared marks are stored together or not at all.
 void AddMeaning(const dictionary::WordTables& tables, dictionary::MeaningRecords& meaning,
-                store::Table& lessons, bool clearMarks) {
+                store::Table& lessons, dictionary::LessonMeanings& origins, bool clearMarks) {
   store::WriteUnit({&lessons, &tables.ru, &tables.en, &tables.he}).Run([&] {
-    AppendLessonRecord(tables, meaning, lessons);
+    AppendLessonRecord(tables, meaning, lessons, origins);
     if (clearMarks) meaning.SetMark("", {Language::Russian, Language::English, Language::Hebrew});
   });
 }
@@ -67,12 +74,13 @@ int AddMarkedMeanings(const dictionary::WordTables& tables, store::Table& lesson
   const int count = dictionary::FilterMarked(tables.ru);
   if (count == 0) return 0;  // nothing to write: a read-only dictionary opens its lesson list
   store::BulkTransaction transaction(lessons);
+  dictionary::LessonMeanings origins(lessons.Database());
   // Clearing a mark takes the record out of the filtered view; the next one then stands first.
   int added = 0;
   for (; added < count && !tables.ru.IsEmpty(); ++added) {
     dictionary::MeaningRecords meaning(tables, Language::Russian);
     meaning.LocatePartners();
-    AddMeaning(tables, meaning, lessons, true);
+    AddMeaning(tables, meaning, lessons, origins, true);
   }
   transaction.Commit();
   return added;
@@ -81,12 +89,13 @@ int AddMarkedMeanings(const dictionary::WordTables& tables, store::Table& lesson
 int AddSelectedMeanings(const dictionary::WordTables& tables, Language language,
                         const std::vector<store::Bookmark>& rows, store::Table& lessons) {
   store::BulkTransaction transaction(lessons);
+  dictionary::LessonMeanings origins(lessons.Database());
   store::Table& source = dictionary::TableOf(tables, language);
   for (const store::Bookmark& row : rows) {
     source.GotoBookmark(row);
     dictionary::MeaningRecords meaning(tables, language);
     meaning.LocatePartners();
-    AddMeaning(tables, meaning, lessons, false);
+    AddMeaning(tables, meaning, lessons, origins, false);
   }
   transaction.Commit();
   return static_cast<int>(rows.size());

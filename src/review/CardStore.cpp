@@ -63,7 +63,7 @@ std::optional<Card> CardStore::Find(int meaning, int direction) const {
   return CardOf(find);
 }
 
-void CardStore::Store(const Card& card, const LoggedReview& review) {
+void CardStore::Store(const Card& card, const LogRow& review) {
   store::SqlStatement put(database_, std::string("INSERT OR REPLACE INTO CARDS (") + kCardColumns +
                                          ") VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
   put.Bind(1, std::int64_t{card.Meaning})
@@ -112,7 +112,7 @@ void CardStore::EachCard(const std::function<void(const Card&)>& card) const {
   while (all.Step()) card(CardOf(all));
 }
 
-void CardStore::EachReview(const std::function<void(const LoggedReview&)>& row) const {
+void CardStore::EachReview(const std::function<void(const LogRow&)>& row) const {
   if (!hasTables_) return;
   store::SqlStatement all(database_,
                           "SELECT Meaning, Direction, Time, Grade, ElapsedDays, Stability, "

@@ -34,7 +34,7 @@ struct Card {
   bool operator==(const Card&) const = default;
 };
 
-struct LoggedReview {
+struct LogRow {
   int Meaning = 0;
   int Direction = 0;
   std::int64_t Time = 0;
@@ -43,7 +43,7 @@ struct LoggedReview {
   double Stability = 0;  // the card's state after this review
   double Difficulty = 0;
 
-  bool operator==(const LoggedReview&) const = default;
+  bool operator==(const LogRow&) const = default;
 };
 
 class CardStore {
@@ -58,7 +58,7 @@ class CardStore {
   // Stores `card` (replacing the card of its meaning and direction) and appends `review` to the
   // log. Throws store::Error (or ReadOnlyError) when the database refuses; inside a write unit
   // the unit then undoes both.
-  void Store(const Card& card, const LoggedReview& review);
+  void Store(const Card& card, const LogRow& review);
 
   // How many cards are due on `day` or before; the distinct meanings of those cards, by key.
   std::int64_t DueCount(std::int64_t day) const;
@@ -66,7 +66,7 @@ class CardStore {
 
   // Every card; the whole log in time order (calls `row` for each).
   void EachCard(const std::function<void(const Card&)>& card) const;
-  void EachReview(const std::function<void(const LoggedReview&)>& row) const;
+  void EachReview(const std::function<void(const LogRow&)>& row) const;
 
  private:
   store::SqlitePersistence& database_;

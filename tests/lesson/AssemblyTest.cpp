@@ -4,6 +4,7 @@
 
 #include "RefusedWrites.h"
 #include "TestDictionary.h"
+#include "dictionary/LessonMeanings.h"
 #include "lesson/LessonAssembly.h"
 
 namespace {
@@ -66,6 +67,21 @@ TEST_F(AssemblyTest, MarkedMeaningsAreCopiedAndUnmarked) {
   }
   EXPECT_FALSE(Tables().ru.Filtered());
   EXPECT_EQ(Tables().ru.Filter(), "Select = '*'");
+}
+
+// Both paths remember the meaning of each lesson record, which the game's reviews are kept for.
+TEST_F(AssemblyTest, EachLessonRecordRemembersItsMeaning) {
+  const test::MeaningIds cat = Add("cat", true);
+  const test::MeaningIds dog = Add("dog", false);
+  lesson::AssembleLesson(Tables(), Language::Russian, {}, Lessons());
+  lesson::AssembleLesson(Tables(), Language::English, Rows(Tables().en, {dog.en, cat.en}),
+                         Lessons());
+  dictionary::LessonMeanings origins(Lessons().Database());
+  std::vector<std::optional<int>> meanings;
+  for (Lessons().First(); !Lessons().Eof(); Lessons().Next()) {
+    meanings.push_back(origins.MeaningOf(Lessons().GetBookmark().RecordKey));
+  }
+  EXPECT_EQ(meanings, (std::vector<std::optional<int>>{cat.ru, dog.ru, cat.ru}));
 }
 
 TEST_F(AssemblyTest, FieldsFollowTheMeaningAndOnlyVerbsGetTheirHebrewId) {

@@ -18,9 +18,9 @@ namespace {
 class CardStoreTest : public ::testing::Test {
  protected:
   store::SqlitePersistence& Database() { return workspace.Data().SelWordTable().Database(); }
-  std::vector<LoggedReview> Log() {
-    std::vector<LoggedReview> rows;
-    cards.EachReview([&](const LoggedReview& row) { rows.push_back(row); });
+  std::vector<LogRow> Log() {
+    std::vector<LogRow> rows;
+    cards.EachReview([&](const LogRow& row) { rows.push_back(row); });
     return rows;
   }
 
@@ -32,7 +32,7 @@ Card CardDue(int meaning, int direction, std::int64_t due) {
   return {meaning, direction, 2.5, 5.0, due - 2, due, 1, 0};
 }
 
-LoggedReview ReviewOf(const Card& card, std::int64_t time) {
+LogRow ReviewOf(const Card& card, std::int64_t time) {
   return {card.Meaning, card.Direction, time, 3, 0, card.Stability, card.Difficulty};
 }
 
