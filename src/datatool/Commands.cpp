@@ -6,7 +6,10 @@
 #include <QLocale>
 #include <QString>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
+#include <fstream>
 #include <ostream>
 #include <system_error>
 
@@ -14,6 +17,7 @@
 #include "datatool/Conjugation.h"
 #include "datatool/DictionaryCheck.h"
 #include "datatool/LessonAudio.h"
+#include "datatool/ScheduleReplay.h"
 #include "datatool/Usage.h"
 #include "dictionary/Codes.h"
 #include "dictionary/Marks.h"
@@ -185,6 +189,25 @@ int LessonAudio(const fs::path& workingDirectory, const std::vector<std::string>
   return kOk;
 }
 
+int Schedule(const fs::path& workingDirectory, const std::vector<std::string>& arguments,
+             std::ostream& out, std::ostream& err) {
+  std::string problem;
+  const std::optional<ScheduleOptions> options = ParseScheduleOptions(
+      std::vector<std::string>(arguments.begin() + 1, arguments.end()), problem);
+  if (!options) {
+    err << "vocamir-data: " << problem << "\n" << *CommandHelp("schedule");
+    return kUsage;
+  }
+  const std::string file = PathText(workingDirectory, options->ReplayFile).toStdString();
+  std::ifstream log(file);
+  if (!log || fs::is_directory(file)) {
+    err << "vocamir-data: cannot read the review log " << file << ": "
+        << (log ? "it is a folder" : std::strerror(errno)) << "\n";
+    return kFailed;
+  }
+  return ReplaySchedule(log, options->Retention, out, err);
+}
+
 }  // namespace
 
 int RunCommand(const std::vector<std::string>& arguments, const fs::path& workingDirectory,
@@ -222,6 +245,7 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
     if (command == "print-lessons" && count == 2) {
       return PrintLessons(workingDirectory, arguments[1], out);
     }
+    if (command == "schedule" && count >= 2) return Schedule(workingDirectory, arguments, out, err);
     if (command == "lesson-audio" && count >= 2) {
       return LessonAudio(workingDirectory, arguments, out, err);
     }

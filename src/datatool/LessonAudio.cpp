@@ -7,15 +7,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <charconv>
 #include <chrono>
 #include <cstring>
-#include <map>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
 #include <utility>
 
+#include "datatool/Arguments.h"
 #include "lesson/LessonPlayer.h"
 #include "speech/EspeakEngine.h"
 #include "speech/SettingsFile.h"
@@ -32,24 +31,6 @@ using lesson::Language;
 
 constexpr int kMaxCount = 99;
 constexpr double kMaxPause = 10.0;
-
-std::optional<int> WholeNumber(const std::string& text, int low, int high) {
-  int value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
-    return std::nullopt;
-  }
-  return value;
-}
-
-std::optional<double> Seconds(const std::string& text) {
-  double value = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || value < 0 || value > kMaxPause) {
-    return std::nullopt;
-  }
-  return value;
-}
 
 std::optional<std::array<bool, 3>> LanguageSet(const std::string& text) {
   std::array<bool, 3> on{false, false, false};
@@ -222,20 +203,11 @@ class FileSpeech : public lesson::LessonSpeech {
 
 std::optional<LessonAudioOptions> ParseLessonAudioOptions(const std::vector<std::string>& arguments,
                                                           std::string& error) {
+  const auto values =
+      ReadOptions(arguments, {"--mode", "--languages", "--repeat", "--passes", "--pause"}, error);
+  if (!values) return std::nullopt;
   LessonAudioOptions options;
-  std::map<std::string, bool> seen;
-  for (std::size_t i = 0; i < arguments.size(); i += 2) {
-    const std::string& name = arguments[i];
-    if (i + 1 >= arguments.size()) {
-      error = "missing value after " + name;
-      return std::nullopt;
-    }
-    const std::string& value = arguments[i + 1];
-    if (seen[name]) {
-      error = name + " given twice";
-      return std::nullopt;
-    }
-    seen[name] = true;
+  for (const auto& [name, value] : *values) {
     bool understood = false;
     if (name == "--mode") {
       const auto mode = WholeNumber(value, 0, lesson::kModeCount - 1);
@@ -249,12 +221,9 @@ std::optional<LessonAudioOptions> ParseLessonAudioOptions(const std::vector<std:
     } else if (name == "--passes") {
       const auto passes = WholeNumber(value, 1, kMaxCount);
       if ((understood = passes.has_value())) options.Passes = *passes;
-    } else if (name == "--pause") {
-      const auto pause = Seconds(value);
-      if ((understood = pause.has_value())) options.PauseSeconds = *pause;
     } else {
-      error = "unknown option " + name;
-      return std::nullopt;
+      const auto pause = DecimalNumber(value, 0, kMaxPause);
+      if ((understood = pause.has_value())) options.PauseSeconds = *pause;
     }
     if (!understood) {
       error = "bad value for " + name + ": " + value;

@@ -55,6 +55,17 @@ constexpr CommandText kCommands[] = {
      "  --passes P        times the whole list is played, 1 to 99; 1\n"
      "  --pause S         seconds of silence between words, 0 to 10; 0.5\n"
      "The file is written under a temporary name and appears only when it is complete.\n"},
+    {"schedule", "schedule --replay FILE [--retention R]",
+     "replay a review log through the memory model",
+     "FILE holds one review a line: ITEM DAYS GRADE, separated by blanks. ITEM is a word without\n"
+     "blanks; DAYS the whole days since that item's previous review (0 for its first, where it is\n"
+     "not used); GRADE 1 Again, 2 Hard, 3 Good or 4 Easy. Blank lines and lines starting with #\n"
+     "are skipped. After each review it prints ITEM S D I: the item's stability in days and\n"
+     "difficulty (1 to 10), six decimals, and the days to its next review.\n"
+     "  --retention R     the desired retention, 0.70 to 0.99; 0.90\n"
+     "The whole file is checked first: each bad line is named as \"line N: ...\" and the command\n"
+     "exits with 2 without printing any review. Needs no dictionary and writes nothing.\n",
+     false},
 };
 
 constexpr std::string_view kCommonText =

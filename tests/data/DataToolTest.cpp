@@ -145,7 +145,7 @@ TEST_F(DataToolTest, HelpAndVersionPrintToStandardOutput) {
   // Every command of the usage has a help of its own.
   const std::string usage = Run({"--help"}, root_).Out;
   for (const char* command : {"create", "import", "export", "check", "clean", "stats", "deselect",
-                              "conjugate", "print-lessons"}) {
+                              "conjugate", "print-lessons", "schedule"}) {
     EXPECT_NE(usage.find(std::string("  ") + command + " "), std::string::npos) << command;
     EXPECT_EQ(Run({command, "--help"}, root_).Status, datatool::kOk) << command;
   }
@@ -278,6 +278,57 @@ TEST_F(DataToolTest, ImportOfAFileThatIsNotADocumentFailsAndImportsNothing) {
   EXPECT_EQ(imported.Err, "vocamir-data: The file \"" + (folder / "notes.txt").string() +
                               "\" is not a Vocamir exchange document: nothing was imported.\n");
   EXPECT_NE(Run({"stats"}, folder).Out.find("meanings: 0"), std::string::npos);
+}
+
+// "schedule --replay" checks the whole log before it prints anything; it needs no dictionary.
+TEST_F(DataToolTest, ScheduleReplayRefusesABadLogAndPrintsNothing) {
+  struct Case {
+    std::string Log;
+    std::string Problem;
+  };
+  const Case cases[] = {
+      {"a 0 3\nb 0\n", "line 2: expected ITEM DAYS GRADE, found 2 fields"},
+      {"a 0 3 4\n", "line 1: expected ITEM DAYS GRADE, found 4 fields"},
+      {"a 0 x\n", "line 1: GRADE must be 1, 2, 3 or 4: x"},
+      {"a 1.5 3\n", "line 1: DAYS is not a whole number: 1.5"},
+      {"a 0 5\n", "line 1: GRADE must be 1, 2, 3 or 4: 5"},
+      {"a 0 0\n", "line 1: GRADE must be 1, 2, 3 or 4: 0"},
+      {"# a comment\n\na -1 3\n", "line 3: DAYS is negative: -1"},
+      {"a x 3\nb 0 9\n", "line 2: GRADE"},  // every bad line is named
+  };
+  for (const Case& c : cases) {
+    std::ofstream(root_ / "log.txt", std::ios::binary) << c.Log;
+    const Outcome outcome = Run({"schedule", "--replay", "log.txt"}, root_);
+    EXPECT_EQ(outcome.Status, datatool::kUsage) << c.Log;
+    EXPECT_NE(outcome.Err.find(c.Problem), std::string::npos) << c.Log << outcome.Err;
+    EXPECT_EQ(outcome.Out, "") << c.Log;
+  }
+  const Outcome missing = Run({"schedule", "--replay", "no-such.txt"}, root_);
+  EXPECT_EQ(missing.Status, datatool::kFailed);
+  EXPECT_NE(missing.Err.find("no-such.txt"), std::string::npos) << missing.Err;
+  EXPECT_EQ(Run({"schedule", "--replay", "log.txt", "--retention", "0.5"}, root_).Status,
+            datatool::kUsage);
+}
+
+TEST_F(DataToolTest, ScheduleReplayPrintsEachItemsMemoryAfterEachReview) {
+  std::ofstream(root_ / "log.txt", std::ios::binary) << "# a published log, and another word\n"
+                                                        "w 0 1\n"
+                                                        "other 0 4\n"
+                                                        "w 0 3\n"
+                                                        "w 1 3\n"
+                                                        "\n"
+                                                        "w 3 3\n"
+                                                        "w 8 3\n"
+                                                        "w 21 3\n";
+  const Outcome replay = Run({"schedule", "--replay", "log.txt"}, root_);
+  ASSERT_EQ(replay.Status, datatool::kOk) << replay.Err;
+  EXPECT_EQ(std::count(replay.Out.begin(), replay.Out.end(), '\n'), 7) << replay.Out;
+  EXPECT_EQ(replay.Out.find("w 0.212000 6.413300 1\nother 8.295600 1.000000 8\n"), 0u)
+      << replay.Out;
+  const std::string last = "\nw 53.626903 6.357487 54\n";
+  EXPECT_EQ(replay.Out.rfind(last), replay.Out.size() - last.size()) << replay.Out;
+  const Outcome lower = Run({"schedule", "--retention", "0.8", "--replay", "log.txt"}, root_);
+  EXPECT_NE(lower.Out.find("\nw 53.626903 6.357487 178\n"), std::string::npos) << lower.Out;
 }
 
 }  // namespace
