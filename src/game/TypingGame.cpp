@@ -3,9 +3,11 @@
 #include <optional>
 #include <utility>
 
+#include "review/GameGrade.h"
 #include "store/Error.h"
 #include "store/SqlitePersistence.h"
 #include "store/Table.h"
+#include "store/WriteUnit.h"
 #include "text/SpeechText.h"
 
 namespace game {
@@ -26,7 +28,8 @@ std::string ResultText(int result) {
   return "Ваш результат -" + std::to_string(result) + "(%) из 100(%).";
 }
 
-TypingGame::TypingGame(store::Table& list, GameSink& sink) : list_(list), sink_(sink) {}
+TypingGame::TypingGame(store::Table& list, GameSink& sink, review::Clock clock)
+    : list_(list), sink_(sink), clock_(std::move(clock)) {}
 
 void TypingGame::Start() {
   lastResult_ = 0;
@@ -59,6 +62,7 @@ void TypingGame::SetDirection(Direction direction) {
 void TypingGame::LoadWord() {
   const DirectionInfo& info = Describe(direction_);
   wordMisses_ = 0;
+  wordRight_ = 0;
   try {
     std::string shown = list_.FieldByName(info.shownField).AsString();
     std::string answer = list_.FieldByName(info.answerField).AsString();
@@ -91,23 +95,34 @@ void TypingGame::PressKey(int key) {
     return;
   }
   ++rightPresses_;
+  ++wordRight_;
   if (answer_.Finished()) SpeakEntry(Describe(direction_).answerLanguage);
 }
 
 void TypingGame::MoveOn() {
   ++wordsDone_;
-  // A counter the database refuses is reported after the game has moved on, so it can go on.
+  // A write the database refuses is reported after the game has moved on, so it can go on.
   std::optional<store::Error> refused;
   // A dictionary opened read-only is played all the same, without counting.
-  if (wordMisses_ == 0 && entryRead_ && !list_.Database().RefusesWrites()) {
+  if (entryRead_ && !list_.Database().RefusesWrites()) {
     try {
-      RaiseCounter();
+      StoreEntry();
     } catch (const store::Error& error) {
       refused.emplace("The game's count of this word was not stored: " + std::string(error.what()));
     }
   }
   Advance();
   if (refused) throw *refused;
+}
+
+// The counter of a miss-free entry and the review of its card, together or not at all.
+void TypingGame::StoreEntry() {
+  if (!reviews_) reviews_.emplace(list_.Database(), review::MemoryModel(), clock_);
+  const review::Grade grade = review::GradeOfEntry(wordRight_ + wordMisses_, wordMisses_);
+  store::WriteUnit({&list_}).Run([&] {
+    if (wordMisses_ == 0) RaiseCounter();
+    if (answer_.Length() > 0) reviews_->Review(list_, static_cast<int>(direction_), grade);
+  });
 }
 
 void TypingGame::Advance() {
@@ -129,12 +144,7 @@ void TypingGame::RaiseCounter() {
   store::Field field = list_.FieldByName(counter);
   const int value = field.IsNull() ? 0 : field.AsInteger();
   field.SetAsInteger(value + 1);
-  try {
-    list_.Post();
-  } catch (const store::Error&) {
-    list_.Cancel();  // the entry keeps its stored count
-    throw;
-  }
+  list_.Post();
 }
 
 void TypingGame::SpeakEntry(text::Language language) {

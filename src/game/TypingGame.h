@@ -7,15 +7,19 @@
 // press after the last letter moves on to the next entry. A pass goes once through the list in
 // the order of one of its two indexes, "And_index" and "And_two_index", which alternate from
 // pass to pass; at its end the share of right presses is reported. An entry finished without a
-// miss has the counter of the other index raised by one and posted at once.
+// miss has the counter of the other index raised by one and posted at once. Every finished entry
+// is also graded by its misses (review::GradeOfEntry) and kept as a review of its meaning's card
+// in the game's direction, in the same write unit as the counter.
 //
 // The window shows the state read from the accessors after every call and is told through
 // GameSink of what it must do beyond that.
 
+#include <optional>
 #include <string>
 
 #include "game/Direction.h"
 #include "game/HiddenAnswer.h"
+#include "review/GameReviews.h"
 #include "text/Language.h"
 
 namespace store {
@@ -41,8 +45,9 @@ std::string ResultText(int result);
 
 class TypingGame {
  public:
-  // `list` and `sink` must outlive the game. Nothing is read before Start.
-  TypingGame(store::Table& list, GameSink& sink);
+  // `list` and `sink` must outlive the game. Nothing is read before Start; the card tables are
+  // first touched when an entry is finished. `clock` dates the reviews.
+  TypingGame(store::Table& list, GameSink& sink, review::Clock clock = review::SystemTime);
 
   // Starts over: no last result, the list counted anew, the direction's layout selected and a
   // new pass begun. The direction stays as it was (Russian-Hebrew at first).
@@ -58,8 +63,9 @@ class TypingGame {
 
   // A press of key `key` (1 to 33, or the space bar 35). A press on a finished entry moves on,
   // whatever the key; on an open entry a key without a letter in the active layout does
-  // nothing. Nothing happens while the list is empty. Throws store::Error when the count of a
-  // finished entry could not be stored; the game has moved on all the same.
+  // nothing. Nothing happens while the list is empty. Throws store::Error when the count or the
+  // review of a finished entry could not be stored (neither is then); the game has moved on all
+  // the same.
   void PressKey(int key);
 
   // Queues the speech of the current entry in `language`, as when an answer is finished.
@@ -86,9 +92,11 @@ class TypingGame {
   void LoadWord();
   // Nothing shown, nothing to type: the next press moves on.
   void ClearEntry();
-  // Counts a miss-free entry and goes to the next entry or pass. Throws store::Error, after
-  // moving on, when the database refused the count (the entry keeps its stored count).
+  // Stores the finished entry's count and review and goes to the next entry or pass. Throws
+  // store::Error, after moving on, when the database refused them (the entry keeps its stored
+  // count, the card its state).
   void MoveOn();
+  void StoreEntry();
   // Goes to the next entry, or after the last one ends the pass and begins the next.
   void Advance();
   void RaiseCounter();
@@ -101,11 +109,14 @@ class TypingGame {
   HiddenAnswer answer_;
   bool entryRead_ = false;  // the entry was read; its counter may be raised
   int wordMisses_ = 0;
+  int wordRight_ = 0;
   int rightPresses_ = 0;
   int wrongPresses_ = 0;
   int listSize_ = 0;
   int wordsDone_ = 0;
   int lastResult_ = 0;
+  review::Clock clock_;
+  std::optional<review::GameReviews> reviews_;  // made when the first entry is finished
 };
 
 }  // namespace game

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "RefusedWrites.h"
 #include "TestDictionary.h"
 #include "game/TypingGame.h"
+#include "review/CardStore.h"
 #include "store/SqlitePersistence.h"
 
 namespace {
@@ -32,6 +35,10 @@ struct RecordingSink : game::GameSink {
   std::vector<int> results;
   int unreadable = 0;
 };
+
+// 2026-12-07 09:00 UTC, a Monday; the reviews' days follow the local date.
+constexpr std::int64_t kMonday = 1796634000;
+constexpr std::int64_t kDay = 24 * 60 * 60;
 
 // English keys by letter: the English layout types the legend of the key.
 int EnglishKey(char letter) { return *game::KeyOfLegend(letter); }
@@ -56,9 +63,15 @@ class TypingGameTest : public ::testing::Test {
 
   int Counter(const char* field) { return List().FieldByName(field).AsInteger(); }
 
+  // The card of the meaning `ru` in `direction`, reviewed by the game.
+  std::optional<review::Card> CardOf(int ru, Direction direction) {
+    return review::CardStore(List().Database()).Find(ru, static_cast<int>(direction));
+  }
+
   test::TestWorkspace workspace;
   RecordingSink sink;
-  TypingGame game{workspace.Data().SelWordTable(), sink};
+  std::int64_t now = kMonday;
+  TypingGame game{workspace.Data().SelWordTable(), sink, [this] { return now; }};
 };
 
 TEST_F(TypingGameTest, DirectionDecidesFieldsLayoutAndStaysOverStart) {
@@ -192,6 +205,82 @@ TEST_F(TypingGameTest, RefusedCounterIsReportedAfterTheGameMovedOn) {
   EXPECT_EQ(List().State(), store::TableState::Browse);
   List().Prior();
   EXPECT_EQ(Counter("AndestandTwo"), 0);
+}
+
+// Every finished entry reviews its meaning's card in the game's direction, graded by its misses:
+// none Good, at most a quarter of its presses Hard, more Again. The meaning is found by the
+// entry's three words when assembly did not remember it.
+TEST_F(TypingGameTest, FinishedEntriesReviewTheirCardsGradedByMisses) {
+  struct Case {
+    const char* word;
+    const char* typed;  // then one press that moves on
+    review::Grade grade;
+  };
+  const Case cases[] = {{"CAT", "CAT", review::Grade::Good},
+                        {"DOGS", "DOGXS", review::Grade::Hard},
+                        {"SUN", "SXXUN", review::Grade::Again}};
+  std::vector<Entry> entries;
+  std::vector<int> meanings;
+  for (const Case& c : cases) {
+    const QString ru = QStringLiteral("РУ") + c.word;
+    const QString he = QStringLiteral("אב");
+    meanings.push_back(test::AddMeaning(workspace.Data(), {.ru = ru, .he = he, .en = c.word}).ru);
+    entries.push_back({.ru = ru, .he = he, .en = c.word});
+  }
+  Play(entries);
+  for (const Case& c : cases) TypeAndMoveOn(c.typed);
+
+  std::vector<int> grades;
+  review::CardStore(List().Database()).EachReview([&](const review::LogRow& row) {
+    grades.push_back(row.Grade);
+  });
+  EXPECT_EQ(grades, (std::vector<int>{3, 2, 1}));
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    const std::optional<review::Card> card = CardOf(meanings[i], Direction::RussianEnglish);
+    ASSERT_TRUE(card.has_value()) << cases[i].word;
+    EXPECT_EQ(card->Reviews, 1);
+    EXPECT_FALSE(CardOf(meanings[i], Direction::EnglishRussian).has_value());
+  }
+}
+
+// A week of play on a test clock: reviews on days 0, 1, 3 and 8 push the due day out as the
+// memory grows, and a lapse brings it back within days.
+TEST_F(TypingGameTest, AWeekOfReviewsMovesTheDueDay) {
+  const int cat = test::AddMeaning(workspace.Data(), {.ru = "КОТ", .he = "לותח", .en = "CAT"}).ru;
+  Play({{.ru = "КОТ", .he = "לותח", .en = "CAT"}});
+  const std::int64_t monday = review::DayOf(kMonday);
+  struct Review {
+    int day;
+    const char* typed;
+    int due;  // days after Monday
+    int lapses;
+  };
+  for (const Review& r : {Review{0, "CAT", 2, 0}, Review{1, "CAT", 8, 0}, Review{3, "CAT", 19, 0},
+                          Review{8, "CXXXAT", 10, 1}}) {
+    now = kMonday + r.day * kDay;
+    TypeAndMoveOn(r.typed);
+    const std::optional<review::Card> card = CardOf(cat, Direction::RussianEnglish);
+    ASSERT_TRUE(card.has_value());
+    EXPECT_EQ(card->LastReview - monday, r.day);
+    EXPECT_EQ(card->Due - monday, r.due) << "day " << r.day;
+    EXPECT_EQ(card->Lapses, r.lapses) << "day " << r.day;
+  }
+}
+
+TEST_F(TypingGameTest, ARefusedReviewLeavesCardAndCounterAsTheyWere) {
+  const int cat = test::AddMeaning(workspace.Data(), {.ru = "КОТ", .he = "לותח", .en = "CAT"}).ru;
+  Play({{.ru = "КОТ", .he = "לותח", .en = "CAT"}, {.en = "DOG"}});
+  TypeAndMoveOn("CAT");  // the card tables exist from here
+  const review::Card before = *CardOf(cat, Direction::RussianEnglish);
+  game.NewPass();
+  game.NewPass();                                                      // "And_index" again, on CAT
+  test::RefuseWrite(workspace.Data().DataFolder() / "vocamir.db", 2);  // the card
+  for (const char letter : std::string("CAT")) game.PressKey(EnglishKey(letter));
+  EXPECT_THROW(game.PressKey(EnglishKey('Q')), store::Error);
+  test::RefuseWrite(workspace.Data().DataFolder() / "vocamir.db", 0);
+  EXPECT_EQ(CardOf(cat, Direction::RussianEnglish), before);
+  List().Prior();
+  EXPECT_EQ(Counter("AndestandTwo"), 1) << "the first pass's count only";
 }
 
 TEST_F(TypingGameTest, EntryWithAMissRaisesNoCounter) {
