@@ -148,6 +148,8 @@ void TFormSelect::BuildMenu() {
   NTich = AddMenu(Menu, "NTich", QStringLiteral("Learn words"));
   NTeachBegin =
       AddItem(NTich, "NTeachBegin", QStringLiteral("Begin Lesson"), QKeySequence(Qt::Key_F3));
+  NMarkDue = AddItem(NTich, "NMarkDue", QStringLiteral("Mark Due Words"),
+                     QKeySequence(Qt::SHIFT | Qt::Key_F3));
   NVocamirClose = AddItem(NTich, "NVocamirClose", QStringLiteral("End Lesson"),
                           QKeySequence(Qt::Key_Escape), false);
   N19 = AddSeparator(NTich, "N19");

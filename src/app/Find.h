@@ -93,6 +93,7 @@ class TFormSelect : public QMainWindow {
   QAction* Importdata1;
   QMenu* NTich;  // "Learn words"
   QAction* NTeachBegin;
+  QAction* NMarkDue;  // "Mark Due Words"
   QAction* NVocamirClose;
   QAction* N19;
   QAction* NTalk;
@@ -298,6 +299,9 @@ class TFormSelect : public QMainWindow {
 
   // "Begin Lesson": lesson mode, the chosen meanings added to the lesson list, the list shown.
   void NTeachBeginClick();
+  // "Mark Due Words": marks every meaning with a card due today and up to the day's new words;
+  // the status bar then shows "Due today: N".
+  void NMarkDueClick();
   // "Speack/Start": the lesson from its first record.
   void NTalkClick();
   // "Pause" / "Continue".

@@ -75,6 +75,7 @@ void TFormSelect::SetWorkMode(int mode, bool leave) {
       Offer(NTransl, back);
       for (QAction* item : {NVocamirClose, NVocamirDel, NVocamirDelAll}) Enable(item, !back);
       Enable(NTeachBegin, back);
+      Enable(NMarkDue, back);
       PageControl1->setVisible(back);
       setWindowTitle(back ? kLeftCaption : kLessonCaption);
       dictionaryBars(back);

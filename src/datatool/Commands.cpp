@@ -16,6 +16,7 @@
 #include "datatool/BlankMeanings.h"
 #include "datatool/Conjugation.h"
 #include "datatool/DictionaryCheck.h"
+#include "datatool/DueWords.h"
 #include "datatool/LessonAudio.h"
 #include "datatool/ScheduleReplay.h"
 #include "datatool/Usage.h"
@@ -25,6 +26,7 @@
 #include "exchange/Import.h"
 #include "lesson/print/QuickReport1.h"
 #include "lesson/print/ReportPdf.h"
+#include "review/GameReviews.h"
 #include "store/DataModul.h"
 #include "store/PartCounts.h"
 
@@ -149,6 +151,13 @@ int Deselect(const fs::path& workingDirectory, std::ostream& out) {
   return kOk;
 }
 
+int Due(const fs::path& workingDirectory, bool mark, std::ostream& out) {
+  WithDictionary(workingDirectory, [&](TDataModul& data) {
+    ReportDueWords(data, review::DayOf(review::SystemTime()), mark, out);
+  });
+  return kOk;
+}
+
 int PrintLessons(const fs::path& workingDirectory, const std::string& file, std::ostream& out) {
   lesson::ReportSummary printed;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
@@ -239,6 +248,9 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
     if (command == "clean" && count == 1) return Clean(workingDirectory, out);
     if (command == "stats" && count == 1) return Stats(workingDirectory, out);
     if (command == "deselect" && count == 1) return Deselect(workingDirectory, out);
+    if (command == "due" && (count == 1 || (count == 2 && arguments[1] == "--mark"))) {
+      return Due(workingDirectory, count == 2, out);
+    }
     if (command == "conjugate" && count == 3) {
       return PrintConjugation(arguments[1], arguments[2], out, err);
     }

@@ -34,6 +34,12 @@ constexpr CommandText kCommands[] = {
      "Nothing else is changed.\n"},
     {"stats", "stats", "count the meanings by part of speech", ""},
     {"deselect", "deselect", "clear the lesson marks, as the program's \"Deselect\" does", ""},
+    {"due", "due [--mark]", "list the words due for review today, or mark them",
+     "Lists the meanings with a card due today or before (\"due: \" and the Russian word) and up\n"
+     "to 20 meanings without any card, in the order of the Russian page (\"new: \"), then how "
+     "many\n"
+     "cards are due. With --mark they are marked for the next lesson, as the program's \"Mark Due\n"
+     "Words\" does.\n"},
     {"conjugate", "conjugate ROOT PATTERN", "print the 28 forms of a Hebrew verb",
      "ROOT is the root's letters in reading order; a shin with the sin point (U+05C2) is read\n"
      "\"s\". PATTERN is PAAL, PIEL, HIFIL, NIFAL, PUAL, HUFAL or HITPAEL. One line per form, in\n"

@@ -1,5 +1,7 @@
 #include "dictionary/Marks.h"
 
+#include <string>
+
 #include "dictionary/MeaningFields.h"
 #include "dictionary/MeaningRecords.h"
 #include "store/Table.h"
@@ -47,6 +49,30 @@ int ClearAllMarks(const WordTables& tables) {
   }
   SwitchFilters(tables, false);
   return count;
+}
+
+int MarkMeanings(const WordTables& tables, const std::vector<int>& russianKeys) {
+  SwitchFilters(tables, false);
+  // The Russian page keeps its order: the keys are looked up on the key index meanwhile.
+  const std::string order = tables.ru.IndexName();
+  UseIndex(tables.ru, kIdIndex);
+  int marked = 0;
+  try {
+    store::BulkTransaction bulk(tables.ru);
+    for (const int key : russianKeys) {
+      if (!tables.ru.FindKey(key)) continue;
+      MeaningRecords meaning(tables, Language::Russian);
+      meaning.LocatePartners();
+      meaning.SetMark(kMark);
+      ++marked;
+    }
+    bulk.Commit();
+  } catch (...) {
+    UseIndex(tables.ru, order.c_str());
+    throw;
+  }
+  UseIndex(tables.ru, order.c_str());
+  return marked;
 }
 
 }  // namespace dictionary

@@ -2,6 +2,8 @@
 
 // The lesson mark of words and meanings.
 
+#include <vector>
+
 #include "dictionary/WordTables.h"
 
 namespace dictionary {
@@ -27,5 +29,12 @@ int FilterMarked(store::Table& russian);
 // in one transaction. Returns the number of meanings unmarked. Grids bound to the tables follow
 // each step: a caller with grids unbinds them for the walk.
 int ClearAllMarks(const WordTables& tables);
+
+// Marks the meanings whose Russian records have the keys `russianKeys` (looked up by key with the
+// filters off) in those records and their partners located by key; a key without a record is
+// passed over. The three filters are off afterwards. Every write goes to the database in one
+// transaction. Returns the number of meanings marked. Grids bound to the tables follow each step:
+// a caller with grids unbinds them for the walk.
+int MarkMeanings(const WordTables& tables, const std::vector<int>& russianKeys);
 
 }  // namespace dictionary

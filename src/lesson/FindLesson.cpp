@@ -1,5 +1,5 @@
-// The main window's lesson commands: "Begin Lesson", "Speack/Start", "Pause"/"Continue", the
-// tool-bar toggle, and the two lesson timers.
+// The main window's lesson commands: "Begin Lesson", "Mark Due Words", "Speack/Start",
+// "Pause"/"Continue", the tool-bar toggle, and the two lesson timers.
 
 #include <QAction>
 #include <QItemSelectionModel>
@@ -13,12 +13,15 @@
 #include "app/Find.h"
 #include "lesson/Formsele.h"
 #include "lesson/LessonAssembly.h"
+#include "review/DueWords.h"
+#include "review/GameReviews.h"
 #include "speech/Formshare.h"
 #include "store/DataModul.h"
 #include "store/DetachedSources.h"
 #include "store/Error.h"
 #include "ui/DetachedWork.h"
 #include "ui/EventGuard.h"
+#include "ui/PanelStatusBar.h"
 
 namespace {
 
@@ -46,6 +49,7 @@ void TFormSelect::ConnectLessonHandlers() {
     connect(sender, signal, this, ui::Guarded(dialogs_, [this, handler] { (this->*handler)(); }));
   };
   on(NTeachBegin, &QAction::triggered, &TFormSelect::NTeachBeginClick);
+  on(NMarkDue, &QAction::triggered, &TFormSelect::NMarkDueClick);
   on(NTalk, &QAction::triggered, &TFormSelect::NTalkClick);
   on(NPausa, &QAction::triggered, &TFormSelect::NPausaClick);
   on(SPSpeak1, &QToolButton::clicked, &TFormSelect::SPSpeak1Click);
@@ -96,6 +100,21 @@ void TFormSelect::NTeachBeginClick() {
   lessonWindow.raise();
   lessonWindow.FormActivate();
   if (failure) dialogs_.Error(*failure);
+}
+
+void TFormSelect::NMarkDueClick() {
+  if (RefusedReadOnly()) return;
+  BlankStatus();
+  TDataModul& data = *instances_.DataModul;
+  const review::CardStore cards(data.RUTable().Database());
+  const std::int64_t today = review::DayOf(review::SystemTime());
+  // The walk over the due meanings runs with the grids unbound.
+  ui::RunDetached(
+      *this, [&data] { return store::DetachedSources(data); },
+      [&] { review::MarkDueWords(Tables(), cards, today, review::kDefaultNewWords); });
+  ClearGridSelections();
+  ApplyFilters();
+  StatusBar->SetPanelText(0, QStringLiteral("Due today: %1").arg(cards.DueCount(today)));
 }
 
 void TFormSelect::NTalkClick() {

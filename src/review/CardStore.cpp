@@ -105,6 +105,14 @@ std::vector<int> CardStore::DueMeanings(std::int64_t day) const {
   return meanings;
 }
 
+std::vector<int> CardStore::MeaningsWithCards() const {
+  std::vector<int> meanings;
+  if (!hasTables_) return meanings;
+  store::SqlStatement all(database_, "SELECT DISTINCT Meaning FROM CARDS ORDER BY Meaning");
+  while (all.Step()) meanings.push_back(static_cast<int>(all.Integer(0)));
+  return meanings;
+}
+
 void CardStore::EachCard(const std::function<void(const Card&)>& card) const {
   if (!hasTables_) return;
   store::SqlStatement all(

@@ -64,6 +64,9 @@ class CardStore {
   std::int64_t DueCount(std::int64_t day) const;
   std::vector<int> DueMeanings(std::int64_t day) const;
 
+  // The meanings that have a card in any direction, by key.
+  std::vector<int> MeaningsWithCards() const;
+
   // Every card; the whole log in time order (calls `row` for each).
   void EachCard(const std::function<void(const Card&)>& card) const;
   void EachReview(const std::function<void(const LogRow&)>& row) const;

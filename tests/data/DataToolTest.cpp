@@ -11,6 +11,8 @@
 #include "TestDictionary.h"
 #include "Unprivileged.h"
 #include "datatool/Commands.h"
+#include "review/CardStore.h"
+#include "review/GameReviews.h"
 #include "store/DataModul.h"
 
 namespace {
@@ -145,10 +147,34 @@ TEST_F(DataToolTest, HelpAndVersionPrintToStandardOutput) {
   // Every command of the usage has a help of its own.
   const std::string usage = Run({"--help"}, root_).Out;
   for (const char* command : {"create", "import", "export", "check", "clean", "stats", "deselect",
-                              "conjugate", "print-lessons", "schedule"}) {
+                              "conjugate", "print-lessons", "schedule", "due"}) {
     EXPECT_NE(usage.find(std::string("  ") + command + " "), std::string::npos) << command;
     EXPECT_EQ(Run({command, "--help"}, root_).Status, datatool::kOk) << command;
   }
+}
+
+// "due" lists today's words (a due card's meaning, then new ones in page order); "--mark" marks
+// them as "Mark Due Words" does.
+TEST_F(DataToolTest, DueListsAndMarksTheWordsOfTheDay) {
+  const fs::path folder = MakeDictionary();
+  AddMeaning(folder, kHouse);
+  AddMeaning(folder, kBig);
+  {
+    TDataModul data(folder);
+    data.DataModuleCreate();
+    ASSERT_TRUE(data.RUTable().Locate("Item", "\xC4\xCE\xCC"));  // ДОМ
+    const int house = data.RUTable().FieldByName("Id").AsInteger();
+    const std::int64_t today = review::DayOf(review::SystemTime());
+    review::CardStore(data.RUTable().Database())
+        .Store({house, 1, 3.0, 5.0, today - 3, today, 1, 0}, {house, 1, 0, 3, 0, 3.0, 5.0});
+  }
+  const Outcome listed = Run({"due"}, folder);
+  EXPECT_EQ(listed.Status, datatool::kOk) << listed.Err;
+  EXPECT_EQ(listed.Out, "due: ДОМ\nnew: БОЛЬШОЙ\nDue today: 1 cards of 1 meanings; 1 new words.\n");
+  const Outcome marked = Run({"due", "--mark"}, folder);
+  EXPECT_EQ(marked.Out, "Marked 2 meanings: 1 due, 1 new.\n");
+  EXPECT_EQ(Run({"export", "x.xml", "--marked"}, folder).Out,
+            "Exported 2 marked meanings to x.xml.\n");
 }
 
 // "conjugate" needs no dictionary: it prints the forms, or refuses with the reason.

@@ -19,7 +19,10 @@
 #include "MainWindowFixture.h"
 #include "RefusedWrites.h"
 #include "lesson/Formsele.h"
+#include "review/CardStore.h"
+#include "review/GameReviews.h"
 #include "speech/Formshare.h"
+#include "ui/PanelStatusBar.h"
 
 namespace {
 
@@ -102,6 +105,25 @@ TEST_F(LessonWindowTest, BeginLessonAddsTheMarkedWordsAndEntersTheLessonMode) {
   EXPECT_EQ(formSel->DBGrid1->model()->headerData(1, Qt::Horizontal).toString(), "Hebrew");
   RU().SetFiltered(false);
   for (RU().First(); !RU().Eof(); RU().Next()) EXPECT_EQ(test::FieldText(RU(), "Select"), "");
+}
+
+// Shift+F3 marks the meanings with a card due and the day's new words, and says how many are due;
+// F3 then takes them into the lesson as any marked words.
+TEST_F(LessonWindowTest, MarkDueWordsMarksWhatIsDueAndTheNewWords) {
+  AddWords({"cat", "dog"}, false);
+  TFormSelect& main = Windows();
+  RU().SetFiltered(false);
+  ASSERT_TRUE(RU().Locate("Item", "cat-ru"));
+  const int cat = RU().FieldByName("id").AsInteger();
+  const std::int64_t today = review::DayOf(review::SystemTime());
+  review::CardStore(RU().Database())
+      .Store({cat, 0, 1.0, 5.0, today - 1, today, 1, 0}, {cat, 0, 0, 3, 0, 1.0, 5.0});
+
+  QTest::keyClick(&main, Qt::Key_F3, Qt::ShiftModifier);
+  EXPECT_EQ(main.StatusBar->PanelText(0), "Due today: 1");
+  QTest::keyClick(&main, Qt::Key_F3);
+  EXPECT_EQ(workspace.Data().SelWordTable().RecordCount(), 2) << "cat is due, dog is new";
+  EXPECT_FALSE(main.NMarkDue->isEnabled()) << "not in a lesson";
 }
 
 // A write refused in the second meaning is reported in an error box; the lesson window opens on
