@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
@@ -35,6 +36,12 @@ const QString kSpeackHint = QStringLiteral("Click For Speech");
 const QString kSpeechHint = QStringLiteral("Rules for correct speech");
 const QString kHebrewSpeechHint =
     QStringLiteral("Rules for correct speech, click on  \"\\\" for \"<\"");
+
+// The look of the editor's two rows of tabs. Set on the tab bars alone: a sheet on a widget is
+// resolved again for every widget placed under it, and the pages hold most of the editor.
+const QString kTabStyle = QStringLiteral(
+    "QTabBar::tab { border: 1px outset gray; padding: 3px 12px; margin: 2px; } "
+    "QTabBar::tab:selected { border-style: inset; }");
 
 // Words and hints take at most this many characters.
 constexpr int kTextLength = 40;
@@ -145,10 +152,7 @@ void TFormAdd::BuildWordPage() {
   auto* layout = new QVBoxLayout(this);
   PConAdd = Named(new QTabWidget(this), "PConAdd");
   PConAdd->setDocumentMode(true);
-  PConAdd->setStyleSheet(
-      QStringLiteral("QTabBar::tab { border: 1px outset gray; padding: 3px "
-                     "12px; margin: 2px; } QTabBar::tab:selected { border-"
-                     "style: inset; }"));
+  PConAdd->tabBar()->setStyleSheet(kTabStyle);
   layout->addWidget(PConAdd);
 
   TabShRU = Named(new QWidget, "TabShRU");
@@ -189,6 +193,7 @@ QWidget* TFormAdd::BuildHebrewPanel() {
   Panel5 = Panel("Panel5", this);
   PConVerb = Named(new QTabWidget(Panel5), "PConVerb");
   PConVerb->setTabPosition(QTabWidget::South);
+  PConVerb->tabBar()->setStyleSheet(kTabStyle);
   PConVerb->addTab(BuildCommonPage(), QStringLiteral("Cammon"));
   PConVerb->addTab(BuildVerbPage(), QStringLiteral("Verb"));
   auto* layout = new QVBoxLayout(Panel5);
