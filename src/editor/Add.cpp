@@ -155,7 +155,10 @@ void TFormAdd::BuildWordPage() {
   PConAdd->tabBar()->setStyleSheet(kTabStyle);
   layout->addWidget(PConAdd);
 
-  TabShRU = Named(new QWidget, "TabShRU");
+  // Every page is made inside its tab widget, so that it has the editor's font from the start: a
+  // page moved there later changes font, and each widget on it lays itself out again (a combo box
+  // also makes its drop-down list then).
+  TabShRU = Named(new QWidget(PConAdd), "TabShRU");
   auto* words = new QVBoxLayout(TabShRU);
   words->addWidget(BuildRussianPanel());
   words->addWidget(BuildHebrewPanel());
@@ -163,7 +166,7 @@ void TFormAdd::BuildWordPage() {
   words->addWidget(BuildCommonGroup());
   PConAdd->addTab(TabShRU, QStringLiteral("Word info"));
 
-  TabShSentence = Named(new QWidget, "TabShSentence");
+  TabShSentence = Named(new QWidget(PConAdd), "TabShSentence");
   auto* sentence = new QVBoxLayout(TabShSentence);
   Panel3 = Panel("Panel3", TabShSentence);
   Panel7 = Panel("Panel7", TabShSentence);
@@ -203,7 +206,7 @@ QWidget* TFormAdd::BuildHebrewPanel() {
 }
 
 QWidget* TFormAdd::BuildCommonPage() {
-  TabSheet1 = Named(new QWidget, "TabSheet1");
+  TabSheet1 = Named(new QWidget(PConVerb), "TabSheet1");
   DBMemo1 = Named(new ui::DisplayOrderEdit(TabSheet1), "DBMemo1");
   DBMemo1->setToolTip(QStringLiteral("Input Word on Hebrew"));
   DBMemo1->setAlignment(Qt::AlignRight);

@@ -43,7 +43,7 @@ QTableWidgetItem* SpellingCell(const std::string& spelling) {
 }  // namespace
 
 QWidget* TFormAdd::BuildVerbPage() {
-  TabSheet2 = new QWidget;
+  TabSheet2 = new QWidget(PConVerb);
   TabSheet2->setObjectName(QStringLiteral("TabSheet2"));
 
   StrGridVerb = new QTableWidget(1, 1, TabSheet2);
