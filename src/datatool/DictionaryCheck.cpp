@@ -4,12 +4,16 @@
 #include <optional>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 #include "datatool/BlankMeanings.h"
 #include "dictionary/Codes.h"
 #include "dictionary/MeaningFields.h"
+#include "review/CardCheck.h"
+#include "review/CardStore.h"
 #include "store/DataModul.h"
 #include "store/Schema.h"
+#include "store/SqlitePersistence.h"
 #include "text/Codepage.h"
 #include "text/InvertText.h"
 
@@ -149,6 +153,15 @@ std::vector<std::string> CheckDictionary(TDataModul& data) {
                        WordOrEmpty(meaning.Russian, text::Codepage::Win1251) + ", Hebrew " +
                        WordOrEmpty(text::InvertText(meaning.Hebrew), text::Codepage::Win1255) +
                        ", English " + WordOrEmpty(meaning.English, text::Codepage::Ascii) + ".");
+  }
+  store::SqlitePersistence& database = data.RUTable().Database();
+  if (review::CardStore::Exists(database)) {
+    std::unordered_set<int> meanings;
+    for (const auto& [id, links] : russian) meanings.insert(id);
+    for (std::string& problem :
+         review::CheckCards(review::CardStore(database), review::MemoryModel(), meanings)) {
+      problems.push_back(std::move(problem));
+    }
   }
   return problems;
 }

@@ -2,7 +2,8 @@
 
 // Consistency checks of a dictionary: the three records of each meaning must name each other,
 // every Hebrew verb must carry its conjugation forms, and no meaning may be blank (three empty
-// words) or incomplete (one or two empty words).
+// words) or incomplete (one or two empty words); and the review cards must agree with their log
+// and belong to meanings that exist.
 
 #include <string>
 #include <vector>

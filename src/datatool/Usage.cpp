@@ -29,7 +29,8 @@ constexpr CommandText kCommands[] = {
     {"check", "check",
      "report broken links between the words of a meaning, verbs without forms, and blank or\n"
      "incomplete meanings (all or some of the three words empty)",
-     "Exits with 1 when it finds a problem.\n"},
+     "Review cards that disagree with the rebuild from their log, and cards or log rows of\n"
+     "meanings that no longer exist, are reported too. Exits with 1 when it finds a problem.\n"},
     {"clean", "clean", "remove the blank meanings, whose three words are all empty",
      "Nothing else is changed.\n"},
     {"stats", "stats", "count the meanings by part of speech", ""},

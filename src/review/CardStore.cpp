@@ -48,10 +48,14 @@ CardStore::CardStore(store::SqlitePersistence& database) : database_(database) {
       store::SqlStatement(database_, sql).Run();
     }
   }
-  store::SqlStatement tables(database_,
+  hasTables_ = Exists(database_);
+}
+
+bool CardStore::Exists(store::SqlitePersistence& database) {
+  store::SqlStatement tables(database,
                              "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND "
                              "name IN ('CARDS', 'REVIEWLOG')");
-  hasTables_ = tables.Step() && tables.Integer(0) == 2;
+  return tables.Step() && tables.Integer(0) == 2;
 }
 
 std::optional<Card> CardStore::Find(int meaning, int direction) const {

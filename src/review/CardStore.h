@@ -53,6 +53,9 @@ class CardStore {
   // otherwise.
   explicit CardStore(store::SqlitePersistence& database);
 
+  // Whether the database holds the card tables already (without creating them).
+  static bool Exists(store::SqlitePersistence& database);
+
   std::optional<Card> Find(int meaning, int direction) const;
 
   // Stores `card` (replacing the card of its meaning and direction) and appends `review` to the
