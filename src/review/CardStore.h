@@ -53,6 +53,9 @@ class CardStore {
   // otherwise.
   explicit CardStore(store::SqlitePersistence& database);
 
+  // False only for a database that refuses writes and was made before cards existed.
+  bool Exists() const;
+
   std::optional<Card> Find(int meaning, int direction) const;
 
   // Stores `card` (replacing the card of its meaning and direction) and appends `review` to the
