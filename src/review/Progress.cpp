@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <algorithm>
+#include <unordered_map>
 
 #include "review/CardStore.h"
 #include "store/SqlStatement.h"
@@ -20,19 +21,27 @@ std::int64_t FirstDayOfWeek(std::int64_t today, int week) {
   return today - 7 * (kRetentionWeeks - week) + 1;
 }
 
-// Counts the reviews of single days, counted once each.
+// Counts the reviews of single days. The first second of each day is worked out once: days are
+// asked for in a row, and each needs the start of the next.
 class DayCounter {
  public:
   explicit DayCounter(store::SqlitePersistence& database)
       : count_(database, "SELECT count(*) FROM REVIEWLOG WHERE Time >= ?1 AND Time < ?2") {}
 
   int Reviews(std::int64_t day) {
-    count_.Bind(1, StartOfDay(day)).Bind(2, StartOfDay(day + 1));
+    count_.Bind(1, Start(day)).Bind(2, Start(day + 1));
     return count_.Step() ? static_cast<int>(count_.Integer(0)) : 0;
   }
 
  private:
+  std::int64_t Start(std::int64_t day) {
+    const auto [known, added] = starts_.try_emplace(day, 0);
+    if (added) known->second = StartOfDay(day);
+    return known->second;
+  }
+
   store::SqlStatement count_;
+  std::unordered_map<std::int64_t, std::int64_t> starts_;
 };
 
 // A review of a due card: not a first (a first review is 0 days after nothing) and at least the
