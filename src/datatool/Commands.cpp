@@ -17,6 +17,7 @@
 #include "datatool/Conjugation.h"
 #include "datatool/DictionaryCheck.h"
 #include "datatool/LessonAudio.h"
+#include "datatool/ReviewStats.h"
 #include "datatool/ScheduleReplay.h"
 #include "datatool/Usage.h"
 #include "dictionary/Codes.h"
@@ -25,8 +26,11 @@
 #include "exchange/Import.h"
 #include "lesson/print/QuickReport1.h"
 #include "lesson/print/ReportPdf.h"
+#include "review/GameReviews.h"
+#include "review/Progress.h"
 #include "store/DataModul.h"
 #include "store/PartCounts.h"
+#include "store/Table.h"
 
 namespace datatool {
 namespace {
@@ -140,6 +144,16 @@ int Stats(const fs::path& workingDirectory, std::ostream& out) {
   return kOk;
 }
 
+int ReviewStats(const fs::path& workingDirectory, std::ostream& out) {
+  review::Progress progress;
+  WithDictionary(workingDirectory, [&](TDataModul& data) {
+    progress = review::ComputeProgress(data.RUTable().Database(), review::MemoryModel(),
+                                       review::DayOf(review::SystemTime()));
+  });
+  PrintProgress(progress, out);
+  return kOk;
+}
+
 int Deselect(const fs::path& workingDirectory, std::ostream& out) {
   int cleared = 0;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
@@ -238,6 +252,9 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
     if (command == "check" && count == 1) return Check(workingDirectory, out);
     if (command == "clean" && count == 1) return Clean(workingDirectory, out);
     if (command == "stats" && count == 1) return Stats(workingDirectory, out);
+    if (command == "stats" && count == 2 && arguments[1] == "--reviews") {
+      return ReviewStats(workingDirectory, out);
+    }
     if (command == "deselect" && count == 1) return Deselect(workingDirectory, out);
     if (command == "conjugate" && count == 3) {
       return PrintConjugation(arguments[1], arguments[2], out, err);
