@@ -117,9 +117,13 @@ void ShowRetention(QChart* chart, const review::Progress& progress) {
   const std::int64_t firstDay =
       progress.Weeks.empty() ? progress.Today : progress.Weeks.front().FirstDay;
   QCategoryAxis* x = DateAxis(progress.Weeks.size(), firstDay, 7, 2);
+  // From 10 points below the lowest share shown, in tens, so that the weeks can be told apart.
+  double lowest = progress.DesiredRetention;
+  for (const QPointF& point : measured->points()) lowest = std::min(lowest, point.y() / 100);
+  const int bottom = std::max(0, static_cast<int>(std::floor(lowest * 10)) - 1) * 10;
   auto* y = new QValueAxis;
-  y->setRange(0, 100);
-  y->setTickCount(6);
+  y->setRange(bottom, 100);
+  y->setTickCount((100 - bottom) / 10 + 1);
   y->setLabelFormat(QStringLiteral("%d%%"));
   chart->addAxis(x, Qt::AlignBottom);
   chart->addAxis(y, Qt::AlignLeft);
