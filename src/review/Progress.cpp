@@ -17,10 +17,6 @@ std::int64_t StartOfDay(std::int64_t day) {
   return QDate::fromJulianDay(day).startOfDay().toSecsSinceEpoch();
 }
 
-std::int64_t FirstDayOfWeek(std::int64_t today, int week) {
-  return today - 7 * (kRetentionWeeks - week) + 1;
-}
-
 // Counts the reviews of single days. The first second of each day is worked out once: days are
 // asked for in a row, and each needs the start of the next.
 class DayCounter {
@@ -53,23 +49,19 @@ constexpr char kDueReviewsOfSpan[] =
     "round(?3 * (SELECT p.Stability FROM REVIEWLOG p WHERE p.Meaning = r.Meaning AND "
     "p.Direction = r.Direction AND p.Time < r.Time ORDER BY p.Time DESC LIMIT 1)))";
 
-std::vector<WeekRetention> WeeksOf(store::SqlitePersistence& database, const MemoryModel& model,
-                                   std::int64_t today) {
-  std::vector<WeekRetention> weeks;
+// Fills in the due reviews of each week.
+void CountDueReviews(store::SqlitePersistence& database, const MemoryModel& model,
+                     std::vector<WeekRetention>& weeks) {
   store::SqlStatement due(database, kDueReviewsOfSpan);
-  for (int week = 0; week < kRetentionWeeks; ++week) {
-    const std::int64_t first = FirstDayOfWeek(today, week);
-    due.Bind(1, StartOfDay(first))
-        .Bind(2, StartOfDay(first + 7))
+  for (WeekRetention& week : weeks) {
+    due.Bind(1, StartOfDay(week.FirstDay))
+        .Bind(2, StartOfDay(week.FirstDay + 7))
         .Bind(3, model.IntervalPerStability());
-    WeekRetention retention{first};
     if (due.Step()) {
-      retention.DueReviews = static_cast<int>(due.Integer(0));
-      retention.Recalled = static_cast<int>(due.Integer(1));
+      week.DueReviews = static_cast<int>(due.Integer(0));
+      week.Recalled = static_cast<int>(due.Integer(1));
     }
-    weeks.push_back(retention);
   }
-  return weeks;
 }
 
 std::vector<int> ForecastOf(store::SqlitePersistence& database, std::int64_t today) {
@@ -110,7 +102,7 @@ Progress ComputeProgress(store::SqlitePersistence& database, const MemoryModel& 
   progress.ReviewsPerDay.assign(kActivityDays, 0);
   progress.DuePerDay.assign(kForecastDays, 0);
   for (int week = 0; week < kRetentionWeeks; ++week) {
-    progress.Weeks.push_back({FirstDayOfWeek(today, week)});
+    progress.Weeks.push_back({today - 7 * (kRetentionWeeks - week) + 1});
   }
   store::SqlStatement meanings(database, "SELECT count(*) FROM RUWORDS");
   const std::int64_t cardsPossible = meanings.Step() ? meanings.Integer(0) * kDirections : 0;
@@ -123,7 +115,7 @@ Progress ComputeProgress(store::SqlitePersistence& database, const MemoryModel& 
   }
   progress.Streak = StreakOf(progress.ReviewsPerDay, today, counter);
   progress.DuePerDay = ForecastOf(database, today);
-  progress.Weeks = WeeksOf(database, model, today);
+  CountDueReviews(database, model, progress.Weeks);
 
   store::SqlStatement states(database,
                              "SELECT count(*), coalesce(sum(Due - LastReview < ?1), 0) FROM CARDS");
