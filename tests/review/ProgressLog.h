@@ -11,7 +11,6 @@
 
 namespace reviewtest {
 
-// A Wednesday.
 inline constexpr std::int64_t kToday = 2460390;  // 2024-03-20
 
 struct ProgressLog {
