@@ -157,6 +157,7 @@ void TFormSelect::BuildMenu() {
   NPausa = AddItem(NTich, "NPausa", QStringLiteral("Pause"), QKeySequence(Qt::SHIFT | Qt::Key_F5),
                    false);
   Print1 = AddItem(NTich, "Print1", QStringLiteral("Print"), QKeySequence(Qt::CTRL | Qt::Key_P));
+  NProgress = AddItem(NTich, "NProgress", QStringLiteral("Progress"));
   N22 = AddSeparator(NTich, "N22");
   NVocamirDel = AddItem(NTich, "NVocamirDel", QStringLiteral("Delete word"),
                         QKeySequence(Qt::CTRL | Qt::Key_Delete), false);
@@ -319,6 +320,7 @@ void TFormSelect::ConnectHandlers() {
   onAction(Exportdata1, &TFormSelect::Exportdata1Click);
   onAction(Importdata1, &TFormSelect::Importdata1Click);
   onAction(Print1, &TFormSelect::Print1Click);
+  onAction(NProgress, &TFormSelect::NProgressClick);
   onAction(Speech1, &TFormSelect::Speech1Click);
   onAction(Verbs1, &TFormSelect::Verbs1Click);
   onAction(Information1, &TFormSelect::Information1Click);

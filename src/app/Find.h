@@ -32,6 +32,7 @@ class QTableView;
 class QTimer;
 class QToolBar;
 class QToolButton;
+class TFormProgress;
 struct Instances;
 
 namespace app {
@@ -99,6 +100,7 @@ class TFormSelect : public QMainWindow {
   QAction* NTalk;
   QAction* NPausa;
   QAction* Print1;
+  QAction* NProgress;
   QAction* N22;
   QAction* NVocamirDel;
   QAction* NVocamirDelAll;
@@ -295,6 +297,11 @@ class TFormSelect : public QMainWindow {
   // records of the moment in a modal print preview, from which it can be printed.
   void Print1Click();
 
+  // ==== src/review/FindProgress.cpp: the progress window ====
+
+  // "Progress": the progress window, made on its first opening, counted afresh and shown.
+  void NProgressClick();
+
   // ==== src/lesson/FindLesson.cpp: lesson assembly and playback ====
 
   // "Begin Lesson": lesson mode, the chosen meanings added to the lesson list, the list shown.
@@ -369,6 +376,9 @@ class TFormSelect : public QMainWindow {
   void StopLessonOnEmptyList();
 
   bool replacingKey_ = false;  // a mapped key event is on its way to a search box
+
+  // ==== src/review ====
+  TFormProgress* formProgress_ = nullptr;  // owned as a child window; made on its first opening
 
   // ==== src/game ====
   void ConnectGameHandlers();

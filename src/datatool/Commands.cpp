@@ -18,6 +18,7 @@
 #include "datatool/DictionaryCheck.h"
 #include "datatool/DueWords.h"
 #include "datatool/LessonAudio.h"
+#include "datatool/ReviewStats.h"
 #include "datatool/ScheduleReplay.h"
 #include "datatool/Usage.h"
 #include "dictionary/Codes.h"
@@ -27,8 +28,10 @@
 #include "lesson/print/QuickReport1.h"
 #include "lesson/print/ReportPdf.h"
 #include "review/GameReviews.h"
+#include "review/Progress.h"
 #include "store/DataModul.h"
 #include "store/PartCounts.h"
+#include "store/Table.h"
 
 namespace datatool {
 namespace {
@@ -142,6 +145,16 @@ int Stats(const fs::path& workingDirectory, std::ostream& out) {
   return kOk;
 }
 
+int ReviewStats(const fs::path& workingDirectory, std::ostream& out) {
+  review::Progress progress;
+  WithDictionary(workingDirectory, [&](TDataModul& data) {
+    progress = review::ComputeProgress(data.RUTable().Database(), review::MemoryModel(),
+                                       review::DayOf(review::SystemTime()));
+  });
+  PrintProgress(progress, out);
+  return kOk;
+}
+
 int Deselect(const fs::path& workingDirectory, std::ostream& out) {
   int cleared = 0;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
@@ -247,6 +260,9 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
     if (command == "check" && count == 1) return Check(workingDirectory, out);
     if (command == "clean" && count == 1) return Clean(workingDirectory, out);
     if (command == "stats" && count == 1) return Stats(workingDirectory, out);
+    if (command == "stats" && count == 2 && arguments[1] == "--reviews") {
+      return ReviewStats(workingDirectory, out);
+    }
     if (command == "deselect" && count == 1) return Deselect(workingDirectory, out);
     if (command == "due" && (count == 1 || (count == 2 && arguments[1] == "--mark"))) {
       return Due(workingDirectory, count == 2, out);

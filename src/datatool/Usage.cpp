@@ -33,7 +33,14 @@ constexpr CommandText kCommands[] = {
      "meanings that no longer exist, are reported too. Exits with 1 when it finds a problem.\n"},
     {"clean", "clean", "remove the blank meanings, whose three words are all empty",
      "Nothing else is changed.\n"},
-    {"stats", "stats", "count the meanings by part of speech", ""},
+    {"stats", "stats [--reviews]",
+     "count the meanings by part of speech, or show the progress of the reviews",
+     "With --reviews it prints the figures of the progress window, for today: the cards due\n"
+     "today, the streak of days with reviews, the cards by state (new: a meaning's game direction\n"
+     "without a card; learning: an interval under 21 days; review: the others), the desired\n"
+     "retention and the measured one of each of the last 12 weeks (the share of reviews of due\n"
+     "cards not graded Again, by the week's first day), the reviews of each of the last 90 days\n"
+     "and the cards due on each of the next 30 (today's line holds the overdue ones).\n"},
     {"deselect", "deselect", "clear the lesson marks, as the program's \"Deselect\" does", ""},
     {"due", "due [--mark]", "list the words due for review today, or mark them",
      "Lists the meanings with a card due today or before (\"due: \" and the Russian word) and up\n"

@@ -19,6 +19,11 @@ constexpr char kCreateLog[] =
     "ElapsedDays INTEGER NOT NULL, Stability REAL NOT NULL, Difficulty REAL NOT NULL)";
 constexpr char kCreateLogMeaning[] =
     "CREATE INDEX IF NOT EXISTS REVIEWLOG_Meaning ON REVIEWLOG (Meaning)";
+// For the progress figures: the reviews of a span of days, and a card's review before a given one
+// (its stability read from the index alone).
+constexpr char kCreateLogTime[] = "CREATE INDEX IF NOT EXISTS REVIEWLOG_Time ON REVIEWLOG (Time)";
+constexpr char kCreateLogCard[] =
+    "CREATE INDEX IF NOT EXISTS REVIEWLOG_Card ON REVIEWLOG (Meaning, Direction, Time, Stability)";
 
 // A meaning is gone with its Russian record: its cards and log rows go in the same transaction.
 constexpr char kCreateDeleteTrigger[] =
@@ -43,8 +48,8 @@ Card CardOf(const store::SqlStatement& row) {
 
 CardStore::CardStore(store::SqlitePersistence& database) : database_(database) {
   if (!database_.RefusesWrites()) {
-    for (const char* sql :
-         {kCreateCards, kCreateCardsDue, kCreateLog, kCreateLogMeaning, kCreateDeleteTrigger}) {
+    for (const char* sql : {kCreateCards, kCreateCardsDue, kCreateLog, kCreateLogMeaning,
+                            kCreateLogTime, kCreateLogCard, kCreateDeleteTrigger}) {
       store::SqlStatement(database_, sql).Run();
     }
   }
@@ -57,6 +62,8 @@ bool CardStore::Exists(store::SqlitePersistence& database) {
                              "name IN ('CARDS', 'REVIEWLOG')");
   return tables.Step() && tables.Integer(0) == 2;
 }
+
+bool CardStore::HasTables() const { return hasTables_; }
 
 std::optional<Card> CardStore::Find(int meaning, int direction) const {
   if (!hasTables_) return std::nullopt;

@@ -55,6 +55,9 @@ class CardStore {
 
   // Whether the database holds the card tables already (without creating them).
   static bool Exists(store::SqlitePersistence& database);
+  // Whether this store has the card tables: false only for a database that refuses writes and
+  // was made before cards existed.
+  bool HasTables() const;
 
   std::optional<Card> Find(int meaning, int direction) const;
 

@@ -20,6 +20,11 @@ constexpr double kMaxDifficulty = 10;
 double Decay(const Parameters& w) { return -w[20]; }
 double Factor(const Parameters& w) { return std::pow(0.9, 1 / Decay(w)) - 1; }
 
+// The days of interval per day of stability at `retention`.
+double IntervalScale(const Parameters& w, double retention) {
+  return (std::pow(retention, 1 / Decay(w)) - 1) / Factor(w);
+}
+
 double GradeNumber(Grade grade) { return static_cast<int>(grade); }
 
 // The difficulty after a first review of `grade`, before it is bounded.
@@ -86,8 +91,7 @@ int IntervalDays(double stability, double retention, const Parameters& parameter
     throw std::invalid_argument("a retention of " + Text(retention) +
                                 " is not a chance above 0 and up to 1");
   }
-  const double days =
-      stability / Factor(parameters) * (std::pow(retention, 1 / Decay(parameters)) - 1);
+  const double days = stability * IntervalScale(parameters, retention);
   return static_cast<int>(
       std::lround(std::clamp(days, 1.0, double(std::numeric_limits<int>::max()))));
 }
@@ -127,6 +131,8 @@ double MemoryModel::Retrievability(double days, double stability) const {
 int MemoryModel::IntervalDays(double stability) const {
   return review::IntervalDays(stability, retention_, w_);
 }
+
+double MemoryModel::IntervalPerStability() const { return IntervalScale(w_, retention_); }
 
 std::optional<MemoryState> Replay(const MemoryModel& model, std::span<const LoggedReview> log) {
   if (log.empty()) return std::nullopt;

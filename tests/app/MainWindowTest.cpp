@@ -71,7 +71,7 @@ TEST_F(MainWindowTest, StartState) {
     EXPECT_FALSE(Item(off)->isEnabled()) << off;
   }
   for (const char* on : {"NNew", "NEdit", "NSelect", "NDel", "NTeachBegin", "NGameBegin", "Print1",
-                         "Speech1", "N3", "NExit", "Exportdata1", "Importdata1"}) {
+                         "NProgress", "Speech1", "N3", "NExit", "Exportdata1", "Importdata1"}) {
     EXPECT_TRUE(Item(on)->isEnabled()) << on;
   }
   EXPECT_TRUE(window->NRUHE->isChecked());
@@ -119,6 +119,7 @@ TEST_F(MainWindowTest, MenuItemsCarryTheirCaptionsAndShortcuts) {
       {"NTalk", "Speack/Start", QKeySequence(Qt::Key_F5)},
       {"NPausa", "Pause", QKeySequence(Qt::SHIFT | Qt::Key_F5)},
       {"Print1", "Print", QKeySequence(Qt::CTRL | Qt::Key_P)},
+      {"NProgress", "Progress", {}},
       {"NVocamirDel", "Delete word", QKeySequence(Qt::CTRL | Qt::Key_Delete)},
       {"NVocamirDelAll", "Delete All", {}},
       {"NGame", "Game", {}},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDate>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include "review/CardStore.h"
 #include "review/GameReviews.h"
 #include "store/DataModul.h"
+#include "store/Table.h"
 
 namespace {
 
@@ -358,6 +360,37 @@ TEST_F(DataToolTest, ScheduleReplayPrintsEachItemsMemoryAfterEachReview) {
 }
 
 }  // namespace
+
+// The progress figures of a log of one review, made today.
+TEST_F(DataToolTest, StatsReviewsPrintsTheProgressOfTheReviewLog) {
+  const fs::path folder = MakeDictionary();
+  AddMeaning(folder, kHouse);
+  const std::int64_t now = review::SystemTime();
+  const std::int64_t today = review::DayOf(now);
+  {
+    TDataModul data(folder);
+    data.DataModuleCreate();
+    review::CardStore(data.RUTable().Database())
+        .Store({1, 2, 0.2, 7, today, today + 1, 1, 0}, {1, 2, now, 1, 0, 0.2, 7});
+  }
+  const Outcome stats = Run({"stats", "--reviews"}, folder);
+  ASSERT_EQ(stats.Status, datatool::kOk) << stats.Err;
+  const std::string date = QDate::fromJulianDay(today).toString(Qt::ISODate).toStdString();
+  const std::string tomorrow = QDate::fromJulianDay(today + 1).toString(Qt::ISODate).toStdString();
+  const std::vector<std::string> lines = {
+      "due today: 0\n",
+      "streak: 1 day\n",
+      "new cards: 5\n",
+      "learning cards: 1\n",
+      "review cards: 0\n",
+      "desired retention: 90%\n",
+      "reviews per day:\n",
+      "  " + date + "  1\n",
+      "cards due per day:\n  " + date + "  0\n  " + tomorrow + "  1\n"};
+  for (const std::string& line : lines) {
+    EXPECT_NE(stats.Out.find(line), std::string::npos) << line << stats.Out;
+  }
+}
 
 // A dictionary this user may not write: reading commands work, writing ones exit with 1 and the
 // read-only message, and the database file is left as it was.
