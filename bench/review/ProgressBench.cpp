@@ -63,6 +63,7 @@ struct Fixture {
       std::int64_t Time;
       int Meaning, Direction, Grade, Elapsed;
       double Stability;
+      int Scheduled;  // the interval the previous review gave
     };
     const std::vector<int> schedule = ScheduleDays();
     const int cardCount = kMeanings * review::kDirections;
@@ -80,13 +81,14 @@ struct Fixture {
       std::size_t k = 0;
       double stability = 0;
       for (; k < schedule.size() && first + schedule[k] <= today; ++k) {
+        const int scheduled = k == 0 ? 0 : static_cast<int>(stability);
         const std::int64_t day = first + schedule[k];
         const int next = k + 1 < schedule.size() ? schedule[k + 1] - schedule[k] : 1000;
         stability = std::max(1, next + static_cast<int>((c + k) % 3) - 1);
         rows.push_back(
             {QDate::fromJulianDay(day).startOfDay().toSecsSinceEpoch() + (c * 13) % 80000, meaning,
              direction, (c + k) % 10 == 0 ? 1 : 3, k == 0 ? 0 : schedule[k] - schedule[k - 1],
-             stability});
+             stability, scheduled});
       }
       const std::int64_t last = first + schedule[k - 1];
       card.Bind(1, std::int64_t{meaning})
@@ -98,16 +100,18 @@ struct Fixture {
       card.Run();
     }
     std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.Time < b.Time; });
-    store::SqlStatement log(Database(),
-                            "INSERT INTO REVIEWLOG (Meaning, Direction, Time, Grade, ElapsedDays, "
-                            "Stability, Difficulty) VALUES (?1, ?2, ?3, ?4, ?5, ?6, 5)");
+    store::SqlStatement log(
+        Database(),
+        "INSERT INTO REVIEWLOG (Meaning, Direction, Time, Grade, ElapsedDays, "
+        "Stability, Difficulty, Scheduled) VALUES (?1, ?2, ?3, ?4, ?5, ?6, 5, ?7)");
     for (const Row& row : rows) {
       log.Bind(1, std::int64_t{row.Meaning})
           .Bind(2, std::int64_t{row.Direction})
           .Bind(3, row.Time)
           .Bind(4, std::int64_t{row.Grade})
           .Bind(5, std::int64_t{row.Elapsed})
-          .Bind(6, row.Stability);
+          .Bind(6, row.Stability)
+          .Bind(7, std::int64_t{row.Scheduled});
       log.Run();
     }
     Database().CommitBulk();

@@ -20,15 +20,20 @@ std::string Name(const CardKey& key) {
 
 bool Near(double a, double b) { return std::abs(a - b) <= 1e-6 * std::max(1.0, std::abs(b)); }
 
-// The card its log leads to.
-Card Rebuild(const CardKey& key, const std::vector<LogRow>& rows, const MemoryModel& model) {
+// The card its log leads to; `scheduled` turns false when a row's interval is not the one the
+// review before it gave.
+Card Rebuild(const CardKey& key, const std::vector<LogRow>& rows, const MemoryModel& model,
+             bool& scheduled) {
   Card card{key.first, key.second};
   MemoryState state{};
+  scheduled = true;
   for (const LogRow& row : rows) {
     const auto grade = static_cast<Grade>(row.Grade);
     if (card.Reviews == 0) {
+      scheduled &= row.Scheduled == 0;
       state = model.First(grade);
     } else {
+      scheduled &= row.Scheduled == model.IntervalDays(state.Stability);
       state = model.Next(state, row.ElapsedDays, grade);
       if (grade == Grade::Again) ++card.Lapses;
     }
@@ -57,11 +62,13 @@ std::vector<std::string> CheckCards(const CardStore& cards, const MemoryModel& m
       problems.push_back(Name(key) + " has no reviews in the log.");
       return;
     }
-    const Card rebuilt = Rebuild(key, log->second, model);
+    bool scheduled = true;
+    const Card rebuilt = Rebuild(key, log->second, model, scheduled);
     logs.erase(log);
-    if (!Near(card.Stability, rebuilt.Stability) || !Near(card.Difficulty, rebuilt.Difficulty) ||
-        card.Reviews != rebuilt.Reviews || card.Lapses != rebuilt.Lapses ||
-        card.LastReview != rebuilt.LastReview || card.Due != rebuilt.Due) {
+    if (!scheduled || !Near(card.Stability, rebuilt.Stability) ||
+        !Near(card.Difficulty, rebuilt.Difficulty) || card.Reviews != rebuilt.Reviews ||
+        card.Lapses != rebuilt.Lapses || card.LastReview != rebuilt.LastReview ||
+        card.Due != rebuilt.Due) {
       problems.push_back(Name(key) + " disagrees with its log (stability " +
                          std::to_string(card.Stability) + ", rebuilt " +
                          std::to_string(rebuilt.Stability) + ").");

@@ -13,7 +13,8 @@
 namespace review {
 
 // One line per problem: a card whose stability, difficulty, review count, lapses, last review or
-// due day disagrees with the rebuild from the log (by `model`); a card without log rows; log rows
+// due day disagrees with the rebuild from the log (by `model`), or whose log rows' intervals are
+// not those their previous reviews gave; a card without log rows; log rows
 // without a card; cards or log rows of a meaning not in `meanings` (keys of Russian records).
 std::vector<std::string> CheckCards(const CardStore& cards, const MemoryModel& model,
                                     const std::unordered_set<int>& meanings);

@@ -16,14 +16,13 @@ constexpr char kCreateCardsDue[] = "CREATE INDEX IF NOT EXISTS CARDS_Due ON CARD
 constexpr char kCreateLog[] =
     "CREATE TABLE IF NOT EXISTS REVIEWLOG (Id INTEGER PRIMARY KEY, Meaning INTEGER NOT NULL, "
     "Direction INTEGER NOT NULL, Time INTEGER NOT NULL, Grade INTEGER NOT NULL, "
-    "ElapsedDays INTEGER NOT NULL, Stability REAL NOT NULL, Difficulty REAL NOT NULL)";
+    "ElapsedDays INTEGER NOT NULL, Stability REAL NOT NULL, Difficulty REAL NOT NULL, "
+    "Scheduled INTEGER NOT NULL)";
 constexpr char kCreateLogMeaning[] =
     "CREATE INDEX IF NOT EXISTS REVIEWLOG_Meaning ON REVIEWLOG (Meaning)";
 // For the progress figures: the reviews of a span of days, and a card's review before a given one
 // (its stability read from the index alone).
 constexpr char kCreateLogTime[] = "CREATE INDEX IF NOT EXISTS REVIEWLOG_Time ON REVIEWLOG (Time)";
-constexpr char kCreateLogCard[] =
-    "CREATE INDEX IF NOT EXISTS REVIEWLOG_Card ON REVIEWLOG (Meaning, Direction, Time, Stability)";
 
 // A meaning is gone with its Russian record: its cards and log rows go in the same transaction.
 constexpr char kCreateDeleteTrigger[] =
@@ -49,7 +48,7 @@ Card CardOf(const store::SqlStatement& row) {
 CardStore::CardStore(store::SqlitePersistence& database) : database_(database) {
   if (!database_.RefusesWrites()) {
     for (const char* sql : {kCreateCards, kCreateCardsDue, kCreateLog, kCreateLogMeaning,
-                            kCreateLogTime, kCreateLogCard, kCreateDeleteTrigger}) {
+                            kCreateLogTime, kCreateDeleteTrigger}) {
       store::SqlStatement(database_, sql).Run();
     }
   }
@@ -85,16 +84,18 @@ void CardStore::Store(const Card& card, const LogRow& review) {
       .Bind(6, card.Due)
       .Bind(7, std::int64_t{card.Reviews})
       .Bind(8, std::int64_t{card.Lapses});
-  store::SqlStatement log(database_,
-                          "INSERT INTO REVIEWLOG (Meaning, Direction, Time, Grade, ElapsedDays, "
-                          "Stability, Difficulty) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)");
+  store::SqlStatement log(
+      database_,
+      "INSERT INTO REVIEWLOG (Meaning, Direction, Time, Grade, ElapsedDays, "
+      "Stability, Difficulty, Scheduled) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
   log.Bind(1, std::int64_t{review.Meaning})
       .Bind(2, std::int64_t{review.Direction})
       .Bind(3, review.Time)
       .Bind(4, std::int64_t{review.Grade})
       .Bind(5, std::int64_t{review.ElapsedDays})
       .Bind(6, review.Stability)
-      .Bind(7, review.Difficulty);
+      .Bind(7, review.Difficulty)
+      .Bind(8, std::int64_t{review.Scheduled});
   put.Run();
   log.Run();
 }
@@ -135,11 +136,11 @@ void CardStore::EachReview(const std::function<void(const LogRow&)>& row) const 
   if (!hasTables_) return;
   store::SqlStatement all(database_,
                           "SELECT Meaning, Direction, Time, Grade, ElapsedDays, Stability, "
-                          "Difficulty FROM REVIEWLOG ORDER BY Time, Id");
+                          "Difficulty, Scheduled FROM REVIEWLOG ORDER BY Time, Id");
   while (all.Step()) {
     row({static_cast<int>(all.Integer(0)), static_cast<int>(all.Integer(1)), all.Integer(2),
          static_cast<int>(all.Integer(3)), static_cast<int>(all.Integer(4)), all.Real(5),
-         all.Real(6)});
+         all.Real(6), static_cast<int>(all.Integer(7))});
   }
 }
 

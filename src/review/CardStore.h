@@ -42,6 +42,7 @@ struct LogRow {
   int ElapsedDays = 0;   // since the card's previous review, 0 for its first
   double Stability = 0;  // the card's state after this review
   double Difficulty = 0;
+  int Scheduled = 0;  // the days the previous review gave until this one was due; 0 for a first
 
   bool operator==(const LogRow&) const = default;
 };

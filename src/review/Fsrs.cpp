@@ -132,8 +132,6 @@ int MemoryModel::IntervalDays(double stability) const {
   return review::IntervalDays(stability, retention_, w_);
 }
 
-double MemoryModel::IntervalPerStability() const { return IntervalScale(w_, retention_); }
-
 std::optional<MemoryState> Replay(const MemoryModel& model, std::span<const LoggedReview> log) {
   if (log.empty()) return std::nullopt;
   MemoryState memory = model.First(log.front().Given);

@@ -67,9 +67,6 @@ class MemoryModel {
 
   // The days until the next review of a word of `stability`, at this model's retention.
   int IntervalDays(double stability) const;
-  // The days of interval per day of stability at this model's retention: IntervalDays(s) is s
-  // times this, rounded to the nearest day, at least 1. For queries that compare intervals in SQL.
-  double IntervalPerStability() const;
 
  private:
   Parameters w_;

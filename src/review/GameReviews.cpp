@@ -48,10 +48,12 @@ bool GameReviews::Review(store::Table& lessons, int direction, Grade grade) {
 
   Card card{*meaning, direction};
   int elapsed = 0;
+  int scheduled = 0;
   MemoryState state{};
   if (const std::optional<Card> before = cards_.Find(*meaning, direction)) {
     card = *before;
     elapsed = static_cast<int>(std::max<std::int64_t>(0, today - before->LastReview));
+    scheduled = static_cast<int>(before->Due - before->LastReview);
     state = model_.Next({before->Stability, before->Difficulty}, elapsed, grade);
     if (grade == Grade::Again) ++card.Lapses;
   } else {
@@ -63,7 +65,7 @@ bool GameReviews::Review(store::Table& lessons, int direction, Grade grade) {
   card.Due = today + model_.IntervalDays(state.Stability);
   ++card.Reviews;
   cards_.Store(card, {*meaning, direction, time, static_cast<int>(grade), elapsed, state.Stability,
-                      state.Difficulty});
+                      state.Difficulty, scheduled});
   return true;
 }
 

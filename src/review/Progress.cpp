@@ -40,23 +40,17 @@ class DayCounter {
   std::unordered_map<std::int64_t, std::int64_t> starts_;
 };
 
-// A review of a due card: not a first (a first review is 0 days after nothing) and at least the
-// interval after the card's previous review, read from that review's stability. The previous
-// review of a review a day or more later is the card's latest one of an earlier second.
+// A review of a due card: not a first (whose Scheduled is 0), and at least the interval the card's
+// previous review gave after it (each log row carries that interval).
 constexpr char kDueReviewsOfSpan[] =
-    "SELECT count(*), coalesce(sum(r.Grade <> 1), 0) FROM REVIEWLOG r "
-    "WHERE r.Time >= ?1 AND r.Time < ?2 AND r.ElapsedDays >= 1 AND r.ElapsedDays >= max(1, "
-    "round(?3 * (SELECT p.Stability FROM REVIEWLOG p WHERE p.Meaning = r.Meaning AND "
-    "p.Direction = r.Direction AND p.Time < r.Time ORDER BY p.Time DESC LIMIT 1)))";
+    "SELECT count(*), coalesce(sum(Grade <> 1), 0) FROM REVIEWLOG "
+    "WHERE Time >= ?1 AND Time < ?2 AND Scheduled >= 1 AND ElapsedDays >= Scheduled";
 
 // Fills in the due reviews of each week.
-void CountDueReviews(store::SqlitePersistence& database, const MemoryModel& model,
-                     std::vector<WeekRetention>& weeks) {
+void CountDueReviews(store::SqlitePersistence& database, std::vector<WeekRetention>& weeks) {
   store::SqlStatement due(database, kDueReviewsOfSpan);
   for (WeekRetention& week : weeks) {
-    due.Bind(1, StartOfDay(week.FirstDay))
-        .Bind(2, StartOfDay(week.FirstDay + 7))
-        .Bind(3, model.IntervalPerStability());
+    due.Bind(1, StartOfDay(week.FirstDay)).Bind(2, StartOfDay(week.FirstDay + 7));
     if (due.Step()) {
       week.DueReviews = static_cast<int>(due.Integer(0));
       week.Recalled = static_cast<int>(due.Integer(1));
@@ -115,7 +109,7 @@ Progress ComputeProgress(store::SqlitePersistence& database, const MemoryModel& 
   }
   progress.Streak = StreakOf(progress.ReviewsPerDay, today, counter);
   progress.DuePerDay = ForecastOf(database, today);
-  CountDueReviews(database, model, progress.Weeks);
+  CountDueReviews(database, progress.Weeks);
 
   store::SqlStatement states(database,
                              "SELECT count(*), coalesce(sum(Due - LastReview < ?1), 0) FROM CARDS");

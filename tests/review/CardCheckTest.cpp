@@ -26,6 +26,8 @@ TEST(CardCheckTest, CardsDisagreeingWithTheirLogOrMeaningsAreReported) {
       {"sound", "", nullptr},
       {"changed", "UPDATE CARDS SET Stability = Stability + 1 WHERE Direction = 0",
        "The card of meaning 1 in direction 0 disagrees with its log"},
+      {"interval", "UPDATE REVIEWLOG SET Scheduled = Scheduled + 1 WHERE Scheduled > 0",
+       "The card of meaning 1 in direction 0 disagrees with its log"},
       {"no log", "DELETE FROM REVIEWLOG WHERE Direction = 3",
        "The card of meaning 1 in direction 3 has no reviews in the log."},
       {"no card", "DELETE FROM CARDS WHERE Direction = 3",

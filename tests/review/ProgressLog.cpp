@@ -56,13 +56,15 @@ ProgressLog::ProgressLog(TDataModul& data) {
   for (const CardLog& log : kLog) {
     review::Card card{meanings[log.Meaning].ru, log.Direction};
     for (const Review& review : log.Reviews) {
+      // The interval the previous review gave: its stability, at the retention of 0.90.
+      const int scheduled = card.Reviews == 0 ? 0 : static_cast<int>(card.Due - card.LastReview);
       card.Stability = review.Stability;
       card.Difficulty = 5;
       card.LastReview = kToday - review.Days;
       card.Due = card.LastReview + static_cast<int>(review.Stability);
       ++card.Reviews;
       cards.Store(card, {card.Meaning, card.Direction, TimeOf(review.Days), review.Grade,
-                         review.Elapsed, review.Stability, 5});
+                         review.Elapsed, review.Stability, 5, scheduled});
     }
   }
 }
