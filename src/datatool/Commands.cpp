@@ -29,6 +29,7 @@
 #include "lesson/print/ReportPdf.h"
 #include "review/GameReviews.h"
 #include "review/Progress.h"
+#include "speech/SettingsFile.h"
 #include "store/DataModul.h"
 #include "store/PartCounts.h"
 #include "store/Table.h"
@@ -106,9 +107,16 @@ int Export(const fs::path& workingDirectory, const std::string& file, bool marke
   return kOk;
 }
 
+// The review settings of vocamir.ini in the working folder.
+speech::ReviewSettings ReviewSettingsOf(const fs::path& workingDirectory) {
+  return speech::ReadReviewSettings(PathText(workingDirectory, speech::kSettingsFileName));
+}
+
 int Check(const fs::path& workingDirectory, std::ostream& out) {
   std::vector<std::string> problems;
-  WithDictionary(workingDirectory, [&](TDataModul& data) { problems = CheckDictionary(data); });
+  const double retention = ReviewSettingsOf(workingDirectory).Retention;
+  WithDictionary(workingDirectory,
+                 [&](TDataModul& data) { problems = CheckDictionary(data, retention); });
   for (const std::string& problem : problems) out << problem << "\n";
   if (problems.empty()) {
     out << "No problems found.\n";
@@ -146,9 +154,10 @@ int Stats(const fs::path& workingDirectory, std::ostream& out) {
 }
 
 int ReviewStats(const fs::path& workingDirectory, std::ostream& out) {
+  const review::MemoryModel model(ReviewSettingsOf(workingDirectory).Retention);
   review::Progress progress;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
-    progress = review::ComputeProgress(data.RUTable().Database(), review::MemoryModel(),
+    progress = review::ComputeProgress(data.RUTable().Database(), model,
                                        review::DayOf(review::SystemTime()));
   });
   PrintProgress(progress, out);
@@ -165,8 +174,9 @@ int Deselect(const fs::path& workingDirectory, std::ostream& out) {
 }
 
 int Due(const fs::path& workingDirectory, bool mark, std::ostream& out) {
+  const int newWords = ReviewSettingsOf(workingDirectory).NewWords;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
-    ReportDueWords(data, review::DayOf(review::SystemTime()), mark, out);
+    ReportDueWords(data, review::DayOf(review::SystemTime()), newWords, mark, out);
   });
   return kOk;
 }

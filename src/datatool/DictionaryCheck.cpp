@@ -126,7 +126,7 @@ std::string WordOrEmpty(std::string_view word, text::Codepage codepage) {
 
 }  // namespace
 
-std::vector<std::string> CheckDictionary(TDataModul& data) {
+std::vector<std::string> CheckDictionary(TDataModul& data, double retention) {
   using dictionary::kEnglishLinks, dictionary::kHebrewLinks, dictionary::kKeyField,
       dictionary::kRussianLinks;
   auto russian =
@@ -158,8 +158,8 @@ std::vector<std::string> CheckDictionary(TDataModul& data) {
   if (review::CardStore::Exists(database)) {
     std::unordered_set<int> meanings;
     for (const auto& [id, links] : russian) meanings.insert(id);
-    for (std::string& problem :
-         review::CheckCards(review::CardStore(database), review::MemoryModel(), meanings)) {
+    for (std::string& problem : review::CheckCards(review::CardStore(database),
+                                                   review::MemoryModel(retention), meanings)) {
       problems.push_back(std::move(problem));
     }
   }

@@ -15,6 +15,7 @@ namespace datatool {
 // Reads the three word tables and the two verb-form tables (each unfiltered; the cursors move)
 // and returns one line per problem found, by language and key; an empty list means the dictionary
 // is sound. Throws store::Error when a table cannot be read.
-std::vector<std::string> CheckDictionary(TDataModul& data);
+// The cards are rebuilt at the desired `retention`.
+std::vector<std::string> CheckDictionary(TDataModul& data, double retention);
 
 }  // namespace datatool

@@ -10,14 +10,14 @@
 
 namespace datatool {
 
-void ReportDueWords(TDataModul& data, std::int64_t today, bool mark, std::ostream& out) {
+void ReportDueWords(TDataModul& data, std::int64_t today, int newWords, bool mark,
+                    std::ostream& out) {
   const dictionary::WordTables tables{data.RUTable(), data.HETable(), data.ENTable()};
   const review::CardStore cards(data.RUTable().Database());
   const std::int64_t dueCards = cards.DueCount(today);
-  const review::DueWords words =
-      review::FindDueWords(tables, cards, today, review::kDefaultNewWords);
+  const review::DueWords words = review::FindDueWords(tables, cards, today, newWords);
   if (mark) {
-    const int marked = review::MarkDueWords(tables, cards, today, review::kDefaultNewWords);
+    const int marked = review::MarkDueWords(tables, cards, today, newWords);
     out << "Marked " << marked << " meanings: " << words.Due.size() << " due, " << words.New.size()
         << " new.\n";
     return;

@@ -9,9 +9,10 @@ class TDataModul;
 
 namespace datatool {
 
-// Lists the meanings with a card due on `today` and the day's new words (their Russian words,
-// "due: " or "new: " before each), then a summary line; with `mark`, marks them as the program's
-// "Mark Due Words" does and says how many.
-void ReportDueWords(TDataModul& data, std::int64_t today, bool mark, std::ostream& out);
+// Lists the meanings with a card due on `today` and up to `newWords` new ones (their Russian
+// words, "due: " or "new: " before each), then a summary line; with `mark`, marks them as the
+// program's "Mark Due Words" does and says how many.
+void ReportDueWords(TDataModul& data, std::int64_t today, int newWords, bool mark,
+                    std::ostream& out);
 
 }  // namespace datatool

@@ -168,6 +168,7 @@ void TFormGame::BuildWindow() {
 }
 
 void TFormGame::FormCreate() {
+  if (instances_.Share != nullptr) game_.SetRetention(instances_.Share->Review().Retention);
   game_.Start();
   ShowLayout(game_.ActiveLayout());
   Redraw();

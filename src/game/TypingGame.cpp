@@ -51,6 +51,11 @@ void TypingGame::NewPass() {
   }
 }
 
+void TypingGame::SetRetention(double retention) {
+  model_ = review::MemoryModel(retention);
+  reviews_.reset();
+}
+
 void TypingGame::SetDirection(Direction direction) {
   direction_ = direction;
   layout_ = Describe(direction).layout;
@@ -117,7 +122,7 @@ void TypingGame::MoveOn() {
 
 // The counter of a miss-free entry and the review of its card, together or not at all.
 void TypingGame::StoreEntry() {
-  if (!reviews_) reviews_.emplace(list_.Database(), review::MemoryModel(), clock_);
+  if (!reviews_) reviews_.emplace(list_.Database(), model_, clock_);
   const review::Grade grade = review::GradeOfEntry(wordRight_ + wordMisses_, wordMisses_);
   store::WriteUnit({&list_}).Run([&] {
     if (wordMisses_ == 0) RaiseCounter();

@@ -58,6 +58,9 @@ class TypingGame {
   // Makes `direction` current, selects its layout and begins a new pass; the running pass's
   // counts are dropped without a result.
   void SetDirection(Direction direction);
+  // The desired retention of the reviews' memory model (0.70 to 0.99; 0.90 unless set), for the
+  // entries finished from now on.
+  void SetRetention(double retention);
   // The keys type the letters of `layout` from now on.
   void SelectLayout(Layout layout) { layout_ = layout; }
 
@@ -116,6 +119,7 @@ class TypingGame {
   int wordsDone_ = 0;
   int lastResult_ = 0;
   review::Clock clock_;
+  review::MemoryModel model_;
   std::optional<review::GameReviews> reviews_;  // made when the first entry is finished
 };
 

@@ -108,10 +108,12 @@ void TFormSelect::NMarkDueClick() {
   TDataModul& data = *instances_.DataModul;
   const review::CardStore cards(data.RUTable().Database());
   const std::int64_t today = review::DayOf(review::SystemTime());
+  const int newWords =
+      instances_.Share != nullptr ? instances_.Share->Review().NewWords : review::kDefaultNewWords;
   // The walk over the due meanings runs with the grids unbound.
   ui::RunDetached(
       *this, [&data] { return store::DetachedSources(data); },
-      [&] { review::MarkDueWords(Tables(), cards, today, review::kDefaultNewWords); });
+      [&] { review::MarkDueWords(Tables(), cards, today, newWords); });
   ClearGridSelections();
   ApplyFilters();
   StatusBar->SetPanelText(0, QStringLiteral("Due today: %1").arg(cards.DueCount(today)));

@@ -2,6 +2,7 @@
 
 #include "app/Find.h"
 #include "review/FormProgress.h"
+#include "speech/Formshare.h"
 #include "store/DataModul.h"
 #include "store/Table.h"
 #include "ui/Instances.h"
@@ -11,5 +12,6 @@ void TFormSelect::NProgressClick() {
     formProgress_ = new TFormProgress(dialogs_, instances_.DataModul->RUTable().Database(),
                                       review::SystemTime, this);
   }
-  formProgress_->ShowProgress();
+  formProgress_->ShowProgress(instances_.Share != nullptr ? instances_.Share->Review().Retention
+                                                          : review::kDefaultRetention);
 }

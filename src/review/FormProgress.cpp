@@ -176,9 +176,10 @@ TFormProgress::TFormProgress(ui::Dialogs& dialogs, store::SqlitePersistence& dat
   resize(1000, 680);
 }
 
-void TFormProgress::ShowProgress() {
+void TFormProgress::ShowProgress(double retention) {
   try {
-    Fill(review::ComputeProgress(database_, review::MemoryModel(), review::DayOf(clock_())));
+    Fill(review::ComputeProgress(database_, review::MemoryModel(retention),
+                                 review::DayOf(clock_())));
   } catch (const store::Error& error) {
     dialogs_.Error(QStringLiteral("The progress cannot be shown: ") +
                    QString::fromUtf8(error.what()));

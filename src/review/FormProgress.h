@@ -32,10 +32,10 @@ class TFormProgress : public QWidget {
   TFormProgress(ui::Dialogs& dialogs, store::SqlitePersistence& database,
                 review::Clock clock = review::SystemTime, QWidget* parent = nullptr);
 
-  // Counts the figures of today and shows them in the window, brought to the front. When the
-  // database refuses a query the reason is shown through the dialogs and the window is left as
-  // it was.
-  void ShowProgress();
+  // Counts the figures of today at the desired `retention` and shows them in the window, brought
+  // to the front. When the database refuses a query the reason is shown through the dialogs and
+  // the window is left as it was.
+  void ShowProgress(double retention = review::kDefaultRetention);
 
   QLabel* LabelDueToday;
   QLabel* LabelStreak;

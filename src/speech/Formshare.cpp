@@ -237,8 +237,13 @@ QString TShare::SettingsPath() const {
 }
 
 void TShare::FormCreate() {
+  settingsFolder_ = QDir::currentPath();
   try {
-    settingsFolder_ = QDir::currentPath();
+    review_ = speech::ReadReviewSettings(SettingsPath());
+  } catch (const speech::SettingsFileError& error) {
+    instances_.Dialogs->Error(QString::fromStdString(error.what()));
+  }
+  try {
     settings_ = speech::ReadSettings(SettingsPath());
 
     store::Table& hewords = instances_.DataModul->HETable();

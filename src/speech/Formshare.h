@@ -89,6 +89,9 @@ class TShare : public QWidget {
   // Which verb forms the verb table shows: at least 28 characters, character i "1" when form i is
   // shown. Changed only by "Ok".
   const std::string& VerbFormMask() const { return settings_.VerbFormMask; }
+  // The learner's review settings of the settings file, read at creation (defaults where the
+  // file has none or an unusable one, which is then reported).
+  const speech::ReviewSettings& Review() const { return review_; }
 
   // Select a page and show the window (the menu items Speech1, Verbs1, Information1).
   void ShowPage(QWidget* page);
@@ -160,4 +163,5 @@ class TShare : public QWidget {
   speech::SpeechService speech_;
   QString settingsFolder_;
   speech::Settings settings_;
+  speech::ReviewSettings review_;
 };

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QString>
 #include <algorithm>
 #include <cctype>
 #include <utility>
@@ -191,6 +192,27 @@ Settings ReadSettings(const QString& path) {
   settings.SpeedRU = file.Read(kSpeechSection, "SPEEDRU", defaults.SpeedRU);
   settings.SpeedEN = file.Read(kSpeechSection, "SPEEDEN", defaults.SpeedEN);
   settings.SpeedHE = file.Read(kSpeechSection, "SPEEDHE", defaults.SpeedHE);
+  return settings;
+}
+
+ReviewSettings ReadReviewSettings(const QString& path) {
+  const IniFile file = IniFile::Load(path);
+  ReviewSettings settings;
+  const auto number = [&](const char* key, double low, double high, double fallback) {
+    const std::optional<std::string> text = file.Value("Review", key);
+    if (!text) return fallback;
+    bool ok = false;
+    const double value = QString::fromStdString(*text).trimmed().toDouble(&ok);
+    if (!ok || value < low || value > high) {
+      throw SettingsFileError("The setting " + std::string(key) + "=" + *text + " in " +
+                              path.toStdString() + " is not a number from " +
+                              QString::number(low).toStdString() + " to " +
+                              QString::number(high).toStdString() + ".");
+    }
+    return value;
+  };
+  settings.Retention = number("RETENTION", 0.70, 0.99, settings.Retention);
+  settings.NewWords = static_cast<int>(number("NEWWORDS", 0, 1000, settings.NewWords));
   return settings;
 }
 

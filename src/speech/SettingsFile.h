@@ -85,6 +85,20 @@ inline constexpr int kVerbFormCount = 28;
 // Throws SettingsFileError when the file exists but cannot be read.
 Settings ReadSettings(const QString& path);
 
+// The learner's review settings, in section Review of the same file: RETENTION, the desired
+// retention of the memory model (0.70 to 0.99), and NEWWORDS, how many meanings without a card
+// "Mark Due Words" takes a day (0 to 1000). The settings window neither shows nor writes them;
+// its writes keep them.
+struct ReviewSettings {
+  double Retention = 0.90;
+  int NewWords = 20;
+};
+
+// Reads the review settings from `path`, taking the default for every missing value. Throws
+// SettingsFileError naming the key when a value is no number or outside its range, or when the
+// file exists but cannot be read.
+ReviewSettings ReadReviewSettings(const QString& path);
+
 // Writes the seven settings to `path` in the order above, keeping every other line of an existing
 // file, atomically. Throws SettingsFileError on failure (then the old file is untouched).
 void WriteSettings(const QString& path, const Settings& settings);

@@ -12,6 +12,7 @@
 #include "TestDictionary.h"
 #include "datatool/DictionaryCheck.h"
 #include "editor/WordRecords.h"
+#include "review/Fsrs.h"
 #include "store/DataModul.h"
 
 namespace {
@@ -79,7 +80,7 @@ TEST_P(AddWordKilledTest, LeavesTheNewMeaningWhole) {
 
   TDataModul& data = workspace.Data();
   data.DataModuleCreate();
-  for (const std::string& problem : datatool::CheckDictionary(data)) {
+  for (const std::string& problem : datatool::CheckDictionary(data, review::kDefaultRetention)) {
     EXPECT_NE(problem.find("are a blank meaning"), std::string::npos) << problem;
   }
   for (store::Table* table : {&data.RUTable(), &data.HETable(), &data.ENTable()}) {

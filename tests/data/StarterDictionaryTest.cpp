@@ -11,6 +11,7 @@
 
 #include "datatool/Commands.h"
 #include "datatool/DictionaryCheck.h"
+#include "review/Fsrs.h"
 #include "store/DataModul.h"
 #include "store/PartCounts.h"
 #include "store/Schema.h"
@@ -65,7 +66,7 @@ TEST_F(StarterDictionaryTest, EveryMeaningIsCompleteAndLinkedBothWays) {
           << table->TableName() << " " << table->FieldByName("id").AsInteger();
     }
   }
-  std::vector<std::string> problems = datatool::CheckDictionary(*data_);
+  std::vector<std::string> problems = datatool::CheckDictionary(*data_, review::kDefaultRetention);
   EXPECT_TRUE(problems.empty()) << problems.size() << " problems, first: " << problems.front();
 }
 

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -110,7 +111,11 @@ TEST_F(LessonWindowTest, BeginLessonAddsTheMarkedWordsAndEntersTheLessonMode) {
 // Shift+F3 marks the meanings with a card due and the day's new words, and says how many are due;
 // F3 then takes them into the lesson as any marked words.
 TEST_F(LessonWindowTest, MarkDueWordsMarksWhatIsDueAndTheNewWords) {
-  AddWords({"cat", "dog"}, false);
+  AddWords({"cat", "dog", "sun"}, false);
+  QFile ini(workspace.FilePath("vocamir.ini"));
+  ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+  ini.write("[Review]\nNEWWORDS=1\n");  // the settings file's number of new words
+  ini.close();
   TFormSelect& main = Windows();
   RU().SetFiltered(false);
   ASSERT_TRUE(RU().Locate("Item", "cat-ru"));
@@ -122,7 +127,7 @@ TEST_F(LessonWindowTest, MarkDueWordsMarksWhatIsDueAndTheNewWords) {
   QTest::keyClick(&main, Qt::Key_F3, Qt::ShiftModifier);
   EXPECT_EQ(main.StatusBar->PanelText(0), "Due today: 1");
   QTest::keyClick(&main, Qt::Key_F3);
-  EXPECT_EQ(workspace.Data().SelWordTable().RecordCount(), 2) << "cat is due, dog is new";
+  EXPECT_EQ(workspace.Data().SelWordTable().RecordCount(), 2) << "cat is due, dog the one new";
   EXPECT_FALSE(main.NMarkDue->isEnabled()) << "not in a lesson";
 }
 

@@ -14,7 +14,10 @@
 namespace {
 
 using speech::IniFile;
+using speech::ReadReviewSettings;
 using speech::ReadSettings;
+using speech::ReviewSettings;
+using speech::SettingsFileError;
 using speech::Settings;
 using speech::WriteSettings;
 
@@ -35,6 +38,40 @@ class SettingsFileTest : public testing::Test {
     return file.readAll().toStdString();
   }
 };
+
+// The review settings: defaults where missing; a value that is no number or out of its range is
+// refused by name, never taken half.
+TEST_F(SettingsFileTest, ReviewSettingsAreReadWithinTheirRanges) {
+  struct Case {
+    const char* file;
+    double retention;
+    int newWords;
+    const char* refused;  // the key named in the error, or nullptr
+  };
+  const Case cases[] = {
+      {"", 0.90, 20, nullptr},
+      {"[Review]\nRETENTION=0.85\nNEWWORDS= 5 \n", 0.85, 5, nullptr},
+      {"[review]\nnewwords=0\n", 0.90, 0, nullptr},
+      {"[Review]\nRETENTION=0.995\n", 0, 0, "RETENTION"},
+      {"[Review]\nRETENTION=high\n", 0, 0, "RETENTION"},
+      {"[Review]\nNEWWORDS=-1\n", 0, 0, "NEWWORDS"},
+  };
+  for (const Case& c : cases) {
+    Put(c.file);
+    if (c.refused != nullptr) {
+      try {
+        ReadReviewSettings(path);
+        ADD_FAILURE() << c.file;
+      } catch (const SettingsFileError& error) {
+        EXPECT_NE(std::string(error.what()).find(c.refused), std::string::npos) << error.what();
+      }
+      continue;
+    }
+    const ReviewSettings settings = ReadReviewSettings(path);
+    EXPECT_DOUBLE_EQ(settings.Retention, c.retention) << c.file;
+    EXPECT_EQ(settings.NewWords, c.newWords) << c.file;
+  }
+}
 
 TEST_F(SettingsFileTest, WithoutAFileEveryValueIsItsDefault) {
   const Settings settings = ReadSettings(path);
