@@ -17,7 +17,7 @@ void ReportDueWords(TDataModul& data, std::int64_t today, int newWords, bool mar
   const std::int64_t dueCards = cards.DueCount(today);
   const review::DueWords words = review::FindDueWords(tables, cards, today, newWords);
   if (mark) {
-    const int marked = review::MarkDueWords(tables, cards, today, newWords);
+    const int marked = review::MarkDueWords(tables, words);
     out << "Marked " << marked << " meanings: " << words.Due.size() << " due, " << words.New.size()
         << " new.\n";
     return;

@@ -35,12 +35,15 @@ DueWords FindDueWords(const dictionary::WordTables& tables, const CardStore& car
   return words;
 }
 
-int MarkDueWords(const dictionary::WordTables& tables, const CardStore& cards, std::int64_t day,
-                 int newWords) {
-  const DueWords words = FindDueWords(tables, cards, day, newWords);
+int MarkDueWords(const dictionary::WordTables& tables, const DueWords& words) {
   std::vector<int> keys = words.Due;
   keys.insert(keys.end(), words.New.begin(), words.New.end());
   return dictionary::MarkMeanings(tables, keys);
+}
+
+int MarkDueWords(const dictionary::WordTables& tables, const CardStore& cards, std::int64_t day,
+                 int newWords) {
+  return MarkDueWords(tables, FindDueWords(tables, cards, day, newWords));
 }
 
 }  // namespace review

@@ -25,8 +25,9 @@ struct DueWords {
 DueWords FindDueWords(const dictionary::WordTables& tables, const CardStore& cards,
                       std::int64_t day, int newWords);
 
-// Marks the meanings of FindDueWords (dictionary::MarkMeanings) in one transaction; returns how
-// many were marked.
+// Marks `words` (dictionary::MarkMeanings) in one transaction; returns how many were marked.
+int MarkDueWords(const dictionary::WordTables& tables, const DueWords& words);
+// FindDueWords, then marks what it found.
 int MarkDueWords(const dictionary::WordTables& tables, const CardStore& cards, std::int64_t day,
                  int newWords);
 
