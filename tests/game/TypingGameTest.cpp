@@ -14,6 +14,7 @@
 #include "TestDictionary.h"
 #include "game/TypingGame.h"
 #include "review/CardStore.h"
+#include "review/Progress.h"
 #include "store/SqlitePersistence.h"
 
 namespace {
@@ -243,9 +244,11 @@ TEST_F(TypingGameTest, FinishedEntriesReviewTheirCardsGradedByMisses) {
   }
 }
 
-// A week of play on a test clock: reviews on days 0, 1, 3 and 8 push the due day out as the
-// memory grows, and a lapse brings it back within days.
-TEST_F(TypingGameTest, AWeekOfReviewsMovesTheDueDay) {
+// A week of play on a test clock, reviews on days 0, 1, 3 and 8: a Hard start is due the next
+// day, a lapse on that day brings it back within a day, then the memory grows again. The figures
+// of progress read from the game's own rows on day 8: three of the reviews came when the card was
+// due (day 1 missed, days 3 and 8 recalled), the next review is due on day 15.
+TEST_F(TypingGameTest, AWeekOfReviewsMovesTheDueDayAndMakesTheProgressFigures) {
   const int cat = test::AddMeaning(workspace.Data(), {.ru = "КОТ", .he = "לותח", .en = "CAT"}).ru;
   Play({{.ru = "КОТ", .he = "לותח", .en = "CAT"}});
   const std::int64_t monday = review::DayOf(kMonday);
@@ -255,8 +258,8 @@ TEST_F(TypingGameTest, AWeekOfReviewsMovesTheDueDay) {
     int due;  // days after Monday
     int lapses;
   };
-  for (const Review& r : {Review{0, "CAT", 2, 0}, Review{1, "CAT", 8, 0}, Review{3, "CAT", 19, 0},
-                          Review{8, "CXXXAT", 10, 1}}) {
+  for (const Review& r : {Review{0, "CXAT", 1, 0}, Review{1, "CXXXAT", 2, 1},
+                          Review{3, "CAT", 5, 1}, Review{8, "CAT", 15, 1}}) {
     now = kMonday + r.day * kDay;
     TypeAndMoveOn(r.typed);
     const std::optional<review::Card> card = CardOf(cat, Direction::RussianEnglish);
@@ -265,6 +268,23 @@ TEST_F(TypingGameTest, AWeekOfReviewsMovesTheDueDay) {
     EXPECT_EQ(card->Due - monday, r.due) << "day " << r.day;
     EXPECT_EQ(card->Lapses, r.lapses) << "day " << r.day;
   }
+
+  const review::Progress progress =
+      review::ComputeProgress(List().Database(), review::MemoryModel(), monday + 8);
+  // The last week is days 2 to 8, the one before ends on day 1.
+  const std::vector<review::WeekRetention> weeks(progress.Weeks.end() - 2, progress.Weeks.end());
+  EXPECT_EQ(weeks, (std::vector<review::WeekRetention>{{.FirstDay = monday - 5, .DueReviews = 1},
+                                                       {.FirstDay = monday + 2,
+                                                        .DueReviews = 2,
+                                                        .Recalled = 2}}));
+  EXPECT_EQ(std::vector<int>(progress.ReviewsPerDay.end() - 9, progress.ReviewsPerDay.end()),
+            (std::vector<int>{1, 1, 0, 1, 0, 0, 0, 0, 1}));
+  std::vector<int> forecast(review::kForecastDays);
+  forecast[7] = 1;
+  EXPECT_EQ(progress.DuePerDay, forecast);
+  EXPECT_EQ(progress.Streak, 1);
+  EXPECT_EQ(progress.LearningCards, 1);
+  EXPECT_EQ(progress.NewCards, review::kDirections - 1);
 }
 
 TEST_F(TypingGameTest, ARefusedReviewLeavesCardAndCounterAsTheyWere) {
