@@ -211,6 +211,20 @@ void TShare::BuildWindow() {
   counts->addRow(QStringLiteral("ATHERS"), EditOzer);
   counts->addRow(QStringLiteral("ALL"), EditCount);
   PageControl1->addTab(TabSheet1, QStringLiteral("Information"));
+
+  // "Reviews"
+  TabSheetReview = Named(new QWidget, "TabSheetReview");
+  SpinRetention = Named(new QDoubleSpinBox(TabSheetReview), "SpinRetention");
+  SpinRetention->setRange(speech::ReviewSettings::kLowestRetention,
+                          speech::ReviewSettings::kHighestRetention);
+  SpinRetention->setSingleStep(0.01);
+  SpinRetention->setDecimals(2);
+  SpinNewWords = Named(new QSpinBox(TabSheetReview), "SpinNewWords");
+  SpinNewWords->setRange(0, speech::ReviewSettings::kMostNewWords);
+  auto* reviews = new QFormLayout(TabSheetReview);
+  reviews->addRow(QStringLiteral("Desired retention"), SpinRetention);
+  reviews->addRow(QStringLiteral("New words a day"), SpinNewWords);
+  PageControl1->addTab(TabSheetReview, QStringLiteral("Reviews"));
 }
 
 void TShare::ConnectHandlers() {
@@ -243,6 +257,8 @@ void TShare::FormCreate() {
   } catch (const speech::SettingsFileError& error) {
     instances_.Dialogs->Error(QString::fromStdString(error.what()));
   }
+  SpinRetention->setValue(review_.Retention);
+  SpinNewWords->setValue(review_.NewWords);
   try {
     settings_ = speech::ReadSettings(SettingsPath());
 
@@ -381,7 +397,16 @@ void TShare::BtOkClick() {
   written.SpeedRU = std::to_string(TrBarRU->value());
   written.SpeedEN = std::to_string(TrBarEN->value());
   written.SpeedHE = std::to_string(TrBarHE->value());
-  speech::WriteSettings(SettingsPath(), written);
+  const speech::ReviewSettings review{.Retention = SpinRetention->value(),
+                                      .NewWords = SpinNewWords->value()};
+  // The review settings are written only when changed here: a file without them keeps
+  // following the defaults.
+  if (review.Retention != review_.Retention || review.NewWords != review_.NewWords) {
+    speech::WriteSettings(SettingsPath(), written, review);
+    review_ = review;
+  } else {
+    speech::WriteSettings(SettingsPath(), written);
+  }
   hide();
 }
 

@@ -9,12 +9,14 @@
 // until the program ends; the menu only shows and hides it.
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QString>
 #include <QTabWidget>
 #include <QTimer>
@@ -90,7 +92,7 @@ class TShare : public QWidget {
   // shown. Changed only by "Ok".
   const std::string& VerbFormMask() const { return settings_.VerbFormMask; }
   // The learner's review settings of the settings file, read at creation (defaults where the
-  // file has none or an unusable one, which is then reported).
+  // file has none or an unusable one, which is then reported); changed by "Ok".
   const speech::ReviewSettings& Review() const { return review_; }
 
   // Select a page and show the window (the menu items Speech1, Verbs1, Information1).
@@ -102,6 +104,7 @@ class TShare : public QWidget {
   QWidget* TabSheetSpeech;
   QWidget* TabSheetGlagol;
   QWidget* TabSheet1;
+  QWidget* TabSheetReview;
   QPushButton* BtOk;
   QPushButton* BtCancel;
 
@@ -132,6 +135,10 @@ class TShare : public QWidget {
   QLineEdit* EditWords;
   QLineEdit* EditOzer;
   QLineEdit* EditCount;
+
+  // The review settings: the desired retention and the new words "Mark Due Words" takes a day.
+  QDoubleSpinBox* SpinRetention;
+  QSpinBox* SpinNewWords;
 
   // --- handlers ---
 

@@ -13,6 +13,7 @@ namespace {
 
 constexpr char kVerbSection[] = "Glagols_HEBREW";
 constexpr char kSpeechSection[] = "Speech";
+constexpr char kReviewSection[] = "Review";
 // A UTF-8 byte order mark that an editor may have put at the start of the file; kept on writing.
 constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
@@ -199,7 +200,7 @@ ReviewSettings ReadReviewSettings(const QString& path) {
   const IniFile file = IniFile::Load(path);
   ReviewSettings settings;
   const auto number = [&](const char* key, double low, double high, double fallback) {
-    const std::optional<std::string> text = file.Value("Review", key);
+    const std::optional<std::string> text = file.Value(kReviewSection, key);
     if (!text) return fallback;
     bool ok = false;
     const double value = QString::fromStdString(*text).trimmed().toDouble(&ok);
@@ -211,13 +212,16 @@ ReviewSettings ReadReviewSettings(const QString& path) {
     }
     return value;
   };
-  settings.Retention = number("RETENTION", 0.70, 0.99, settings.Retention);
-  settings.NewWords = static_cast<int>(number("NEWWORDS", 0, 1000, settings.NewWords));
+  settings.Retention = number("RETENTION", ReviewSettings::kLowestRetention,
+                              ReviewSettings::kHighestRetention, settings.Retention);
+  settings.NewWords =
+      static_cast<int>(number("NEWWORDS", 0, ReviewSettings::kMostNewWords, settings.NewWords));
   return settings;
 }
 
-void WriteSettings(const QString& path, const Settings& settings) {
-  IniFile file = IniFile::Load(path);
+namespace {
+
+void Put(IniFile& file, const Settings& settings) {
   file.Write(kVerbSection, "VALUE", settings.VerbFormMask);
   file.Write(kSpeechSection, "RUSSIAN", settings.VoiceRU);
   file.Write(kSpeechSection, "HEBREW", settings.VoiceHE);
@@ -225,6 +229,21 @@ void WriteSettings(const QString& path, const Settings& settings) {
   file.Write(kSpeechSection, "SPEEDRU", settings.SpeedRU);
   file.Write(kSpeechSection, "SPEEDEN", settings.SpeedEN);
   file.Write(kSpeechSection, "SPEEDHE", settings.SpeedHE);
+}
+
+}  // namespace
+
+void WriteSettings(const QString& path, const Settings& settings) {
+  IniFile file = IniFile::Load(path);
+  Put(file, settings);
+  file.Save(path);
+}
+
+void WriteSettings(const QString& path, const Settings& settings, const ReviewSettings& review) {
+  IniFile file = IniFile::Load(path);
+  Put(file, settings);
+  file.Write(kReviewSection, "RETENTION", QString::number(review.Retention, 'f', 2).toStdString());
+  file.Write(kReviewSection, "NEWWORDS", std::to_string(review.NewWords));
   file.Save(path);
 }
 

@@ -87,9 +87,13 @@ Settings ReadSettings(const QString& path);
 
 // The learner's review settings, in section Review of the same file: RETENTION, the desired
 // retention of the memory model (0.70 to 0.99), and NEWWORDS, how many meanings without a card
-// "Mark Due Words" takes a day (0 to 1000). The settings window neither shows nor writes them;
-// its writes keep them.
+// "Mark Due Words" takes a day (0 to 1000). The settings window's "Reviews" page shows them; its
+// "Ok" writes them only when they were changed there, and keeps them otherwise.
 struct ReviewSettings {
+  static constexpr double kLowestRetention = 0.70;
+  static constexpr double kHighestRetention = 0.99;
+  static constexpr int kMostNewWords = 1000;
+
   double Retention = 0.90;
   int NewWords = 20;
 };
@@ -102,5 +106,9 @@ ReviewSettings ReadReviewSettings(const QString& path);
 // Writes the seven settings to `path` in the order above, keeping every other line of an existing
 // file, atomically. Throws SettingsFileError on failure (then the old file is untouched).
 void WriteSettings(const QString& path, const Settings& settings);
+
+// Writes the seven settings and then the two review settings (RETENTION with two decimals) in one
+// file write, as above.
+void WriteSettings(const QString& path, const Settings& settings, const ReviewSettings& review);
 
 }  // namespace speech

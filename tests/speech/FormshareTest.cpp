@@ -189,6 +189,25 @@ TEST_F(FormshareTest, OkKeepsTheOtherLinesOfAnExistingFile) {
             "[Glagols_HEBREW]\nVALUE=0001001000000110000000010001\n");
 }
 
+// The review settings show what the file holds; Ok writes them only once they were changed on
+// the page, and the changed values are in force at once.
+TEST_F(FormshareTest, ReviewSettingsAreWrittenOnlyWhenChangedOnThePage) {
+  PutIni("[Review]\nNEWWORDS=35\n");
+  Create();
+  EXPECT_DOUBLE_EQ(share->SpinRetention->value(), 0.90);
+  EXPECT_EQ(share->SpinNewWords->value(), 35);
+  share->BtOkClick();
+  EXPECT_EQ(Ini().find("RETENTION"), std::string::npos) << "untouched: the default is not written";
+
+  share->SpinRetention->setValue(0.85);
+  share->SpinNewWords->setValue(5000);  // beyond the range: the most a day
+  share->BtOkClick();
+  EXPECT_NE(Ini().find("[Review]\nNEWWORDS=1000\nRETENTION=0.85\n"), std::string::npos) << Ini();
+  EXPECT_DOUBLE_EQ(share->Review().Retention, 0.85);
+  EXPECT_EQ(share->Review().NewWords, 1000);
+  EXPECT_EQ(speech::ReadReviewSettings(IniPath()).NewWords, 1000);
+}
+
 TEST_F(FormshareTest, UncheckingEveryFormStoresTwentyEightZeros) {
   Create();
   for (int i = 0; i < share->CheckListBoxHE->count(); ++i) {
