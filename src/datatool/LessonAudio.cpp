@@ -7,19 +7,14 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <chrono>
 #include <cstring>
-#include <mutex>
 #include <stdexcept>
-#include <thread>
 #include <utility>
 
 #include "datatool/Arguments.h"
 #include "lesson/LessonPlayer.h"
-#include "speech/EspeakEngine.h"
+#include "speech/OfflineSpeech.h"
 #include "speech/SettingsFile.h"
-#include "speech/Speak.h"
-#include "speech/SpeechService.h"
 #include "store/DataModul.h"
 
 namespace datatool {
@@ -57,24 +52,6 @@ std::optional<std::array<int, 3>> RepeatCounts(const std::string& text) {
   }
   return counts;
 }
-
-// Collects what one engine instance synthesises; the renderer takes it after each text.
-class Capture : public speech::AudioOutput {
- public:
-  void Write(const std::int16_t* samples, std::size_t count, int) override {
-    std::lock_guard guard(lock_);
-    samples_.insert(samples_.end(), samples, samples + count);
-  }
-  bool Playing() const override { return false; }
-  std::vector<std::int16_t> Take() {
-    std::lock_guard guard(lock_);
-    return std::exchange(samples_, {});
-  }
-
- private:
-  std::mutex lock_;
-  std::vector<std::int16_t> samples_;
-};
 
 // The audio file, written under a temporary name beside its final name and renamed by Commit.
 class SoundFile {
@@ -170,19 +147,15 @@ class OptionsDisplay : public lesson::LessonDisplay {
 // real word outlasts a tick.
 class FileSpeech : public lesson::LessonSpeech {
  public:
-  FileSpeech(const speech::SpeechService& voices, std::array<Capture*, 3> captures,
-             SoundFile& sound, sf_count_t pauseFrames)
-      : voices_(voices), captures_(captures), sound_(sound), pauseFrames_(pauseFrames) {}
+  FileSpeech(speech::OfflineSpeech& voices, SoundFile& sound, sf_count_t pauseFrames)
+      : voices_(voices), sound_(sound), pauseFrames_(pauseFrames) {}
 
   bool Speaking() const override { return spokeThisTick_; }
 
   void Speak(Language language, const std::string& text) override {
-    const std::size_t slot = static_cast<std::size_t>(language) - 1;
-    speech::Engine& engine = slot == 0 ? voices_.RU() : slot == 1 ? voices_.HE() : voices_.EN();
-    speech::Speak(engine, language, text);
-    while (engine.Speaking()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const std::vector<std::int16_t> samples = voices_.Render(language, text);
     if (Words > 0) sound_.WriteSilence(pauseFrames_);
-    sound_.Write(captures_[slot]->Take());
+    sound_.Write(samples);
     ++Words;
     spokeThisTick_ = true;
   }
@@ -192,8 +165,7 @@ class FileSpeech : public lesson::LessonSpeech {
   int Words = 0;
 
  private:
-  const speech::SpeechService& voices_;
-  std::array<Capture*, 3> captures_;
+  speech::OfflineSpeech& voices_;
   SoundFile& sound_;
   sf_count_t pauseFrames_;
   bool spokeThisTick_ = false;
@@ -248,33 +220,11 @@ LessonAudioResult RenderLessonAudio(TDataModul& data, const fs::path& settingsFo
                                     const LessonAudioProgress& progress) {
   const speech::Settings settings = speech::ReadSettings(
       QString::fromStdString((settingsFolder / speech::kSettingsFileName).string()));
-  const std::shared_ptr<speech::SynthesisWorker> worker = speech::SynthesisWorker::Shared();
-  if (!worker->Available()) throw std::runtime_error("the speech engine espeak-ng cannot start");
-
-  std::array<Capture*, 3> captures{};
-  const auto output = [&](std::size_t slot) {
-    auto capture = std::make_unique<Capture>();
-    captures[slot] = capture.get();
-    return capture;
-  };
-  speech::EngineSet engines;
-  engines.RU = std::make_unique<speech::EspeakEngine>(worker, output(0), speech::Reading::Natural);
-  engines.HE =
-      std::make_unique<speech::EspeakEngine>(worker, output(1), speech::Reading::Transliteration);
-  engines.EN = std::make_unique<speech::EspeakEngine>(worker, output(2), speech::Reading::Natural,
-                                                      u"English");
-  // The saved voice and speed of each language, as the settings window selects them at start.
-  speech::SpeechService voices(std::move(engines), [](bool) {});
-  voices.SelectSavedVoices(settings);
-  if (!voices.SpeechAvailable()) {
-    throw std::runtime_error("no speech engine voice is installed");
-  }
-
-  const int rate = worker->SampleRate();
+  speech::OfflineSpeech voices(settings);
+  const int rate = voices.SampleRate();
   SoundFile sound(file, SoundFormatOf(file), rate);
   OptionsDisplay display(options);
-  FileSpeech speech(voices, captures, sound,
-                    static_cast<sf_count_t>(options.PauseSeconds * rate + 0.5));
+  FileSpeech speech(voices, sound, static_cast<sf_count_t>(options.PauseSeconds * rate + 0.5));
   lesson::LessonPlayer player(
       {data.SelWordTable(), data.HETable(), data.GLTABLE(), data.NekudotTable()}, display, speech);
   player.ChooseMode(options.Mode);
