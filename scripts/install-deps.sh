@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
-  libsqlite3-dev libespeak-ng-dev espeak-ng espeak-ng-data libsndfile1-dev
+  libsqlite3-dev libespeak-ng-dev espeak-ng espeak-ng-data libsndfile1-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xauth xvfb poppler-utils openbox xdotool x11-utils imagemagick
   dpkg-dev file pulseaudio pulseaudio-utils sox hspell
