@@ -259,6 +259,7 @@ void TShare::FormCreate() {
   }
   SpinRetention->setValue(review_.Retention);
   SpinNewWords->setValue(review_.NewWords);
+  reviewShown_ = {.Retention = SpinRetention->value(), .NewWords = SpinNewWords->value()};
   try {
     settings_ = speech::ReadSettings(SettingsPath());
 
@@ -401,9 +402,10 @@ void TShare::BtOkClick() {
                                       .NewWords = SpinNewWords->value()};
   // The review settings are written only when changed here: a file without them keeps
   // following the defaults.
-  if (review.Retention != review_.Retention || review.NewWords != review_.NewWords) {
+  if (review.Retention != reviewShown_.Retention || review.NewWords != reviewShown_.NewWords) {
     speech::WriteSettings(SettingsPath(), written, review);
     review_ = review;
+    reviewShown_ = review;
   } else {
     speech::WriteSettings(SettingsPath(), written);
   }

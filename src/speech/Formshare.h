@@ -171,4 +171,7 @@ class TShare : public QWidget {
   QString settingsFolder_;
   speech::Settings settings_;
   speech::ReviewSettings review_;
+  // The review settings as the page showed them at creation or last "Ok" (a retention with more
+  // decimals than the page shows is rounded there): "Ok" writes them only when they differ.
+  speech::ReviewSettings reviewShown_;
 };

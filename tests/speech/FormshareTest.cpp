@@ -192,12 +192,13 @@ TEST_F(FormshareTest, OkKeepsTheOtherLinesOfAnExistingFile) {
 // The review settings show what the file holds; Ok writes them only once they were changed on
 // the page, and the changed values are in force at once.
 TEST_F(FormshareTest, ReviewSettingsAreWrittenOnlyWhenChangedOnThePage) {
-  PutIni("[Review]\nNEWWORDS=35\n");
+  PutIni("[Review]\nNEWWORDS=35\nRETENTION=0.905\n");
   Create();
-  EXPECT_DOUBLE_EQ(share->SpinRetention->value(), 0.90);
+  EXPECT_DOUBLE_EQ(share->SpinRetention->value(), 0.91) << "shown to two decimals";
   EXPECT_EQ(share->SpinNewWords->value(), 35);
   share->BtOkClick();
-  EXPECT_EQ(Ini().find("RETENTION"), std::string::npos) << "untouched: the default is not written";
+  EXPECT_NE(Ini().find("RETENTION=0.905\n"), std::string::npos) << "untouched: not rewritten";
+  EXPECT_DOUBLE_EQ(share->Review().Retention, 0.905);
 
   share->SpinRetention->setValue(0.85);
   share->SpinNewWords->setValue(5000);  // beyond the range: the most a day
