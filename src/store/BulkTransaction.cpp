@@ -1,7 +1,9 @@
 #include <iostream>
 
+#include "store/Error.h"
 #include "store/SqlitePersistence.h"
 #include "store/Table.h"
+#include "store/WriteUnit.h"
 
 namespace store {
 
@@ -22,7 +24,14 @@ BulkTransaction::~BulkTransaction() {
 void BulkTransaction::Commit() {
   if (done_) return;
   done_ = true;
-  database_->CommitBulk();
+  try {
+    database_->CommitBulk();
+  } catch (const Error&) {
+    // Every write of the transaction is undone in the database: the tables must not go on
+    // showing them.
+    WriteUnit::RereadAll(*database_);
+    throw;
+  }
 }
 
 }  // namespace store

@@ -2,6 +2,7 @@
 
 #include "store/Error.h"
 #include "store/SqlitePersistence.h"
+#include "store/SqliteReason.h"
 
 namespace store {
 
@@ -47,7 +48,7 @@ bool SqlStatement::Step() {
   const int result = sqlite3_step(statement_);
   if (result == SQLITE_ROW) return true;
   if (result == SQLITE_DONE) return false;
-  const std::string reason = sqlite3_errmsg(db_);
+  const std::string reason = SqliteReason(db_);
   sqlite3_reset(statement_);
   throw Error("The database refused a query: " + reason + " (" + database_.File().string() + ").");
 }
@@ -71,7 +72,7 @@ std::string SqlStatement::Text(int column) const {
 }
 
 void SqlStatement::Fail(const char* what) const {
-  throw Error(std::string(what) + ": " + sqlite3_errmsg(db_) + " (" + database_.File().string() +
+  throw Error(std::string(what) + ": " + SqliteReason(db_) + " (" + database_.File().string() +
               ").");
 }
 

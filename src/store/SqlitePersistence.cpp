@@ -8,6 +8,7 @@
 #include "store/Error.h"
 #include "store/FieldCodec.h"
 #include "store/FieldNames.h"
+#include "store/SqliteReason.h"
 
 namespace store {
 
@@ -120,14 +121,14 @@ void SqlitePersistence::CheckWritable() const {
 }
 
 void SqlitePersistence::Fail(const std::string& what) {
-  throw Error(what + ": " + sqlite3_errmsg(db_) + " (" + file_.string() + ").");
+  throw Error(what + ": " + SqliteReason(db_) + " (" + file_.string() + ").");
 }
 
 void SqlitePersistence::Execute(const std::string& sql) {
   char* message = nullptr;
   if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-    const std::string text = message ? message : sqlite3_errmsg(db_);
     sqlite3_free(message);
+    const std::string text = SqliteReason(db_);
     throw Error("The database " + file_.string() + " refused a change: " + text + ".");
   }
 }
@@ -317,6 +318,10 @@ void SqlitePersistence::DeleteRecord(const TableDef& table, std::int64_t key) {
   sqlite3_reset(statement);
 }
 
+void SqlitePersistence::Attach(Table* table) { openTables_.push_back(table); }
+
+void SqlitePersistence::Detach(Table* table) { std::erase(openTables_, table); }
+
 void SqlitePersistence::BeginBulk() {
   CheckWritable();
   if (bulkDepth_ == 0) {
@@ -364,7 +369,7 @@ void SqlitePersistence::RollbackUnit() noexcept {
   if (sqlite3_get_autocommit(db_) != 0) return;
   for (const char* sql : {"ROLLBACK TO write_unit", "RELEASE write_unit"}) {
     if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
-      std::cerr << "Cannot undo a change of " << file_.string() << ": " << sqlite3_errmsg(db_)
+      std::cerr << "Cannot undo a change of " << file_.string() << ": " << SqliteReason(db_)
                 << '\n';
     }
   }

@@ -15,6 +15,8 @@
 
 namespace store {
 
+class Table;
+
 // One field value on its way to or from the database: null, an integer, or text bytes in the
 // field's code page.
 struct StoredValue {
@@ -84,6 +86,12 @@ class SqlitePersistence {
   void BeginBulk();
   void CommitBulk();
 
+  // The tables open on this database, in the order they were opened: Table::Open adds a table,
+  // Table::Close and its destruction take it away.
+  void Attach(Table* table);
+  void Detach(Table* table);
+  const std::vector<Table*>& OpenTables() const { return openTables_; }
+
   // Write units (see WriteUnit): the writes between BeginUnit and CommitUnit are kept together or
   // not at all. Units nest, also inside a bulk transaction. CommitUnit throws Error when the
   // database refuses (the unit is then undone); RollbackUnit undoes every write of the innermost
@@ -93,6 +101,7 @@ class SqlitePersistence {
   void RollbackUnit() noexcept;
 
  private:
+  std::vector<Table*> openTables_;
   friend class SqlStatement;  // the side tables' queries run on this connection
 
   struct StatementDeleter {

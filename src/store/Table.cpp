@@ -18,6 +18,7 @@ Table::~Table() {
       std::cerr << error.what() << '\n';
     }
   }
+  if (impl_->Db != nullptr) impl_->Db->Detach(this);
   impl_->Notify([](TableListener& l) { l.TableDestroyed(); });
 }
 
@@ -59,6 +60,7 @@ void Table::Open(SqlitePersistence& database, std::vector<RecordPtr> records) {
   t.Orderings[0]->AssignSorted(byKey);
   std::fill(t.IsBuilt.begin() + 1, t.IsBuilt.end(), false);
   t.Db = &database;
+  database.Attach(this);
   t.State = TableState::Browse;
   t.Filtered = false;
   t.FilteredView.reset();
@@ -79,6 +81,7 @@ void Table::Close() {
   t.FreeRecords();
   std::fill(t.IsBuilt.begin() + 1, t.IsBuilt.end(), false);
   t.State = TableState::Inactive;
+  t.Db->Detach(this);
   t.Db = nullptr;
   t.Current = nullptr;
   t.Eof = t.Bof = true;

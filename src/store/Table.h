@@ -281,7 +281,9 @@ class Table {
 
 // Runs every post and delete of every table of one database, made while it lives, in a single
 // transaction (for imports). Each post and delete still succeeds or fails on its own. Guards
-// nest: only the outermost one commits.
+// nest: only the outermost one commits. When that commit fails, every write of the transaction
+// is undone and every open table of the database is read again (see WriteUnit::RereadAll), so
+// the tables show what the database holds.
 class BulkTransaction {
  public:
   // REQUIRES: the table is open. Throws Error when the transaction cannot begin.

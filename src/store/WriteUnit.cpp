@@ -29,10 +29,8 @@ void WriteUnit::Run(const std::function<void()>& writes) {
   std::vector<TableView> views;
   views.reserve(tables_.size());
   for (Table* table : tables_) {
-    const Table::Impl& t = *table->impl_;
-    t.CheckActive();
-    views.push_back({t.State, t.Current ? std::optional(t.Current->Key()) : std::nullopt, t.Buffer,
-                     t.Modified, t.IndexName, t.IndexFieldNames, t.FilterText, t.Filtered});
+    table->impl_->CheckActive();
+    views.push_back(ViewOf(*table));
   }
   database.BeginUnit();
   try {
@@ -50,6 +48,29 @@ void WriteUnit::Run(const std::function<void()>& writes) {
     }
     throw;
   }
+}
+
+void WriteUnit::RereadAll(SqlitePersistence& database) {
+  // Restoring closes and opens each table, which changes the database's list.
+  const std::vector<Table*> tables = database.OpenTables();
+  std::vector<TableView> views;
+  views.reserve(tables.size());
+  for (const Table* table : tables) views.push_back(ViewOf(*table));
+  for (std::size_t i = 0; i < tables.size(); ++i) {
+    try {
+      Restore(*tables[i], database, views[i]);
+    } catch (const std::exception& error) {
+      std::cerr << error.what() << '\n';
+    }
+  }
+}
+
+WriteUnit::TableView WriteUnit::ViewOf(const Table& table) {
+  const Table::Impl& t = *table.impl_;
+  return {t.State,      t.Current ? std::optional(t.Current->Key()) : std::nullopt,
+          t.Buffer,     t.Modified,
+          t.IndexName,  t.IndexFieldNames,
+          t.FilterText, t.Filtered};
 }
 
 void WriteUnit::Restore(Table& table, SqlitePersistence& database, const TableView& view) {

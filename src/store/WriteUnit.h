@@ -28,8 +28,15 @@ class WriteUnit {
   // kept); then the exception is rethrown.
   void Run(const std::function<void()>& writes);
 
+  // Reads every open table of `database` again, each keeping its index, filter, current record
+  // (where it still exists) and pending edit or insertion: for when writes the tables show were
+  // undone in the database (a bulk transaction whose commit failed). A table that cannot be read
+  // again is written to standard error and left closed.
+  static void RereadAll(SqlitePersistence& database);
+
  private:
   struct TableView;
+  static TableView ViewOf(const Table& table);
   static void Restore(Table& table, SqlitePersistence& database, const TableView& view);
 
   std::vector<Table*> tables_;
