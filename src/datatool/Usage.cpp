@@ -27,14 +27,16 @@ constexpr CommandText kCommands[] = {
      "Writes the exchange document and the stylesheet TStyle.xsl beside it. With --marked only\n"
      "the marked meanings are written, and their marks are cleared.\n"},
     {"check", "check",
-     "report broken links between the words of a meaning, verbs without forms, and blank or\n"
-     "incomplete meanings (all or some of the three words empty)",
-     "Review cards that disagree with the rebuild from their log, and cards or log rows of\n"
-     "meanings that no longer exist, are reported too. Exits with 1 when it finds a problem.\n"},
+     "report broken links between the words of a meaning, verbs\n"
+     "without forms, and blank or incomplete meanings",
+     "A blank meaning has all three words empty, an incomplete one some of them. Review cards\n"
+     "that disagree with the rebuild from their log, and cards or log rows of meanings that no\n"
+     "longer exist, are reported too. Exits with 1 when it finds a problem.\n"},
     {"clean", "clean", "remove the blank meanings, whose three words are all empty",
      "Nothing else is changed.\n"},
     {"stats", "stats [--reviews]",
-     "count the meanings by part of speech, or show the progress of the reviews",
+     "count the meanings by part of speech, or show the progress\n"
+     "of the reviews",
      "With --reviews it prints the figures of the progress window, for today: the cards due\n"
      "today, the streak of days with reviews, the cards by state (new: a meaning's game direction\n"
      "without a card; learning: an interval under 21 days; review: the others), the desired\n"
@@ -99,10 +101,18 @@ std::string UsageText() {
   std::string text = "Usage: vocamir-data COMMAND [ARGUMENTS]\n";
   text += kCommonText;
   text += "Commands:\n";
+  // The summaries stand in one column; a synopsis too long for its column has its summary on
+  // the next line, and a summary's own lines are indented to the column.
+  constexpr std::size_t kColumn = 26;
+  const std::string indent(kColumn, ' ');
   for (const CommandText& command : kCommands) {
     std::string line = "  " + std::string(command.Synopsis);
-    line.resize(std::max<std::size_t>(line.size() + 1, 26), ' ');
-    text += line + std::string(command.Summary) + "\n";
+    line += line.size() < kColumn ? std::string(kColumn - line.size(), ' ') : "\n" + indent;
+    for (const char letter : command.Summary) {
+      line += letter;
+      if (letter == '\n') line += indent;
+    }
+    text += line + "\n";
   }
   text +=
       "Options:\n"

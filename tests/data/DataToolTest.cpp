@@ -153,6 +153,14 @@ TEST_F(DataToolTest, HelpAndVersionPrintToStandardOutput) {
     EXPECT_NE(usage.find(std::string("  ") + command + " "), std::string::npos) << command;
     EXPECT_EQ(Run({command, "--help"}, root_).Status, datatool::kOk) << command;
   }
+  // It reads on a terminal: no line wider than 100 columns, every summary in its column.
+  std::istringstream lines(usage);
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_LE(line.size(), 100u) << line;
+    if (line.starts_with("          ")) {  // a continued summary
+      EXPECT_EQ(line.find_first_not_of(' '), 26u) << line;
+    }
+  }
 }
 
 // "due" lists today's words (a due card's meaning, then new ones in page order); "--mark" marks
