@@ -25,7 +25,12 @@ constexpr CommandText kCommands[] = {
      "ends early keeps the complete meanings read before the end and exits with 1.\n"},
     {"export", "export FILE [--marked]", "export all words, or only the marked ones",
      "Writes the exchange document and the stylesheet TStyle.xsl beside it. With --marked only\n"
-     "the marked meanings are written, and their marks are cleared.\n"},
+     "the marked meanings are written, and their marks are cleared.\n"
+     "A FILE ending in .apkg is a flashcard package instead: one note per meaning with its three\n"
+     "words and their sounds, spoken with the voices and speeds of vocamir.ini (Ogg Vorbis), two\n"
+     "cards a note (Russian to Hebrew, Hebrew to Russian), one deck named after the folder. With\n"
+     "--marked only the marked meanings are written; the marks stay. A progress line goes to the\n"
+     "terminal's error output.\n"},
     {"check", "check",
      "report broken links between the words of a meaning, verbs\n"
      "without forms, and blank or incomplete meanings",

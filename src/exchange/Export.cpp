@@ -146,6 +146,21 @@ bool ExportDocument(TDataModul& data, const QString& path, int count, std::strin
   return true;
 }
 
+std::vector<ExchangeUnit> ReadMeanings(TDataModul& data, int count) {
+  data.HETable().SetFiltered(false);
+  data.ENTable().SetFiltered(false);
+  const WordFields fields(data);
+  UnitReader reader(data, fields);
+  std::vector<ExchangeUnit> meanings;
+  store::Table& russian = data.RUTable();
+  russian.First();
+  for (int done = 0; done < count && !russian.Eof(); ++done) {
+    meanings.push_back(reader.Read(nullptr));
+    russian.Next();
+  }
+  return meanings;
+}
+
 void ReleaseWordFilters(TDataModul& data) {
   data.RUTable().SetFiltered(false);
   data.HETable().SetFiltered(false);

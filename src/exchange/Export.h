@@ -11,7 +11,9 @@
 
 #include <QString>
 #include <string_view>
+#include <vector>
 
+#include "exchange/ExchangeUnit.h"
 #include "exchange/Progress.h"
 
 class TDataModul;
@@ -41,6 +43,11 @@ int SelectAllWords(TDataModul& data);
 // that cannot be created or written, store::Error when a table operation fails.
 bool ExportDocument(TDataModul& data, const QString& path, int count, std::string_view date,
                     const Progress& progress = {});
+
+// The `count` meanings of the Russian table's view from its first record, in the order of its
+// active index, read as ExportDocument reads them (the Hebrew and English filters are switched
+// off first). Marks are not touched. Throws store::Error when a table operation fails.
+std::vector<ExchangeUnit> ReadMeanings(TDataModul& data, int count);
 
 // Switches filtering off on the three word tables; the Russian table keeps its expression.
 void ReleaseWordFilters(TDataModul& data);

@@ -212,6 +212,26 @@ TEST_F(DataToolTest, ConjugatePrintsTheFormsOrTheReason) {
   }
 }
 
+// A file ending in .apkg is a flashcard package of the meanings (the package itself is read back
+// by the package's own tests): a Hebrew word without a hint has no sound; --marked takes the
+// marked ones and leaves their marks.
+TEST_F(DataToolTest, ExportToAnApkgWritesAFlashcardPackage) {
+  const fs::path folder = MakeDictionary("deck");
+  AddMeaning(folder, kHouse);
+  AddMeaning(folder,
+             {.ru = QStringLiteral("БОЛЬШОЙ"), .en = QStringLiteral("BIG"), .marked = true});
+  const Outcome all = Run({"export", "all.apkg"}, folder);
+  ASSERT_EQ(all.Status, datatool::kOk) << all.Err;
+  EXPECT_NE(all.Out.find("Exported 2 meanings with 4 sounds"), std::string::npos) << all.Out;
+  const Outcome marked = Run({"export", "marked.APKG", "--marked"}, folder);
+  EXPECT_NE(marked.Out.find("Exported 1 marked meanings with 2 sounds"), std::string::npos)
+      << marked.Out;
+  EXPECT_GT(fs::file_size(folder / "marked.APKG"), 0u);
+  EXPECT_NE(Run({"export", "again.apkg", "--marked"}, folder).Out.find("Exported 1 marked"),
+            std::string::npos)
+      << "the marks stay";
+}
+
 TEST_F(DataToolTest, ExportThenImportIntoAnotherDictionaryKeepsEveryMeaning) {
   fs::path source = MakeDictionary("source");
   AddMeaning(source, kHouse);
