@@ -8,6 +8,7 @@ bash scripts/install-deps.sh
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVOCAMIR_SANITIZE=ON -DVOCAMIR_TESTS=ON
 cmake --build build-test
 export QT_QPA_PLATFORM=offscreen
-export ASAN_OPTIONS=detect_leaks=0
+export ASAN_OPTIONS=detect_leaks=1
+export LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp:print_suppressions=0"
 cd build-test
 ctest --output-on-failure --timeout 600

@@ -32,7 +32,8 @@ fail() {
 mkdir -p "$work/home"
 cp -R "$starter/data" "$work/home/data"
 cp "$icon" "$work/home/mine.ico"
-export ASAN_OPTIONS="detect_leaks=0:halt_on_error=1:log_path=$work/sanitizer"
+export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1:log_path=$work/sanitizer"
+export LSAN_OPTIONS="suppressions=$here/../lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$work/sanitizer"
 export QT_QPA_PLATFORM=xcb
 x_start || fail "no virtual display"
