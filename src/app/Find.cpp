@@ -110,6 +110,7 @@ TFormSelect::TFormSelect(Instances& instances, QWidget* parent)
   TimerWithautSpeech->setInterval(1300);
 
   ExportData.caption = QStringLiteral("Export data");
+  ExportData.filter = QStringLiteral("XML|*.xml|Flashcard package with sounds|*.apkg");
   ImportData.caption = QStringLiteral("Import data");
 
   DCMinTray1 = Named(new app::TrayIcon(this), "DCMinTray1");

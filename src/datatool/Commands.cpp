@@ -3,8 +3,6 @@
 #include <unistd.h>
 
 #include <QDate>
-#include <QDateTime>
-#include <QFileInfo>
 #include <QLocale>
 #include <QString>
 #include <algorithm>
@@ -27,8 +25,7 @@
 #include "dictionary/Marks.h"
 #include "exchange/Export.h"
 #include "exchange/Import.h"
-#include "exchange/anki/AnkiPackage.h"
-#include "exchange/anki/SpokenWords.h"
+#include "exchange/anki/PackageExport.h"
 #include "lesson/print/QuickReport1.h"
 #include "lesson/print/ReportPdf.h"
 #include "review/GameReviews.h"
@@ -97,38 +94,26 @@ int Import(const fs::path& workingDirectory, const std::string& file, std::ostre
   return kOk;
 }
 
-// The flashcard package of all (or the marked) meanings, with their sounds rendered by the voices
-// and speeds of vocamir.ini; a progress line when standard error is a terminal. The marks stay.
+// The flashcard package of all (or the marked) meanings; a progress line when standard error is
+// a terminal. The marks stay.
 int ExportPackage(const fs::path& workingDirectory, const std::string& file, bool marked,
                   std::ostream& out, std::ostream& err) {
-  std::vector<exchange::ExchangeUnit> meanings;
+  std::optional<exchange::anki::PackageResult> result;
+  const bool terminal = ::isatty(STDERR_FILENO) == 1;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
     const int count = marked ? exchange::SelectMarkedWords(data) : exchange::SelectAllWords(data);
-    meanings = exchange::ReadMeanings(data, count);
+    result = exchange::anki::ExportPackage(
+        data, count, PathText(workingDirectory, file), workingDirectory, [&](int done, int total) {
+          if (terminal) err << "\rspeaking the words: " << done << " of " << total << std::flush;
+          return true;
+        });
     exchange::ReleaseWordFilters(data);
   });
-  exchange::anki::SpokenWords audio(
-      speech::ReadSettings(PathText(workingDirectory, speech::kSettingsFileName)));
-  const QString deck =
-      QFileInfo(QString::fromStdString(fs::absolute(workingDirectory).lexically_normal().string()))
-          .fileName();
-  const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
-  const auto result = exchange::anki::WritePackage(
-      PathText(workingDirectory, file), deck.isEmpty() ? QStringLiteral("Vocamir") : deck, meanings,
-      audio, now, [&, terminal = ::isatty(STDERR_FILENO) == 1](int done, int total) {
-        if (terminal) err << "\rspeaking the words: " << done << " of " << total << std::flush;
-        return true;
-      });
-  if (::isatty(STDERR_FILENO) == 1) err << "\n";
+  if (terminal) err << "\n";
   out << "Exported " << result->Notes << (marked ? " marked" : "") << " meanings with "
       << result->SoundFiles << " sounds (" << static_cast<int>(result->SoundSeconds + 0.5)
       << " s) to " << file << ".\n";
   return kOk;
-}
-
-// Whether `file` names a flashcard package.
-bool IsPackage(const std::string& file) {
-  return QString::fromStdString(file).endsWith(QStringLiteral(".apkg"), Qt::CaseInsensitive);
 }
 
 int Export(const fs::path& workingDirectory, const std::string& file, bool marked,
@@ -303,7 +288,7 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
     if (command == "create" && count == 2) return Create(workingDirectory / arguments[1], out, err);
     if (command == "import" && count == 2) return Import(workingDirectory, arguments[1], out, err);
     if (command == "export" && (count == 2 || (count == 3 && arguments[2] == "--marked"))) {
-      if (IsPackage(arguments[1])) {
+      if (exchange::anki::IsPackageFile(QString::fromStdString(arguments[1]))) {
         return ExportPackage(workingDirectory, arguments[1], count == 3, out, err);
       }
       return Export(workingDirectory, arguments[1], count == 3, out);

@@ -2,6 +2,7 @@
 // through the dialog seam and leave the work to the exchange functions.
 
 #include <QDate>
+#include <QDir>
 #include <QLocale>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "exchange/Export.h"
 #include "exchange/Import.h"
 #include "exchange/ProgressWindow.h"
+#include "exchange/anki/PackageExport.h"
 #include "store/DetachedSources.h"
 #include "text/Codepage.h"
 #include "ui/DetachedWork.h"
@@ -40,8 +42,15 @@ void TFormSelect::Exportdata1Click() {
       ui::RunDetached(
           *this, [&data] { return store::DetachedSources(data); },
           [&] {
-            exchange::ProgressWindow progress(this, QStringLiteral("Exporting words..."));
-            exchange::ExportDocument(data, path, count, Today(), progress.Callback());
+            if (exchange::anki::IsPackageFile(path)) {
+              // The words are spoken into the package; their marks stay.
+              exchange::ProgressWindow progress(this, QStringLiteral("Speaking the words..."));
+              exchange::anki::ExportPackage(data, count, path, QDir::currentPath().toStdString(),
+                                            progress.Callback());
+            } else {
+              exchange::ProgressWindow progress(this, QStringLiteral("Exporting words..."));
+              exchange::ExportDocument(data, path, count, Today(), progress.Callback());
+            }
           });
     }
   } catch (...) {

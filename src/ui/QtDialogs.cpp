@@ -56,6 +56,14 @@ QString RunFileDialog(const FileRequest& request, QFileDialog::AcceptMode mode) 
   dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                      : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(request.defaultExtension);
+  // A name typed without extension takes the one of the file type chosen.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& type) {
+    const qsizetype star = type.indexOf(QStringLiteral("*."));
+    if (star < 0) return;
+    qsizetype end = star + 2;
+    while (end < type.size() && type[end] != u')' && type[end] != u' ') ++end;
+    dialog.setDefaultSuffix(type.mid(star + 2, end - star - 2));
+  });
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().constFirst();
 }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProgressDialog>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -68,7 +69,7 @@ TEST_F(ExchangeCommands, ExportOfMarkedWordsAsksNothingAndClearsTheMarks) {
   EXPECT_TRUE(dialogs.messages.empty());
   ASSERT_EQ(dialogs.saveRequests.size(), 1u);
   EXPECT_EQ(dialogs.saveRequests[0].defaultExtension, "xml");
-  EXPECT_EQ(dialogs.saveRequests[0].filter, "XML|*.xml");
+  EXPECT_EQ(dialogs.saveRequests[0].filter, "XML|*.xml|Flashcard package with sounds|*.apkg");
   EXPECT_EQ(Units(path), 2);
   EXPECT_EQ(exchange::ReadBytes(target.filePath("TStyle.xsl")), exchange::Golden("TStyle.xsl"));
   EXPECT_FALSE(QFile::exists(current.FilePath("TStyle.xsl")));
@@ -77,6 +78,20 @@ TEST_F(ExchangeCommands, ExportOfMarkedWordsAsksNothingAndClearsTheMarks) {
     EXPECT_EQ(Marks(*table), (std::vector<QString>{"", "", ""}));
   }
   EXPECT_EQ(RU().Filter(), "Select = '*'");
+}
+
+// A name ending in .apkg makes the flashcard package of the marked words (read back by the
+// package's own tests); their marks stay.
+TEST_F(ExchangeCommands, ExportToAPackageKeepsTheMarks) {
+  AddWord(QStringLiteral("A"), true);
+  AddWord(QStringLiteral("B"), false);
+  const QString path = target.filePath("words.apkg");
+  dialogs.fileNames.push_back(path);
+  Run(&TFormSelect::Exportdata1Click);
+  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
+  EXPECT_GT(QFileInfo(path).size(), 0);
+  EXPECT_EQ(Marks(RU()), (std::vector<QString>{"*", ""}));
+  EXPECT_FALSE(RU().Filtered());
 }
 
 TEST_F(ExchangeCommands, WithoutMarksTheAnswerYesExportsEverything) {
