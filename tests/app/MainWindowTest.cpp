@@ -87,7 +87,8 @@ TEST_F(MainWindowTest, StartState) {
   EXPECT_FALSE(window->TimerSelSpeech->isActive());
   EXPECT_EQ(window->TimerSelSpeech->interval(), 100);
   EXPECT_EQ(window->TimerWithautSpeech->interval(), 1300);
-  EXPECT_EQ(window->ExportData.filter, "XML|*.xml");
+  EXPECT_EQ(window->ExportData.filter, "XML|*.xml|Flashcard package with sounds|*.apkg");
+  EXPECT_EQ(window->ImportData.filter, "XML|*.xml");
   EXPECT_EQ(window->ImportData.defaultExtension, "xml");
 }
 
