@@ -7,6 +7,7 @@
 #include "exchange/DocumentScanner.h"
 #include "exchange/DocumentStart.h"
 #include "exchange/ExchangeError.h"
+#include "exchange/OfferMeanings.h"
 #include "store/DataModul.h"
 
 namespace exchange {
@@ -56,39 +57,52 @@ ImportResult ImportDocument(TDataModul& data, const QString& path, const Progres
 }
 
 ImportResult ImportBytes(TDataModul& data, std::string_view document, const Progress& progress) {
-  const int total = CountUnitEnds(document);
   DocumentScanner scanner(document);
-  ImportResult result;
+  std::size_t afterLastUnit = 0;
+  const OfferCounts counts = OfferMeanings(
+      data,
+      [&]() -> const ExchangeUnit* {
+        const ExchangeUnit* unit = scanner.NextUnit();
+        if (unit != nullptr) afterLastUnit = scanner.Position();
+        return unit;
+      },
+      CountUnitEnds(document), progress);
+  ImportResult result{counts.Added, counts.Skipped, counts.Cancelled, false};
+  if (!result.Cancelled) {
+    result.EndedEarly = document.find(kRootEnd, afterLastUnit) == std::string_view::npos;
+  }
+  return result;
+}
+
+OfferCounts OfferMeanings(TDataModul& data,
+                          const std::function<const dictionary::ParsedMeaning*()>& next, int total,
+                          const Progress& progress) {
+  OfferCounts counts;
   store::BulkTransaction transaction(data.RUTable());
   dictionary::MeaningCommitter committer(data);
-  std::size_t afterLastUnit = 0;
   try {
-    while (const ExchangeUnit* unit = scanner.NextUnit()) {
-      afterLastUnit = scanner.Position();
-      if (committer.Offer(*unit)) {
-        ++result.Added;
+    while (const dictionary::ParsedMeaning* meaning = next()) {
+      if (committer.Offer(*meaning)) {
+        ++counts.Added;
       } else {
-        ++result.Skipped;
+        ++counts.Skipped;
       }
-      const int done = result.Added + result.Skipped;
+      const int done = counts.Added + counts.Skipped;
       if (progress && done % kProgressStep == 0 && !progress(done, total)) {
-        result.Cancelled = true;
+        counts.Cancelled = true;
         break;
       }
     }
   } catch (const std::exception& error) {
-    // A unit the document or the database refused is left out whole; the ones before it stay.
+    // A meaning the file or the database refused is left out whole; the ones before it stay.
     EndImport(data);
     transaction.Commit();
     throw ExchangeError(std::string(error.what()) + " The import stopped there; " +
-                        std::to_string(result.Added) + " new meanings were added before it.");
-  }
-  if (!result.Cancelled) {
-    result.EndedEarly = document.find(kRootEnd, afterLastUnit) == std::string_view::npos;
+                        std::to_string(counts.Added) + " new meanings were added before it.");
   }
   EndImport(data);
   transaction.Commit();
-  return result;
+  return counts;
 }
 
 std::string EndedEarlyText(const ImportResult& result) {
