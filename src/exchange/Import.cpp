@@ -1,12 +1,12 @@
 #include "exchange/Import.h"
 
 #include <QDir>
-#include <QFile>
 
 #include "dictionary/MeaningCommitter.h"
 #include "exchange/DocumentScanner.h"
 #include "exchange/DocumentStart.h"
 #include "exchange/ExchangeError.h"
+#include "exchange/InputFile.h"
 #include "exchange/OfferMeanings.h"
 #include "store/DataModul.h"
 
@@ -30,27 +30,19 @@ int CountUnitEnds(std::string_view document) {
 }  // namespace
 
 ImportResult ImportDocument(TDataModul& data, const QString& path, const Progress& progress) {
-  QFile file(path);
-  const QString name = QDir::toNativeSeparators(path);
-  if (!file.open(QIODevice::ReadOnly)) {
+  QByteArray bytes;
+  try {
+    bytes = ReadWholeFile(path);
+  } catch (const ExchangeError&) {
     EndImport(data);
-    throw ExchangeError(QStringLiteral("The file \"%1\" cannot be opened: %2.")
-                            .arg(name, file.errorString())
-                            .toStdString());
-  }
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError) {
-    EndImport(data);
-    throw ExchangeError(QStringLiteral("The file \"%1\" cannot be read: %2.")
-                            .arg(name, file.errorString())
-                            .toStdString());
+    throw;
   }
   const std::string_view document(bytes.constData(), bytes.size());
   if (!BeginsAsExchangeDocument(document)) {
     EndImport(data);
     throw ExchangeError(
         QStringLiteral("The file \"%1\" is not a Vocamir exchange document: nothing was imported.")
-            .arg(name)
+            .arg(QDir::toNativeSeparators(path))
             .toStdString());
   }
   return ImportBytes(data, document, progress);
