@@ -110,8 +110,12 @@ TFormSelect::TFormSelect(Instances& instances, QWidget* parent)
   TimerWithautSpeech->setInterval(1300);
 
   ExportData.caption = QStringLiteral("Export data");
-  ExportData.filter = QStringLiteral("XML|*.xml|Flashcard package with sounds|*.apkg");
+  ExportData.filter = QStringLiteral(
+      "XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt|"
+      "Flashcard package with sounds|*.apkg");
   ImportData.caption = QStringLiteral("Import data");
+  ImportData.filter =
+      QStringLiteral("XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt");
 
   DCMinTray1 = Named(new app::TrayIcon(this), "DCMinTray1");
   DCMinTray1->SetTip(kTrayTip);

@@ -24,6 +24,7 @@
 #include "dictionary/Codes.h"
 #include "dictionary/Marks.h"
 #include "exchange/Export.h"
+#include "exchange/ForeignFiles.h"
 #include "exchange/Import.h"
 #include "exchange/anki/PackageExport.h"
 #include "lesson/print/QuickReport1.h"
@@ -81,6 +82,14 @@ int Create(const fs::path& folder, std::ostream& out, std::ostream& err) {
 
 int Import(const fs::path& workingDirectory, const std::string& file, std::ostream& out,
            std::ostream& err) {
+  const QString path = PathText(workingDirectory, file);
+  if (exchange::IsForeignFile(path)) {
+    exchange::ImportReport report;
+    WithDictionary(workingDirectory,
+                   [&](TDataModul& data) { report = exchange::ImportForeignFile(data, path); });
+    out << exchange::ReportText(report);
+    return kOk;
+  }
   exchange::ImportResult result;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
     result = exchange::ImportDocument(data, PathText(workingDirectory, file));
@@ -123,7 +132,12 @@ int Export(const fs::path& workingDirectory, const std::string& file, bool marke
   int count = 0;
   WithDictionary(workingDirectory, [&](TDataModul& data) {
     count = marked ? exchange::SelectMarkedWords(data) : exchange::SelectAllWords(data);
-    exchange::ExportDocument(data, PathText(workingDirectory, file), count, date);
+    const QString path = PathText(workingDirectory, file);
+    if (exchange::IsForeignFile(path)) {
+      exchange::ExportForeignFile(data, count, path);
+    } else {
+      exchange::ExportDocument(data, path, count, date);
+    }
     exchange::ReleaseWordFilters(data);
   });
   out << "Exported " << count << (marked ? " marked" : "") << " meanings to " << file << ".\n";

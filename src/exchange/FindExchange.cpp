@@ -8,6 +8,7 @@
 
 #include "app/Find.h"
 #include "exchange/Export.h"
+#include "exchange/ForeignFiles.h"
 #include "exchange/Import.h"
 #include "exchange/ProgressWindow.h"
 #include "exchange/anki/PackageExport.h"
@@ -47,6 +48,10 @@ void TFormSelect::Exportdata1Click() {
               exchange::ProgressWindow progress(this, QStringLiteral("Speaking the words..."));
               exchange::anki::ExportPackage(data, count, path, QDir::currentPath().toStdString(),
                                             progress.Callback());
+            } else if (exchange::IsForeignFile(path)) {
+              // Another program's file: the marks stay, as for the package.
+              exchange::ProgressWindow progress(this, QStringLiteral("Exporting words..."));
+              exchange::ExportForeignFile(data, count, path, progress.Callback());
             } else {
               exchange::ProgressWindow progress(this, QStringLiteral("Exporting words..."));
               exchange::ExportDocument(data, path, count, Today(), progress.Callback());
@@ -66,6 +71,17 @@ void TFormSelect::Importdata1Click() {
   const QString path = dialogs_.OpenFileName(ImportData);
   if (path.isEmpty()) {
     exchange::EndImport(data);
+    return;
+  }
+  if (exchange::IsForeignFile(path)) {
+    exchange::ImportReport report;
+    ui::RunDetached(
+        *this, [&data] { return store::DetachedSources(data); },
+        [&] {
+          exchange::ProgressWindow progress(this, QStringLiteral("Importing words..."));
+          report = exchange::ImportForeignFile(data, path, progress.Callback());
+        });
+    dialogs_.Message(QString::fromStdString(exchange::ReportText(report)).trimmed());
     return;
   }
   exchange::ImportResult result;

@@ -87,8 +87,11 @@ TEST_F(MainWindowTest, StartState) {
   EXPECT_FALSE(window->TimerSelSpeech->isActive());
   EXPECT_EQ(window->TimerSelSpeech->interval(), 100);
   EXPECT_EQ(window->TimerWithautSpeech->interval(), 1300);
-  EXPECT_EQ(window->ExportData.filter, "XML|*.xml|Flashcard package with sounds|*.apkg");
-  EXPECT_EQ(window->ImportData.filter, "XML|*.xml");
+  EXPECT_EQ(window->ExportData.filter,
+            "XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt|"
+            "Flashcard package with sounds|*.apkg");
+  EXPECT_EQ(window->ImportData.filter,
+            "XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt");
   EXPECT_EQ(window->ImportData.defaultExtension, "xml");
 }
 

@@ -236,17 +236,30 @@ TEST_F(DataToolTest, ExportThenImportIntoAnotherDictionaryKeepsEveryMeaning) {
   fs::path source = MakeDictionary("source");
   AddMeaning(source, kHouse);
   AddMeaning(source, kBig);
-  Outcome exported = Run({"export", "all.xml"}, source);
-  ASSERT_EQ(exported.Status, datatool::kOk) << exported.Err;
-  EXPECT_NE(exported.Out.find("Exported 2 meanings"), std::string::npos) << exported.Out;
+  fs::path target;
+  for (const std::string name : {"all.csv", "all.tsv", "all.xml"}) {
+    SCOPED_TRACE(name);
+    Outcome exported = Run({"export", name}, source);
+    ASSERT_EQ(exported.Status, datatool::kOk) << exported.Err;
+    EXPECT_NE(exported.Out.find("Exported 2 meanings"), std::string::npos) << exported.Out;
 
-  fs::path target = MakeDictionary("target");
-  Outcome imported = Run({"import", (source / "all.xml").string()}, target);
-  ASSERT_EQ(imported.Status, datatool::kOk) << imported.Err;
-  EXPECT_NE(imported.Out.find("Imported 2 meanings"), std::string::npos) << imported.Out;
-  Outcome again = Run({"import", (source / "all.xml").string()}, target);
-  EXPECT_NE(again.Out.find("Imported 0 meanings; 2 were"), std::string::npos) << again.Out;
-  EXPECT_EQ(Run({"check"}, target).Status, datatool::kOk);
+    target = MakeDictionary("target-" + name);
+    Outcome imported = Run({"import", (source / name).string()}, target);
+    ASSERT_EQ(imported.Status, datatool::kOk) << imported.Err;
+    EXPECT_NE(imported.Out.find("Imported 2 meanings"), std::string::npos) << imported.Out;
+    Outcome again = Run({"import", (source / name).string()}, target);
+    EXPECT_NE(again.Out.find("Imported 0 meanings; 2 were"), std::string::npos) << again.Out;
+    EXPECT_EQ(Run({"check"}, target).Status, datatool::kOk);
+  }
+
+  // A malformed list imports nothing and exits with 1, naming the file and the line.
+  std::ofstream(source / "bad.csv") << "Russian,English\nA,B\n\"C,D\n";
+  const fs::path empty = MakeDictionary("empty");
+  const Outcome refused = Run({"import", (source / "bad.csv").string()}, empty);
+  EXPECT_EQ(refused.Status, datatool::kFailed);
+  EXPECT_NE(refused.Err.find("was not imported. Line 3: a quoted field"), std::string::npos)
+      << refused.Err;
+  EXPECT_NE(Run({"stats"}, empty).Out.find("meanings: 0"), std::string::npos);
 
   // Imported words are marked; "deselect" clears the marks of every meaning.
   Outcome deselected = Run({"deselect"}, target);
@@ -326,12 +339,12 @@ TEST_F(DataToolTest, ImportOfADocumentThatEndsEarlyKeepsItsUnitsAndFails) {
 
 TEST_F(DataToolTest, ImportOfAFileThatIsNotADocumentFailsAndImportsNothing) {
   fs::path folder = MakeDictionary();
-  std::ofstream(folder / "notes.txt", std::ios::binary)
+  std::ofstream(folder / "notes.doc", std::ios::binary)
       << "Words to learn: <Unit><WordRU><Item>A</Item></WordRU></Unit></Root>";
-  Outcome imported = Run({"import", "notes.txt"}, folder);
+  Outcome imported = Run({"import", "notes.doc"}, folder);
   EXPECT_EQ(imported.Status, datatool::kFailed);
   EXPECT_EQ(imported.Out, "");
-  EXPECT_EQ(imported.Err, "vocamir-data: The file \"" + (folder / "notes.txt").string() +
+  EXPECT_EQ(imported.Err, "vocamir-data: The file \"" + (folder / "notes.doc").string() +
                               "\" is not a Vocamir exchange document: nothing was imported.\n");
   EXPECT_NE(Run({"stats"}, folder).Out.find("meanings: 0"), std::string::npos);
 }

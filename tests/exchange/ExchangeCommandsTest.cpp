@@ -69,7 +69,9 @@ TEST_F(ExchangeCommands, ExportOfMarkedWordsAsksNothingAndClearsTheMarks) {
   EXPECT_TRUE(dialogs.messages.empty());
   ASSERT_EQ(dialogs.saveRequests.size(), 1u);
   EXPECT_EQ(dialogs.saveRequests[0].defaultExtension, "xml");
-  EXPECT_EQ(dialogs.saveRequests[0].filter, "XML|*.xml|Flashcard package with sounds|*.apkg");
+  EXPECT_EQ(dialogs.saveRequests[0].filter,
+            "XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt|"
+            "Flashcard package with sounds|*.apkg");
   EXPECT_EQ(Units(path), 2);
   EXPECT_EQ(exchange::ReadBytes(target.filePath("TStyle.xsl")), exchange::Golden("TStyle.xsl"));
   EXPECT_FALSE(QFile::exists(current.FilePath("TStyle.xsl")));
@@ -82,15 +84,47 @@ TEST_F(ExchangeCommands, ExportOfMarkedWordsAsksNothingAndClearsTheMarks) {
 
 // A name ending in .apkg makes the flashcard package of the marked words (read back by the
 // package's own tests); their marks stay.
-TEST_F(ExchangeCommands, ExportToAPackageKeepsTheMarks) {
+TEST_F(ExchangeCommands, ExportToAnotherProgramsFileKeepsTheMarks) {
   AddWord(QStringLiteral("A"), true);
   AddWord(QStringLiteral("B"), false);
-  const QString path = target.filePath("words.apkg");
+  for (const char* name : {"words.apkg", "words.csv", "words.tsv"}) {
+    SCOPED_TRACE(name);
+    const QString path = target.filePath(QString::fromLatin1(name));
+    dialogs.fileNames.push_back(path);
+    Run(&TFormSelect::Exportdata1Click);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
+    EXPECT_GT(QFileInfo(path).size(), 0);
+    EXPECT_EQ(Marks(RU()), (std::vector<QString>{"*", ""}));
+    EXPECT_FALSE(RU().Filtered());
+  }
+}
+
+TEST_F(ExchangeCommands, ImportOfAWordListEndsWithItsReport) {
+  AddWord(QStringLiteral("A"), false);
+  const QString path = target.filePath("list.csv");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("Russian,Hebrew,English,Part\nA,\xD7\x91,A,2\nNEW,,NEW,9\nNEW,,NEW,2\n");
+  file.close();
   dialogs.fileNames.push_back(path);
-  Run(&TFormSelect::Exportdata1Click);
-  EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages[0].text.toStdString();
-  EXPECT_GT(QFileInfo(path).size(), 0);
-  EXPECT_EQ(Marks(RU()), (std::vector<QString>{"*", ""}));
+  Run(&TFormSelect::Importdata1Click);
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0].text,
+            "Imported 1 meanings; 1 were in the dictionary already.\n"
+            "1 entry was not imported:\n"
+            "  line 3: the Part \"9\" is not a number from 0 to 5.");
+  EXPECT_EQ(Marks(RU()), (std::vector<QString>{"", "*"}));
+
+  // A malformed list is refused whole, by name and line.
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  file.write("Russian\n\"B\n");
+  file.close();
+  dialogs.fileNames.push_back(path);
+  Run(&TFormSelect::Importdata1Click);
+  ASSERT_EQ(dialogs.messages.size(), 2u);
+  EXPECT_TRUE(dialogs.messages[1].text.contains("was not imported. Line 2: a quoted field"))
+      << dialogs.messages[1].text.toStdString();
+  EXPECT_EQ(RU().RecordCount(), 2);
   EXPECT_FALSE(RU().Filtered());
 }
 
@@ -151,7 +185,8 @@ TEST_F(ExchangeCommands, ImportAddsMarkedMeanings) {
   Run(&TFormSelect::Importdata1Click);
   EXPECT_TRUE(dialogs.messages.empty());
   ASSERT_EQ(dialogs.openRequests.size(), 1u);
-  EXPECT_EQ(dialogs.openRequests[0].filter, "XML|*.xml");
+  EXPECT_EQ(dialogs.openRequests[0].filter,
+            "XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt");
   EXPECT_EQ(Marks(RU()), (std::vector<QString>{"", "*"}));
   EXPECT_EQ(Marks(HE()), (std::vector<QString>{"", "*"}));
   EXPECT_EQ(Marks(EN()), (std::vector<QString>{"", "*"}));
@@ -203,7 +238,7 @@ TEST_F(ExchangeCommands, AFileThatIsNotADocumentIsAnErrorAndImportsNothing) {
     const char* name;
     QByteArray bytes;
   } files[] = {
-      {"notes.txt", "Words to learn: <Unit><WordRU><Item>A</Item></WordRU></Unit></Root>"},
+      {"notes.doc", "Words to learn: <Unit><WordRU><Item>A</Item></WordRU></Unit></Root>"},
       {"picture.png", QByteArray("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16)},
   };
   for (const auto& f : files) {
