@@ -20,7 +20,9 @@
 #include "dictionary/Marks.h"
 #include "dictionary/WordTables.h"
 #include "exchange/Export.h"
+#include "exchange/ForeignFiles.h"
 #include "exchange/Import.h"
+#include "exchange/anki/PackageExport.h"
 #include "lesson/LessonAssembly.h"
 #include "review/CardStore.h"
 #include "review/DueWords.h"
@@ -125,36 +127,56 @@ class FullDiskTest : public ::testing::Test {
 };
 
 TEST_F(FullDiskTest, ImportTakesNothingThenEverything) {
-  // A second dictionary on the disk to import into: the starter as an exchange document.
+  // The starter as an exchange document and as a word list on the disk, each imported into an
+  // empty dictionary.
+  const QString files[] = {disk.Path("all.xml"), disk.Path("all.csv")};
   const int count = exchange::SelectAllWords(*data);
-  ASSERT_TRUE(exchange::ExportDocument(*data, disk.Path("all.xml"), count, "2026-12-10"));
+  ASSERT_TRUE(exchange::ExportDocument(*data, files[0], count, "2026-12-10"));
+  ASSERT_TRUE(exchange::ExportForeignFile(*data, count, files[1]));
   exchange::ReleaseWordFilters(*data);
-  dictionary::ClearAllMarks(Tables());
-  data.reset();
-  QFile::remove(disk.Path("data/vocamir.db"));
-  Open();
-  Check = [&](bool done) { EXPECT_EQ(Meanings(), done ? meanings : 0); };
-  OnAFullDisk([&] {
-    exchange::ImportDocument(*data, disk.Path("all.xml"));
-    exchange::EndImport(*data);
-  });
+  for (const QString& path : files) {
+    SCOPED_TRACE(path.toStdString());
+    data.reset();
+    QFile::remove(disk.Path("data/vocamir.db"));
+    Open();
+    Check = [&](bool done) { EXPECT_EQ(Meanings(), done ? meanings : 0); };
+    OnAFullDisk([&] {
+      if (exchange::IsForeignFile(path)) {
+        exchange::ImportForeignFile(*data, path);
+      } else {
+        exchange::ImportDocument(*data, path);
+      }
+      exchange::EndImport(*data);
+    });
+  }
 }
 
 TEST_F(FullDiskTest, ExportLeavesNoFileThenWritesIt) {
-  const QString path = disk.Path("out.xml");
-  Check = [&](bool done) {
-    EXPECT_EQ(QFile::exists(path), done);
-    EXPECT_EQ(QDir(disk.Path())
-                  .entryList({QStringLiteral("*out.xml*")}, QDir::Files | QDir::Hidden)
-                  .size(),
-              done ? 1 : 0)
-        << "no temporary file is left";
-  };
-  OnAFullDisk([&] {
-    const int count = exchange::SelectAllWords(*data);
-    exchange::ExportDocument(*data, path, count, "2026-12-10");
-    exchange::ReleaseWordFilters(*data);
-  });
+  for (const char* name : {"out.xml", "out.csv", "out.apkg"}) {
+    SCOPED_TRACE(name);
+    const QString path = disk.Path(QString::fromLatin1(name));
+    Check = [&](bool done) {
+      EXPECT_EQ(QFile::exists(path), done);
+      EXPECT_EQ(QDir(disk.Path())
+                    .entryList({QStringLiteral("*") + QString::fromLatin1(name) + "*"},
+                               QDir::Files | QDir::Hidden)
+                    .size(),
+                done ? 1 : 0)
+          << "no temporary file is left";
+    };
+    OnAFullDisk([&] {
+      const int count = exchange::SelectAllWords(*data);
+      if (exchange::anki::IsPackageFile(path)) {
+        // A few meanings: the whole starter's sounds would not fit the small disk even empty.
+        exchange::anki::ExportPackage(*data, 5, path, disk.Path().toStdString());
+      } else if (exchange::IsForeignFile(path)) {
+        exchange::ExportForeignFile(*data, count, path);
+      } else {
+        exchange::ExportDocument(*data, path, count, "2026-12-10");
+      }
+      exchange::ReleaseWordFilters(*data);
+    });
+  }
 }
 
 TEST_F(FullDiskTest, SettingsStayTheOldFileThenTheNew) {

@@ -2,6 +2,8 @@
 
 #include <sndfile.h>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 
 #include "exchange/ExchangeError.h"
@@ -17,9 +19,14 @@ double SpokenWords::WriteOgg(text::Language language, std::string_view spoken,
   info.samplerate = rate;
   info.channels = 1;
   info.format = SF_FORMAT_OGG | SF_FORMAT_VORBIS;
-  const auto fail = [&](const char* reason) {
-    throw ExchangeError("Cannot write the sound " + file.string() + ": " + reason);
+  // The system's reason when a file operation failed (a full disk, say), else the library's: its
+  // own texts for failed writes say nothing useful.
+  const auto fail = [&](const char* libraryReason) {
+    const int error = errno;
+    throw ExchangeError("Cannot write the sound " + file.string() + ": " +
+                        (error != 0 ? std::strerror(error) : libraryReason));
   };
+  errno = 0;
   SNDFILE* opened = sf_open(file.c_str(), SFM_WRITE, &info);
   if (opened == nullptr) fail(sf_strerror(nullptr));
   std::unique_ptr<SNDFILE, int (*)(SNDFILE*)> sound(opened, sf_close);
