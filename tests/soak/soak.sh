@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Random-input soak: runs the real program on a copy of the starter dictionary on a virtual
 # display and sends it random but plausible events for a while: menu shortcuts, clicks into its
-# windows, Latin, Cyrillic and Hebrew typing, answers to whatever dialog is open. Afterwards the
-# program must still respond by ending cleanly on SIGTERM, leave no sanitizer report, pass the data
-# tool's check, and every meaning present at its end must be there after a restart.
+# windows, Latin, Cyrillic and Hebrew typing, answers to whatever dialog is open. Whenever the
+# program ends by itself, and at the end, the dictionary must pass the data tool's check. Afterwards
+# the program must still respond by ending cleanly on SIGTERM, leave no sanitizer report, and every
+# meaning present at its end must be there after a restart. On runs longer than ten minutes the
+# resident memory at the end may exceed its figure after ten minutes by 10 % at most.
 #
 # Usage: soak.sh PROGRAM DATA_TOOL STARTER_FOLDER ICON SECONDS SEED
 # Build with -DVOCAMIR_SANITIZE=ON for the sanitizer checks to mean anything.
@@ -46,10 +48,12 @@ start_program() {
   x_wait_title "$pid" 120 "Vocamir " || fail "the main window did not appear"
 }
 
-# Shortcuts of the menus, without "Exit"; the program is started again if it ends anyway.
-keys=(ctrl+a ctrl+space Insert F2 Escape F3 F4 F5 shift+F5 ctrl+p ctrl+Delete F10 F11 F12 F1
-      ctrl+h ctrl+r ctrl+e Tab shift+Tab Return space Up Down Left Right Prior Next Home End
-      BackSpace Delete)
+# Shortcuts of the menus, without "Exit", and Alt, which opens the menu bar to the arrow keys and
+# Return (so items without a shortcut, such as "Progress", are reached too); the program is started
+# again if it ends anyway.
+keys=(ctrl+a ctrl+space Insert F2 Escape F3 shift+F3 F4 F5 shift+F5 ctrl+p ctrl+Delete F10 F11 F12
+      F1 ctrl+h ctrl+r ctrl+e Tab shift+Tab Return space Up Down Left Right Prior Next Home End
+      BackSpace Delete alt)
 latin=(a b c d e f g h i j k l m n o p q r s t u v w x y z)
 cyrillic=(а б в г д е ж з и й к л м н о п р с т у ф х ц ч ш щ ы ь э ю я)
 hebrew=(א ב ג ד ה ו ז ח ט י כ ל מ נ ס ע פ צ ק ר ש ת ך ם ן ף ץ)
@@ -115,16 +119,35 @@ raise_main() {
   [ -n "$main" ] && xdotool windowactivate "$main" 2>/dev/null
 }
 
+# The data tool's check of the dictionary the program left. Blank meanings ("Add word" then
+# "Cancel") are kept by design; any other finding is a fault.
+check_dictionary() {
+  if ! (cd "$work/home" && "$tool" check) >"$work/check.log" 2>&1 &&
+    grep -v -e "are a blank meaning" -e "are an incomplete meaning" -e "^[0-9]* problems\? found" "$work/check.log" | grep -q .; then
+    cat "$work/check.log" >&2
+    fail "the data tool found the dictionary broken"
+  fi
+}
+
+# The program's resident memory in KiB.
+resident() { awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" 2>/dev/null; }
+
 RANDOM=$seed
 start_program
 end=$((SECONDS + seconds))
+# The resident memory after ten minutes, and the process it was taken of.
+rss_mark=$((SECONDS + 600)) rss_pid= rss_start=
 while [ $SECONDS -lt $end ]; do
   if ! kill -0 "$pid" 2>/dev/null; then
     status=0
     wait "$pid" || status=$?
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
     ls "$work"/sanitizer.* >/dev/null 2>&1 && fail "sanitizer report"
+    check_dictionary
     start_program  # it was ended through its own menu
+  fi
+  if [ -z "$rss_pid" ] && [ $SECONDS -ge $rss_mark ]; then
+    rss_pid=$pid rss_start=$(resident)
   fi
   send_event
   # Let the program keep up with the events.
@@ -134,15 +157,19 @@ done
 # Still responding: the event loop must take the SIGTERM and close the program like "Exit", with
 # whatever dialog is open.
 kill -0 "$pid" 2>/dev/null || fail "the program ended by itself at the end"
+memory=
+if [ -n "$rss_pid" ] && [ "$rss_pid" = "$pid" ] && [ -n "$rss_start" ]; then
+  rss_end=$(resident)
+  memory=", resident memory $rss_start KiB after ten minutes, $rss_end KiB at the end"
+  [ "$rss_end" -le $((rss_start + rss_start / 10)) ] ||
+    fail "the resident memory grew by more than 10 % after the first ten minutes$memory"
+elif [ -n "$rss_pid" ]; then
+  memory=", resident memory not compared: the program was restarted after ten minutes"
+fi
 end_program
 ls "$work"/sanitizer.* >/dev/null 2>&1 && fail "sanitizer report"
 
-# Blank meanings ("Add word" then "Cancel") are kept by design; any other finding is a fault.
-if ! (cd "$work/home" && "$tool" check) >"$work/check.log" 2>&1 &&
-  grep -v -e "are a blank meaning" -e "are an incomplete meaning" -e "^[0-9]* problems\? found" "$work/check.log" | grep -q .; then
-  cat "$work/check.log" >&2
-  fail "the data tool found the dictionary broken"
-fi
+check_dictionary
 (cd "$work/home" && "$tool" export "$work/before.xml") >/dev/null || fail "export failed"
 start_program
 end_program
@@ -150,4 +177,4 @@ end_program
 cmp -s "$work/before.xml" "$work/after.xml" || fail "meanings changed over a restart"
 ls "$work"/sanitizer.* >/dev/null 2>&1 && fail "sanitizer report"
 meanings=$(grep -c "<Unit>" "$work/after.xml")
-echo "soak passed: seed $seed, $seconds s, $events events, $starts starts, $meanings meanings"
+echo "soak passed: seed $seed, $seconds s, $events events, $starts starts, $meanings meanings$memory"
