@@ -118,6 +118,17 @@ TEST(KvtmlReader, NotesWhatACodePageCannotHoldAndRefusesEntriesWithoutWords) {
   EXPECT_EQ(document.Refused, refused);
 }
 
+TEST(KvtmlReader, NamesALanguageWithoutNameOrLocaleByItsIdentifier) {
+  const ForeignDocument document = ReadKvtml(
+      "<kvtml version=\"2.0\"><identifiers><identifier id=\"3\"/></identifiers>"
+      "<entries><entry id=\"0\"><translation id=\"3\"><text>x</text></translation></entry>"
+      "</entries></kvtml>");
+  EXPECT_EQ(document.Notes, std::vector<std::string>{
+                                "The words in identifier 3 (no locale) were passed over: Vocamir "
+                                "holds Russian, Hebrew and English."});
+  EXPECT_EQ(document.Refused.size(), 1u);
+}
+
 TEST(KvtmlReader, RefusesBrokenFilesWithTheLineAndTheReason) {
   struct Case {
     const char* bytes;

@@ -13,6 +13,7 @@
 namespace exchange::kvtml {
 namespace {
 
+using namespace Qt::Literals::StringLiterals;
 using text::Language;
 using text::PerLanguage;
 
@@ -70,9 +71,11 @@ class Builder {
     PerLanguage<bool> taken{};
     for (const RawIdentifier& identifier : raw_.Identifiers) {
       const std::optional<Language> language = LanguageOfLocale(identifier.Locale);
+      const QString locale =
+          identifier.Locale.isEmpty() ? QStringLiteral("no locale") : identifier.Locale;
       const QString named = identifier.Name.isEmpty()
-                                ? identifier.Locale
-                                : identifier.Name + " (" + identifier.Locale + ")";
+                                ? u"identifier %1 (%2)"_s.arg(identifier.Id).arg(locale)
+                                : identifier.Name + " (" + locale + ")";
       if (!language) {
         document_.Notes.push_back("The words in " + named.toStdString() +
                                   " were passed over: Vocamir holds Russian, Hebrew and English.");
