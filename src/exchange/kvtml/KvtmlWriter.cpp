@@ -63,6 +63,8 @@ class Writer {
  public:
   Writer(ByteSink& sink, const std::vector<ExchangeUnit>& meanings)
       : device_(sink), xml_(&device_), meanings_(meanings) {
+    // KDE's library tells a KVTML file from other formats by its first lines: one line per
+    // element.
     xml_.setAutoFormatting(true);
     xml_.setAutoFormattingIndent(1);
   }
