@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xauth xvfb poppler-utils openbox xdotool x11-utils imagemagick
   dpkg-dev file pulseaudio pulseaudio-utils sox hspell
+  kdeedu-kvtml-data libkeduvocdocument-dev
 )
 
 missing=()

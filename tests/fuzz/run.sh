@@ -6,7 +6,7 @@ build=$1 seconds=$2
 shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(exchange_scanner_fuzz settings_fuzz filter_fuzz codepage_fuzz delimited_fuzz)
+[ ${#targets[@]} -gt 0 ] || targets=(exchange_scanner_fuzz settings_fuzz filter_fuzz codepage_fuzz delimited_fuzz kvtml_reader_fuzz)
 for target in "${targets[@]}"; do
   corpus="$here/corpus/$target"
   found=$(mktemp -d)
