@@ -134,7 +134,7 @@ void BM_ImportForeign(benchmark::State& state, const char* name) {
 }
 
 // The file types other programs read, by the name a file of each takes.
-constexpr const char* kForeignFiles[] = {"words.csv"};
+constexpr const char* kForeignFiles[] = {"words.csv", "words.kvtml"};
 
 [[maybe_unused]] const bool kRegistered = [] {
   for (const char* name : kForeignFiles) {

@@ -111,11 +111,12 @@ TFormSelect::TFormSelect(Instances& instances, QWidget* parent)
 
   ExportData.caption = QStringLiteral("Export data");
   ExportData.filter = QStringLiteral(
-      "XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt|"
-      "Flashcard package with sounds|*.apkg");
+      "XML|*.xml|KVTML (Parley, KWordQuiz)|*.kvtml|Comma-separated text|*.csv|"
+      "Tab-separated text|*.tsv *.txt|Flashcard package with sounds|*.apkg");
   ImportData.caption = QStringLiteral("Import data");
-  ImportData.filter =
-      QStringLiteral("XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt");
+  ImportData.filter = QStringLiteral(
+      "XML|*.xml|KVTML (Parley, KWordQuiz)|*.kvtml|Comma-separated text|*.csv|"
+      "Tab-separated text|*.tsv *.txt");
 
   DCMinTray1 = Named(new app::TrayIcon(this), "DCMinTray1");
   DCMinTray1->SetTip(kTrayTip);

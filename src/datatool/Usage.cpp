@@ -20,13 +20,14 @@ struct CommandText {
 constexpr CommandText kCommands[] = {
     {"create", "create DIR", "make DIR/data with an empty dictionary",
      "DIR/data must not exist yet: a dictionary is never overwritten.\n"},
-    {"import", "import FILE", "import an exchange document or a word list; new words are marked",
+    {"import", "import FILE", "import a document, vocabulary or word list; new words are marked",
      "Meanings whose three words are in the dictionary already are skipped. A document that\n"
      "ends early keeps the complete meanings read before the end and exits with 1.\n"
+     "A FILE ending in .kvtml is a vocabulary of Parley or KWordQuiz (KVTML 2).\n"
      "A FILE ending in .csv, .tsv or .txt is UTF-8 delimited text whose first line, or a\n"
      "#columns: line, names the columns (Russian, Hebrew, English, RussianSpeech, HebrSpeech,\n"
      "EnglishSpeech, Part, Topic, Sex, Root, Binyan, ...); #separator: and #html: lines are\n"
-     "honoured. It is read whole first: a malformed file imports nothing and exits with 1. The\n"
+     "honoured. Either is read whole first: a malformed one imports nothing and exits with 1. The\n"
      "report lists the entries not taken and the characters a code page could not hold.\n"},
     {"export", "export FILE [--marked]", "export all words, or only the marked ones",
      "Writes the exchange document and the stylesheet TStyle.xsl beside it. With --marked only\n"
@@ -36,8 +37,9 @@ constexpr CommandText kCommands[] = {
      "cards a note (Russian to Hebrew, Hebrew to Russian), one deck named after the folder. With\n"
      "--marked only the marked meanings are written; the marks stay. A progress line goes to the\n"
      "terminal's error output.\n"
-     "A FILE ending in .csv (commas), .tsv or .txt (tabs) is delimited text in UTF-8 with the\n"
-     "header lines flashcard programs read; the marks stay.\n"},
+     "A FILE ending in .kvtml is a vocabulary Parley and KWordQuiz open (docs/kvtml.md); one\n"
+     "ending in .csv (commas), .tsv or .txt (tabs) is delimited text in UTF-8 with the header\n"
+     "lines flashcard programs read. The marks stay.\n"},
     {"check", "check",
      "report broken links between the words of a meaning, verbs\n"
      "without forms, and blank or incomplete meanings",

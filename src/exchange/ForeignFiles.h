@@ -13,7 +13,8 @@ class TDataModul;
 
 namespace exchange {
 
-// Whether the name ends in ".kvtml", ".csv", ".tsv" or ".txt" (any case).
+// Whether the name ends in ".kvtml" (KVTML 2, the vocabulary files of KDE's Parley and KWordQuiz),
+// ".csv", ".tsv" or ".txt" (delimited text), in any case.
 bool IsForeignFile(const QString& path);
 
 // Reads and parses the file whole. Throws ExchangeError naming the file when it cannot be read or

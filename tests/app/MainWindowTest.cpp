@@ -88,10 +88,11 @@ TEST_F(MainWindowTest, StartState) {
   EXPECT_EQ(window->TimerSelSpeech->interval(), 100);
   EXPECT_EQ(window->TimerWithautSpeech->interval(), 1300);
   EXPECT_EQ(window->ExportData.filter,
-            "XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt|"
-            "Flashcard package with sounds|*.apkg");
+            "XML|*.xml|KVTML (Parley, KWordQuiz)|*.kvtml|Comma-separated text|*.csv|"
+            "Tab-separated text|*.tsv *.txt|Flashcard package with sounds|*.apkg");
   EXPECT_EQ(window->ImportData.filter,
-            "XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt");
+            "XML|*.xml|KVTML (Parley, KWordQuiz)|*.kvtml|Comma-separated text|*.csv|"
+            "Tab-separated text|*.tsv *.txt");
   EXPECT_EQ(window->ImportData.defaultExtension, "xml");
 }
 

@@ -237,7 +237,7 @@ TEST_F(DataToolTest, ExportThenImportIntoAnotherDictionaryKeepsEveryMeaning) {
   AddMeaning(source, kHouse);
   AddMeaning(source, kBig);
   fs::path target;
-  for (const std::string name : {"all.csv", "all.tsv", "all.xml"}) {
+  for (const std::string name : {"all.kvtml", "all.csv", "all.tsv", "all.xml"}) {
     SCOPED_TRACE(name);
     Outcome exported = Run({"export", name}, source);
     ASSERT_EQ(exported.Status, datatool::kOk) << exported.Err;

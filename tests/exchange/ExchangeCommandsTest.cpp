@@ -70,8 +70,8 @@ TEST_F(ExchangeCommands, ExportOfMarkedWordsAsksNothingAndClearsTheMarks) {
   ASSERT_EQ(dialogs.saveRequests.size(), 1u);
   EXPECT_EQ(dialogs.saveRequests[0].defaultExtension, "xml");
   EXPECT_EQ(dialogs.saveRequests[0].filter,
-            "XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt|"
-            "Flashcard package with sounds|*.apkg");
+            "XML|*.xml|KVTML (Parley, KWordQuiz)|*.kvtml|Comma-separated text|*.csv|"
+            "Tab-separated text|*.tsv *.txt|Flashcard package with sounds|*.apkg");
   EXPECT_EQ(Units(path), 2);
   EXPECT_EQ(exchange::ReadBytes(target.filePath("TStyle.xsl")), exchange::Golden("TStyle.xsl"));
   EXPECT_FALSE(QFile::exists(current.FilePath("TStyle.xsl")));
@@ -87,7 +87,7 @@ TEST_F(ExchangeCommands, ExportOfMarkedWordsAsksNothingAndClearsTheMarks) {
 TEST_F(ExchangeCommands, ExportToAnotherProgramsFileKeepsTheMarks) {
   AddWord(QStringLiteral("A"), true);
   AddWord(QStringLiteral("B"), false);
-  for (const char* name : {"words.apkg", "words.csv", "words.tsv"}) {
+  for (const char* name : {"words.apkg", "words.kvtml", "words.csv", "words.tsv"}) {
     SCOPED_TRACE(name);
     const QString path = target.filePath(QString::fromLatin1(name));
     dialogs.fileNames.push_back(path);
@@ -186,7 +186,8 @@ TEST_F(ExchangeCommands, ImportAddsMarkedMeanings) {
   EXPECT_TRUE(dialogs.messages.empty());
   ASSERT_EQ(dialogs.openRequests.size(), 1u);
   EXPECT_EQ(dialogs.openRequests[0].filter,
-            "XML|*.xml|Comma-separated text|*.csv|Tab-separated text|*.tsv *.txt");
+            "XML|*.xml|KVTML (Parley, KWordQuiz)|*.kvtml|Comma-separated text|*.csv|"
+            "Tab-separated text|*.tsv *.txt");
   EXPECT_EQ(Marks(RU()), (std::vector<QString>{"", "*"}));
   EXPECT_EQ(Marks(HE()), (std::vector<QString>{"", "*"}));
   EXPECT_EQ(Marks(EN()), (std::vector<QString>{"", "*"}));

@@ -129,10 +129,11 @@ class FullDiskTest : public ::testing::Test {
 TEST_F(FullDiskTest, ImportTakesNothingThenEverything) {
   // The starter as an exchange document and as a word list on the disk, each imported into an
   // empty dictionary.
-  const QString files[] = {disk.Path("all.xml"), disk.Path("all.csv")};
+  const QString files[] = {disk.Path("all.xml"), disk.Path("all.csv"), disk.Path("all.kvtml")};
   const int count = exchange::SelectAllWords(*data);
   ASSERT_TRUE(exchange::ExportDocument(*data, files[0], count, "2026-12-10"));
   ASSERT_TRUE(exchange::ExportForeignFile(*data, count, files[1]));
+  ASSERT_TRUE(exchange::ExportForeignFile(*data, count, files[2]));
   exchange::ReleaseWordFilters(*data);
   for (const QString& path : files) {
     SCOPED_TRACE(path.toStdString());
@@ -152,7 +153,7 @@ TEST_F(FullDiskTest, ImportTakesNothingThenEverything) {
 }
 
 TEST_F(FullDiskTest, ExportLeavesNoFileThenWritesIt) {
-  for (const char* name : {"out.xml", "out.csv", "out.apkg"}) {
+  for (const char* name : {"out.xml", "out.csv", "out.kvtml", "out.apkg"}) {
     SCOPED_TRACE(name);
     const QString path = disk.Path(QString::fromLatin1(name));
     Check = [&](bool done) {
