@@ -8,6 +8,7 @@ namespace speech {
 namespace {
 
 constexpr char16_t kStressMark = u'<';
+constexpr char16_t kHyphen = u'-';
 
 bool IsCyrillic(char16_t c) { return c >= 0x0400 && c <= 0x04FF; }
 
@@ -54,6 +55,12 @@ const Consonant* FindConsonant(char16_t c) {
 
 char16_t Lower(char16_t c) { return QChar(c).toLower().unicode(); }
 
+// A hyphen at `i` that stands between a Cyrillic word and the next Cyrillic letter: "кто<-то"
+// is one word, read with one stress, not two words each stressed.
+bool JoinsCyrillic(QStringView text, qsizetype i) {
+  return text[i] == kHyphen && i + 1 < text.size() && IsCyrillic(text[i + 1].unicode());
+}
+
 bool HasStressAfterVowel(QStringView word) {
   for (qsizetype i = 1; i < word.size(); ++i) {
     if (word[i] == kStressMark && FindVowel(Lower(word[i - 1].unicode()))) return true;
@@ -61,7 +68,9 @@ bool HasStressAfterVowel(QStringView word) {
   return false;
 }
 
-// The phonemes of one Cyrillic word (letters and "<" only).
+// The phonemes of one Cyrillic word (letters, "<" and hyphens between letters). A hyphen joins
+// the parts into one word with the stress where it is marked; after it the sounds start afresh,
+// as at the start of a word.
 std::string WordPhonemes(QStringView word, Reading reading) {
   std::string out;
   bool afterSoftenable = false;  // the last sound was a consonant with a soft variant
@@ -92,7 +101,7 @@ std::string WordPhonemes(QStringView word, Reading reading) {
     } else if (c == u'ь') {
       soften();
       afterConsonant = false;
-    } else if (c == u'ъ') {
+    } else if (c == u'ъ' || c == kHyphen) {
       afterSoftenable = afterConsonant = false;
     } else if (const Consonant* consonant = FindConsonant(c)) {
       out += consonant->phoneme;
@@ -124,7 +133,10 @@ std::string EspeakMarkup(QStringView text, Reading reading) {
   while (i < text.size()) {
     const qsizetype start = i;
     if (IsCyrillic(text[i].unicode())) {
-      while (i < text.size() && (IsCyrillic(text[i].unicode()) || text[i] == kStressMark)) ++i;
+      while (i < text.size() &&
+             (IsCyrillic(text[i].unicode()) || text[i] == kStressMark || JoinsCyrillic(text, i))) {
+        ++i;
+      }
       const QStringView word = text.sliced(start, i - start);
       if (reading == Reading::Transliteration || HasStressAfterVowel(word)) {
         out += "[[" + WordPhonemes(word, reading) + "]]";

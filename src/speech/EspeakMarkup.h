@@ -20,6 +20,8 @@ namespace speech {
 //   a vowel becomes phonemes, that vowel stressed, the unstressed vowels reduced as in Russian.
 // - Transliteration: every Cyrillic word becomes phonemes, each letter read as written (no
 //   reduction), the vowels before "<" stressed.
+// A hyphen between Cyrillic letters joins them into one word ("кто<-то"), read as one word with
+// the stress where it is marked and the other parts unstressed.
 // In both, every "<" is dropped (it is never read aloud), "[" and "]" of the text become
 // "(" and ")" so the text can never open phoneme input of its own, and a zero character becomes a
 // blank so nothing after it is lost.

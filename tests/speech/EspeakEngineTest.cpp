@@ -4,13 +4,13 @@
 
 #include <QAudioDevice>
 #include <QString>
-#include <QStringList>
 #include <chrono>
 #include <cmath>
 #include <set>
 #include <thread>
 
 #include "CaptureOutput.h"
+#include "StressCheck.h"
 #include "speech/EspeakEngine.h"
 
 namespace {
@@ -212,49 +212,15 @@ TEST_F(EspeakEngineTest, StressMarksAreNeverReadAloud) {
   EXPECT_NEAR(marked, plain, 0.25 * plain);
 }
 
-// The stressed vowels of a phoneme trace word: positions among its vowels.
-std::set<int> StressedVowels(const QString& phonemes) {
-  static const QString vowels = QStringLiteral("aAoOuyEeiIV8");
-  std::set<int> stressed;
-  int vowel = 0;
-  bool mark = false;
-  for (QChar c : phonemes) {
-    if (c == u'\'') {
-      mark = true;
-    } else if (vowels.contains(c)) {
-      if (mark) stressed.insert(vowel);
-      mark = false;
-      ++vowel;
-    }
-  }
-  return stressed;
-}
-
-// The positions, among its vowels, of the vowels followed by "<" in a Cyrillic word.
-std::set<int> MarkedVowels(const QString& word) {
-  static const QString vowels = QStringLiteral(u"аоуыэиеёюя");
-  std::set<int> marked;
-  int vowel = -1;
-  for (qsizetype i = 0; i < word.size(); ++i) {
-    if (vowels.contains(word[i].toLower())) ++vowel;
-    if (word[i] == u'<' && i > 0 && vowels.contains(word[i - 1].toLower())) marked.insert(vowel);
-  }
-  return marked;
-}
-
 void ExpectStressAsMarked(EspeakEngine& instance, QStringView phrase) {
   const QString text = phrase.toString();
-  const QString trace = QString::fromStdString(instance.SpokenPhonemes(text)).trimmed();
-  const QStringList spoken = trace.split(u' ', Qt::SkipEmptyParts);
-  const QStringList written = text.split(u' ', Qt::SkipEmptyParts);
-  ASSERT_EQ(spoken.size(), written.size()) << trace.toStdString();
+  const QString trace = QString::fromStdString(instance.SpokenPhonemes(text));
   EXPECT_FALSE(trace.contains(u'_')) << "no pause: " << trace.toStdString();
-  for (qsizetype w = 0; w < written.size(); ++w) {
-    const std::set<int> marked = MarkedVowels(written[w]);
-    if (marked.empty()) continue;
-    EXPECT_EQ(StressedVowels(spoken[w]), marked)
-        << written[w].toStdString() << " spoken as " << spoken[w].toStdString();
+  speechtest::StressCount count;
+  for (const speechtest::StressMismatch& mismatch : speechtest::CompareStress(text, trace, count)) {
+    ADD_FAILURE() << mismatch.Describe();
   }
+  EXPECT_GT(count.marked, 0);
 }
 
 TEST_F(EspeakEngineTest, HebrewTestPhraseIsStressedOnTheMarkedVowels) {
@@ -275,7 +241,7 @@ TEST_F(EspeakEngineTest, TransliterationsKeepUnstressedVowelsUnreduced) {
 
 TEST_F(EspeakEngineTest, RussianWordsAreStressedWhereMarked) {
   engine.Select(ModeOf("Nicolai"));
-  ExpectStressAsMarked(engine, u"мо<локо молоко< за<мок замо<к");
+  ExpectStressAsMarked(engine, u"мо<локо молоко< за<мок замо<к кто<-то");
 }
 
 TEST(CreateEspeakEnginesTest, ThreeInstancesShareTheModes) {

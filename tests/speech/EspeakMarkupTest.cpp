@@ -46,6 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"BracketsCannotOpenPhonemeInput", N, "[[a]] x", "((a)) x"},
         Case{"UppercaseIsReadLikeLowercase", N, "МОЛОКО<", "[[mVlVk'o]]"},
         Case{"LoneMarkIsDropped", N, "а < б", "а  б"},
+        Case{"HyphenatedWordIsOneWordStressedOnce", N, "кто<-то", "[[kt'otV]]"},
+        Case{"UnmarkedHyphenatedWordStaysText", N, "из-за", "из-за"},
+        Case{"HyphenWithoutLetterAfterItStaysText", N, "до<м- да", "[[d'om]]- да"},
         // Transliteration: every Cyrillic word letter by letter, no reduction.
         Case{"TestPhrase", T, "Бдика< шэль си<нтэ<за дибу<р ба< иври<т",
              "[[bd;ik'a]] [[SEl;]] [[s;'int'Eza]] [[d;ib'ur]] [[b'a]] [[ivr;'it]]"},
@@ -55,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"HardSignKeepsIotation", T, "объём", "[[objom]]"},
         Case{"SoftSignThenVowelIsIotated", T, "пьё<т", "[[p;j'ot]]"},
         Case{"HushingConsonantsHaveNoSoftVariant", T, "чаща", "[[tS;aS;a]]"},
+        Case{"VowelAfterHyphenIsIotatedAsAtWordStart", T, "по-я<сно", "[[poj'asno]]"},
         Case{"DigitsAndPunctuationStayText", T, "ша<лом, 2", "[[S'alom]], 2"},
         Case{"EmptyText", T, "", ""}),
     [](const testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
