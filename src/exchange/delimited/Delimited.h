@@ -33,6 +33,7 @@ ForeignDocument ReadDelimited(std::string_view bytes, QChar defaultSeparator);
 
 // Writes the header lines ("#separator:", "#html:false", "#columns:") and one record per meaning,
 // every column of Columns() — the verb forms' columns only when some meaning has a verb form.
+// The separator is one of the ASCII separators the reader knows.
 void WriteDelimited(ByteSink& sink, const std::vector<ExchangeUnit>& meanings, QChar separator);
 
 }  // namespace exchange::delimited

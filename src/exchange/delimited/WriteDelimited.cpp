@@ -1,6 +1,6 @@
-#include "exchange/FieldEncoder.h"
 #include "exchange/delimited/Columns.h"
 #include "exchange/delimited/Delimited.h"
+#include "text/InvertText.h"
 
 namespace exchange::delimited {
 namespace {
@@ -27,23 +27,32 @@ const char* SeparatorName(QChar separator) {
   }
 }
 
-// The field as the reader takes it back: quoted when it holds the separator, a quote or a line
-// break, or when a line would begin with "#".
-QString Quoted(const QString& value, QChar separator, bool first) {
-  const bool quote = value.contains(separator) || value.contains(QLatin1Char('"')) ||
-                     value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')) ||
-                     (first && value.startsWith(QLatin1Char('#')));
-  if (!quote) return value;
-  QString doubled = value;
-  doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-  return QLatin1Char('"') + doubled + QLatin1Char('"');
+// Appends the field as the reader takes it back: quoted when it holds the separator, a quote or a
+// line break, or when a line would begin with "#". The separator is ASCII, so the test runs on the
+// UTF-8 bytes.
+void AppendField(std::string& record, const std::string& value, char separator, bool first) {
+  const bool quote =
+      value.find_first_of(std::string{separator, '"', '\n', '\r'}) != std::string::npos ||
+      (first && value.starts_with('#'));
+  if (!quote) {
+    record += value;
+    return;
+  }
+  record += '"';
+  for (const char c : value) {
+    if (c == '"') record += '"';
+    record += c;
+  }
+  record += '"';
 }
 
-QString FieldText(const ExchangeUnit& meaning, const Column& column) {
-  if (IsCode(column)) return QString::number(CodeOf(meaning, column));
+// The field's text in UTF-8, Hebrew in reading order.
+std::string FieldText(const ExchangeUnit& meaning, const Column& column) {
+  if (IsCode(column)) return std::to_string(CodeOf(meaning, column));
   const std::string& bytes = TextOf(meaning, column);
-  return IsHebrewText(column) ? HebrewReadingOrder(bytes)
-                              : text::ToUnicode(bytes, CodepageOf(column));
+  if (bytes.empty()) return {};
+  return IsHebrewText(column) ? text::ToUtf8(text::InvertText(bytes), text::Codepage::Win1255)
+                              : text::ToUtf8(bytes, CodepageOf(column));
 }
 
 }  // namespace
@@ -63,14 +72,16 @@ void WriteDelimited(ByteSink& sink, const std::vector<ExchangeUnit>& meanings, Q
   }
   sink.WriteText(std::string("#separator:") + SeparatorName(separator) + "\n#html:false\n");
   sink.WriteText("#columns:" + names.toStdString() + "\n");
+  const char byte = static_cast<char>(separator.unicode());
+  std::string record;
   for (const ExchangeUnit& meaning : meanings) {
-    QString record;
+    record.clear();
     for (const Column* column : columns) {
-      if (column != columns.front()) record += separator;
-      record += Quoted(FieldText(meaning, *column), separator, column == columns.front());
+      if (column != columns.front()) record += byte;
+      AppendField(record, FieldText(meaning, *column), byte, column == columns.front());
     }
-    record += QLatin1Char('\n');
-    sink.WriteText(record.toStdString());
+    record += '\n';
+    sink.WriteText(record);
   }
 }
 
