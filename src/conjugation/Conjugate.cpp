@@ -44,11 +44,13 @@ struct OwnNoun {
   const char* hint;      // UTF-8
 };
 constexpr OwnNoun kOwnNouns[] = {
-    {Pattern::Paal, u"עבד", "עבודה", "авода<"},  {Pattern::Paal, u"אהב", "אהבה", "ахава<"},
-    {Pattern::Paal, u"עזר", "עזרה", "эзра<"},    {Pattern::Paal, u"צחק", "צחוק", "цхо<к"},
-    {Pattern::Paal, u"פחד", "פחד", "па<хад"},    {Pattern::Paal, u"שנא", "שנאה", "синъа<"},
-    {Pattern::Piel, u"שלמ", "תשלום", "ташлу<м"}, {Pattern::Piel, u"קבל", "קבלה", "кабала<"},
-    {Pattern::Piel, u"ברכ", "ברכה", "браха<"},   {Pattern::Nifal, u"הנה", "הנאה", "ханаа<"},
+    {Pattern::Paal, u"עבד", "עבודה", "авода<"},   {Pattern::Paal, u"אהב", "אהבה", "ахава<"},
+    {Pattern::Paal, u"עזר", "עזרה", "эзра<"},     {Pattern::Paal, u"צחק", "צחוק", "цхо<к"},
+    {Pattern::Paal, u"פחד", "פחד", "па<хад"},     {Pattern::Paal, u"שנא", "שנאה", "синъа<"},
+    {Pattern::Piel, u"שלמ", "תשלום", "ташлу<м"},  {Pattern::Piel, u"קבל", "קבלה", "кабала<"},
+    {Pattern::Piel, u"ברכ", "ברכה", "браха<"},    {Pattern::Nifal, u"הנה", "הנאה", "ханаа<"},
+    {Pattern::Hifil, u"עלה", "העלאה", "хаалаа<"}, {Pattern::Hifil, u"נכה", "הכאה", "хакаа<"},
+    {Pattern::Hifil, u"רשה", "הרשאה", "харшаа<"},
 };
 
 template <std::size_t N>
@@ -152,7 +154,9 @@ Kind ClassifyPiel(const Root& root) {
   if (first == u'ו' || third == u'ו' || third == u'י') {
     Refuse(root, Pattern::Piel, "a first vav or a final vav or yod");
   }
-  const unsigned changes = middleResh ? kPielMiddleResh : kNoChange;
+  const unsigned changes = second == u'א'   ? kPielMiddleResh | kPielMiddleAleph
+                           : second == u'ר' ? kPielMiddleResh
+                                            : kNoChange;
   if (third == u'א') return {Paradigms::PielRegular, changes | kPielThirdAleph};
   if (third == u'ה') return {Paradigms::PielFinalHe, changes};
   if (IsThirdGuttural(third)) return {Paradigms::PielRegular, changes | kGutturalGlide};

@@ -602,6 +602,11 @@ Paradigm ParadigmOf(Paradigms kind, unsigned changes, QChar first, bool fourLett
   // letter before those of the first, the first letter's NIFAL patches after the middle letter's.
   const std::pair<Change, Paradigm (*)(Paradigm)> patches[] = {
       {kPielMiddleResh, WithPielMiddleResh},
+      {kPielMiddleAleph,
+       [](Paradigm p) {
+         ReplaceAll(p.Hint, "2~", "2а");
+         return p;
+       }},
       {kPielThirdAleph, WithPielThirdAleph},
       {kGutturalGlide, WithFinalGutturalGlide},
       {kThirdAleph, WithThirdAleph},

@@ -77,6 +77,7 @@ enum Change : unsigned {
   kNifalThirdGuttural = 1u << 14,   // נפתח
   kHitpaelSibilant = 1u << 15,      // הסתכל: ס ש צ ז change places with the ת
   kHitpaelAssimilated = 1u << 16,   // היטהר: ד ט ת take the place of the ת
+  kPielMiddleAleph = 1u << 17,      // תיאר: the alef keeps an "a" (тэара<)
 };
 
 // The paradigm of a kind of root with the changes its weak letters make. `first` is the first

@@ -62,8 +62,10 @@ INSTANTIATE_TEST_SUITE_P(PaalAndPiel, WeakRootsTest,
                                            Form{"ברך", Pattern::Piel, 27, "ברכה", "браха<"},
                                            Form{"תאר", Pattern::Piel, 4, "תיארתי", "тэа<рти"},
                                            Form{"תאר", Pattern::Piel, 27, "תיאור", "тэу<р"},
+                                           Form{"תאר", Pattern::Piel, 8, "תיארה", "тэара<"},
                                            Form{"מלא", Pattern::Piel, 1, "ממלאת", "мэмалэ<т"},
                                            Form{"מלא", Pattern::Piel, 4, "מילאתי", "милэ<ти"},
+                                           Form{"מלא", Pattern::Piel, 8, "מילאה", "милъа<"},
                                            Form{"מלא", Pattern::Piel, 27, "מילוי", "милу<й"}));
 
 INSTANTIATE_TEST_SUITE_P(Hifil, WeakRootsTest,
@@ -80,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(Hifil, WeakRootsTest,
                                            Form{"ידה", Pattern::Hifil, 4, "הודיתי", "ходэ<ти"},
                                            Form{"נכה", Pattern::Hifil, 7, "הכה", "хика<"},
                                            Form{"עלה", Pattern::Hifil, 0, "מעלה", "маалэ<"},
+                                           Form{"עלה", Pattern::Hifil, 27, "העלאה", "хаалаа<"},
                                            Form{"יצע", Pattern::Hifil, 7, "הציע", "хици<а"}));
 
 INSTANTIATE_TEST_SUITE_P(Nifal, WeakRootsTest,
