@@ -8,16 +8,33 @@
 namespace conjugation {
 namespace {
 
-// Verbs whose forms follow no paradigm of the engine.
-constexpr std::u16string_view kIrregularPaal[] = {u"הלכ", u"אכל", u"אמר", u"אבד", u"אפה",
-                                                  u"אבה", u"נתנ", u"לקח", u"בוא", u"היה",
-                                                  u"חיה", u"יכל", u"נשא", u"ירא", u"נטה"};
+// Irregular PAAL verbs with a paradigm of their own.
+struct IrregularVerb {
+  std::u16string_view root;
+  Paradigms paradigm;
+};
+constexpr IrregularVerb kIrregularPaal[] = {
+    {u"הלכ", Paradigms::PaalWalk}, {u"אכל", Paradigms::PaalEat},
+    {u"אמר", Paradigms::PaalEat},  {u"אהב", Paradigms::PaalLove},
+    {u"נתנ", Paradigms::PaalGive}, {u"לקח", Paradigms::PaalFirstNunThirdGuttural},
+    {u"בוא", Paradigms::PaalCome}, {u"היה", Paradigms::PaalBe},
+    {u"יכל", Paradigms::PaalCan},
+};
+// Irregular PAAL verbs the engine does not cover.
+constexpr std::u16string_view kRefusedIrregularPaal[] = {u"אבד", u"אפה", u"אבה", u"חיה",
+                                                         u"נשא", u"ירא", u"נטה"};
 // PAAL verbs of regular roots whose future has "a" instead of "o" (ילמד).
 constexpr std::u16string_view kPaalFutureA[] = {u"למד", u"לבש", u"שכב", u"גדל", u"רכב", u"קרב"};
 // PAAL verbs with first letter yod that lose it in the future (ישב -> אשב).
 constexpr std::u16string_view kPaalYodDrops[] = {u"ישב", u"ירד", u"ילד", u"ידע", u"יצא"};
-// PAAL verbs with first letter nun that lose it in the future (נפל -> אפול).
+// PAAL verbs with first letter nun before a letter that is not a guttural, which lose it in the
+// future (נפל -> אפול).
 constexpr std::u16string_view kPaalNunDrops[] = {u"נפל", u"נשכ", u"נדר"};
+// HIFIL roots whose first yod is doubled into the next letter like a nun (הציע, הציג).
+constexpr std::u16string_view kHifilYodAssimilates[] = {u"יצע", u"יצג", u"יצב", u"יצק", u"יצת"};
+// HITPAEL roots whose middle vav is a consonant (התכוון) instead of the doubled last letter of
+// a hollow root (התעורר).
+constexpr std::u16string_view kHitpaelConsonantVav[] = {u"כונ"};
 
 // Verbal nouns that are not the pattern's own noun of the root.
 struct OwnNoun {
@@ -27,9 +44,13 @@ struct OwnNoun {
   const char* hint;      // UTF-8
 };
 constexpr OwnNoun kOwnNouns[] = {
-    {Pattern::Paal, u"עבד", "עבודה", "авода<"},
-    {Pattern::Piel, u"שלמ", "תשלום", "ташлу<м"},
-    {Pattern::Piel, u"קבל", "קבלה", "кабала<"},
+    {Pattern::Paal, u"עבד", "עבודה", "авода<"},   {Pattern::Paal, u"אהב", "אהבה", "ахава<"},
+    {Pattern::Paal, u"עזר", "עזרה", "эзра<"},     {Pattern::Paal, u"צחק", "צחוק", "цхо<к"},
+    {Pattern::Paal, u"פחד", "פחד", "па<хад"},     {Pattern::Paal, u"שנא", "שנאה", "синъа<"},
+    {Pattern::Piel, u"שלמ", "תשלום", "ташлу<м"},  {Pattern::Piel, u"קבל", "קבלה", "кабала<"},
+    {Pattern::Piel, u"ברכ", "ברכה", "браха<"},    {Pattern::Nifal, u"הנה", "הנאה", "ханаа<"},
+    {Pattern::Hifil, u"עלה", "העלאה", "хаалаа<"}, {Pattern::Hifil, u"נכה", "הכאה", "хакаа<"},
+    {Pattern::Hifil, u"רשה", "הרשאה", "харшаа<"},
 };
 
 template <std::size_t N>
@@ -50,142 +71,195 @@ bool IsVavYod(QChar c) { return c == u'ו' || c == u'י'; }
   throw NotCovered(text.toStdString());
 }
 
-Paradigms ClassifyPaal(const Root& root) {
+// A kind of root and the changes its weak letters make.
+struct Kind {
+  Paradigms base;
+  unsigned changes = kNoChange;
+};
+
+bool IsThirdGuttural(QChar c) { return c == u'ח' || c == u'ע'; }
+bool IsSibilant(QChar c) { return QStringView(u"סשצז").contains(c); }
+bool IsDentalStop(QChar c) { return c == u'ד' || c == u'ט' || c == u'ת'; }
+
+Kind ClassifyPaal(const Root& root) {
   const QChar first = root.At(0), second = root.At(1), third = root.At(2);
-  if (Listed(kIrregularPaal, root.Letters)) Refuse(root, Pattern::Paal, "the verb is irregular");
+  for (const IrregularVerb& verb : kIrregularPaal) {
+    if (QStringView(verb.root) == root.Letters) return {verb.paradigm};
+  }
+  if (Listed(kRefusedIrregularPaal, root.Letters)) {
+    Refuse(root, Pattern::Paal, "the verb is irregular");
+  }
   if (third == u'ה') {
     if (IsVavYod(first) || first == u'נ' || first == u'ח') {
       Refuse(root, Pattern::Paal, "a final he after a first yod, nun or het");
     }
-    if (first == u'א' || first == u'ע' || first == u'ה') return Paradigms::PaalFinalHeFirstGuttural;
-    if (second == u'א' || second == u'ע') return Paradigms::PaalFinalHeSecondGuttural;
+    if (first == u'א' || first == u'ע' || first == u'ה')
+      return {Paradigms::PaalFinalHeFirstGuttural};
+    if (second == u'א' || second == u'ע') return {Paradigms::PaalFinalHeSecondGuttural};
     if (IsGuttural(second) || IsVavYod(second)) {
       Refuse(root, Pattern::Paal, "a final he after a middle he, het, vav or yod");
     }
-    return Paradigms::PaalFinalHe;
+    return {Paradigms::PaalFinalHe};
   }
   if (IsVavYod(second)) {
     if (IsGuttural(third) || IsVavYod(first) || first == u'נ') {
       Refuse(root, Pattern::Paal,
              "a middle vav or yod with a first yod or nun or a final guttural");
     }
-    return Paradigms::PaalHollow;
+    return {Paradigms::PaalHollow};
   }
   if (first == u'י') {
     if (!Listed(kPaalYodDrops, root.Letters)) {
       Refuse(root, Pattern::Paal,
              "a first yod; only ישב, ירד, ילד, ידע and יצא, which drop it, are covered");
     }
-    if (third == u'ע' || third == u'ח') return Paradigms::PaalFirstYodThirdGuttural;
-    if (third == u'א') return Paradigms::PaalFirstYodThirdAleph;
-    return Paradigms::PaalFirstYod;
+    if (IsThirdGuttural(third)) return {Paradigms::PaalFirstYodThirdGuttural};
+    if (third == u'א') return {Paradigms::PaalFirstYodThirdAleph};
+    return {Paradigms::PaalFirstYod};
   }
-  if (first == u'נ') {
+  // A first nun stays before a guttural (ינהג) and drops before a final ח or ע (יסע).
+  if (first == u'נ' && !IsGuttural(second)) {
+    if (IsThirdGuttural(third)) return {Paradigms::PaalFirstNunThirdGuttural};
     if (!Listed(kPaalNunDrops, root.Letters)) {
       Refuse(root, Pattern::Paal,
              "a first nun is kept or dropped verb by verb; only נפל, נשך and נדר are covered");
     }
-    return Paradigms::PaalFirstNun;
+    return {Paradigms::PaalFirstNun};
   }
   if (IsVavYod(first) || IsVavYod(third)) {
     Refuse(root, Pattern::Paal, "a first vav or a final vav or yod");
   }
   const bool firstGuttural = IsGuttural(first);
   const bool secondGuttural = IsGuttural(second);
-  const bool thirdGuttural = third == u'ח' || third == u'ע';
+  const bool thirdGuttural = IsThirdGuttural(third);
   if (firstGuttural + secondGuttural + thirdGuttural + (third == u'א') > 1) {
     Refuse(root, Pattern::Paal, "more than one guttural letter");
   }
-  if (first == u'ח') return Paradigms::PaalFirstHet;
-  if (firstGuttural) return Paradigms::PaalFirstAyin;
-  if (secondGuttural) return Paradigms::PaalSecondGuttural;
-  if (thirdGuttural) return Paradigms::PaalThirdGuttural;
-  if (third == u'א') return Paradigms::PaalThirdAleph;
-  if (Listed(kPaalFutureA, root.Letters)) return Paradigms::PaalFutureA;
-  return Paradigms::PaalRegular;
+  if (first == u'ח') return {Paradigms::PaalFirstHet};
+  if (firstGuttural) return {Paradigms::PaalFirstAyin};
+  if (secondGuttural) return {Paradigms::PaalSecondGuttural};
+  if (thirdGuttural) return {Paradigms::PaalThirdGuttural};
+  if (third == u'א') return {Paradigms::PaalThirdAleph};
+  if (Listed(kPaalFutureA, root.Letters)) return {Paradigms::PaalFutureA};
+  return {Paradigms::PaalRegular};
 }
 
-Paradigms ClassifyPiel(const Root& root) {
+Kind ClassifyPiel(const Root& root) {
   const QChar first = root.At(0), second = root.At(1), third = root.At(2);
-  if (second == u'א' || second == u'ר') {
-    Refuse(root, Pattern::Piel, "a middle alef or resh, which is not doubled");
+  const bool middleResh = second == u'א' || second == u'ר';
+  if (middleResh && IsGuttural(third)) {
+    Refuse(root, Pattern::Piel, "a middle alef or resh together with a final guttural or he");
   }
   if (second == u'ו' && third != u'ה') Refuse(root, Pattern::Piel, "a middle vav");
-  if (third == u'א') Refuse(root, Pattern::Piel, "a final alef");
   if (first == u'ו' || third == u'ו' || third == u'י') {
     Refuse(root, Pattern::Piel, "a first vav or a final vav or yod");
   }
-  if (third == u'ה') return Paradigms::PielFinalHe;
-  if (third == u'ח' || third == u'ע') return Paradigms::PielThirdGuttural;
-  return Paradigms::PielRegular;
+  const unsigned changes = second == u'א'   ? kPielMiddleResh | kPielMiddleAleph
+                           : second == u'ר' ? kPielMiddleResh
+                                            : kNoChange;
+  if (third == u'א') return {Paradigms::PielRegular, changes | kPielThirdAleph};
+  if (third == u'ה') return {Paradigms::PielFinalHe, changes};
+  if (IsThirdGuttural(third)) return {Paradigms::PielRegular, changes | kGutturalGlide};
+  return {Paradigms::PielRegular, changes};
 }
 
-Paradigms ClassifyHifil(const Root& root) {
+Kind ClassifyHifil(const Root& root) {
   const QChar first = root.At(0), second = root.At(1), third = root.At(2);
-  if (third == u'ה' || third == u'א') Refuse(root, Pattern::Hifil, "a final he or alef");
-  if (IsVavYod(third) || first == u'ו')
+  if (IsVavYod(third) || first == u'ו') {
     Refuse(root, Pattern::Hifil, "a first vav or a final vav or yod");
-  const bool thirdGuttural = third == u'ח' || third == u'ע';
-  if (IsVavYod(second)) {
-    if (IsGuttural(first) || first == u'נ' || first == u'י' || thirdGuttural) {
-      Refuse(root, Pattern::Hifil,
-             "a middle vav or yod with a first guttural, nun or yod or a final guttural");
-    }
-    return Paradigms::HifilHollow;
   }
-  if ((first == u'נ' || first == u'י' || IsGuttural(first)) && thirdGuttural) {
-    Refuse(root, Pattern::Hifil, "a weak first letter together with a final guttural");
+  const unsigned thirdChange = third == u'א'            ? kThirdAleph
+                               : IsThirdGuttural(third) ? kHifilThirdGuttural
+                                                        : kNoChange;
+  if (IsVavYod(second)) {
+    if (IsGuttural(first) || first == u'נ' || first == u'י' || thirdChange == kHifilThirdGuttural ||
+        third == u'ה') {
+      Refuse(root, Pattern::Hifil,
+             "a middle vav or yod with a first guttural, nun or yod or a final guttural or he");
+    }
+    return {Paradigms::HifilHollow, thirdChange};
+  }
+  Kind kind{third == u'ה' ? Paradigms::HifilFinalHe : Paradigms::HifilRegular, thirdChange};
+  if (third == u'ה' && (second == u'א' || second == u'ע')) {
+    if (IsGuttural(first)) Refuse(root, Pattern::Hifil, "three guttural letters");
+    kind.changes |= kHifilSecondGuttural;
   }
   if (first == u'נ') {
-    if (IsGuttural(second)) return Paradigms::HifilRegular;
-    return Paradigms::HifilFirstNun;
+    // Before a guttural the nun stays (הנהיג).
+    if (!IsGuttural(second)) kind.changes |= kHifilFirstNun;
+  } else if (first == u'י') {
+    if (IsGuttural(second)) Refuse(root, Pattern::Hifil, "a first yod before a guttural");
+    kind.changes |= Listed(kHifilYodAssimilates, root.Letters) ? kHifilFirstNun : kHifilFirstYod;
+  } else if (first == u'ח') {
+    kind.changes |= kHifilFirstHet;
+  } else if (IsGuttural(first)) {
+    kind.changes |= kHifilFirstGuttural;
+  }
+  return kind;
+}
+
+Kind ClassifyNifal(const Root& root) {
+  const QChar first = root.At(0), second = root.At(1), third = root.At(2);
+  if (first == u'נ' || first == u'ו') Refuse(root, Pattern::Nifal, "a first nun or vav");
+  if (IsVavYod(third)) Refuse(root, Pattern::Nifal, "a final vav or yod");
+  const bool thirdGuttural = IsThirdGuttural(third);
+  if (IsVavYod(second)) {
+    if (first == u'י' || IsGuttural(first) || IsGuttural(third)) {
+      Refuse(root, Pattern::Nifal,
+             "a middle vav or yod with a first yod or guttural or a final guttural or he");
+    }
+    return {Paradigms::NifalHollow};
   }
   if (first == u'י') {
-    if (IsGuttural(second)) Refuse(root, Pattern::Hifil, "a first yod before a guttural");
-    return Paradigms::HifilFirstYod;
+    if (IsGuttural(second) || third == u'ה' || third == u'א') {
+      Refuse(root, Pattern::Nifal, "a first yod with a middle guttural or a final he or alef");
+    }
+    return {Paradigms::NifalFirstYod, thirdGuttural ? kNifalThirdGuttural : kNoChange};
   }
-  if (first == u'ח') return Paradigms::HifilFirstHet;
-  if (IsGuttural(first)) return Paradigms::HifilFirstAyin;
-  if (thirdGuttural) return Paradigms::HifilThirdGuttural;
-  return Paradigms::HifilRegular;
+  if (IsGuttural(second) && (IsGuttural(first) || thirdGuttural || third == u'א')) {
+    Refuse(root, Pattern::Nifal, "two guttural letters");
+  }
+  Kind kind{third == u'ה' ? Paradigms::NifalFinalHe : Paradigms::NifalRegular};
+  if (third == u'א') kind.changes |= kThirdAleph;
+  if (thirdGuttural) kind.changes |= kNifalThirdGuttural;
+  if (IsGuttural(second)) kind.changes |= kNifalSecondGuttural;
+  if (first == u'ר' || IsGuttural(first)) kind.changes |= kNifalFirstUndoubled;
+  if (first == u'ח') {
+    kind.changes |= kNifalFirstHet;
+  } else if (IsGuttural(first)) {
+    kind.changes |= kNifalFirstGuttural;
+  }
+  return kind;
 }
 
-Paradigms ClassifyNifal(const Root& root) {
+Kind ClassifyHitpael(const Root& root) {
   const QChar first = root.At(0), second = root.At(1), third = root.At(2);
-  if (first == u'נ' || IsVavYod(first)) Refuse(root, Pattern::Nifal, "a first nun, vav or yod");
-  if (IsGuttural(first)) Refuse(root, Pattern::Nifal, "a first guttural, which is not doubled");
-  if (IsVavYod(second)) Refuse(root, Pattern::Nifal, "a middle vav or yod");
-  if (third == u'ה' || third == u'א' || IsVavYod(third)) {
-    Refuse(root, Pattern::Nifal, "a final he, alef, vav or yod");
+  if (IsVavYod(third) || first == u'ו') {
+    Refuse(root, Pattern::Hitpael, "a first vav or a final vav or yod");
   }
-  const bool thirdGuttural = third == u'ח' || third == u'ע';
-  if (IsGuttural(second) && thirdGuttural) Refuse(root, Pattern::Nifal, "two guttural letters");
-  if (IsGuttural(second)) return Paradigms::NifalSecondGuttural;
-  if (thirdGuttural) return Paradigms::NifalThirdGuttural;
-  return Paradigms::NifalRegular;
-}
-
-Paradigms ClassifyHitpael(const Root& root) {
-  const QChar first = root.At(0), second = root.At(1), third = root.At(2);
-  if (first == u'ד' || first == u'ט' || first == u'ת') {
-    Refuse(root, Pattern::Hitpael, "a first dalet, tet or tav, which merges with the ת");
+  if (second == u'ו') {
+    if (IsSibilant(first) || IsDentalStop(first) || IsGuttural(third)) {
+      Refuse(root, Pattern::Hitpael,
+             "a middle vav with a first sibilant, dalet, tet or tav or a final guttural or he");
+    }
+    if (Listed(kHitpaelConsonantVav, root.Letters)) return {Paradigms::HitpaelRegular};
+    return {Paradigms::HitpaelHollow};
   }
-  if (second == u'ו') Refuse(root, Pattern::Hitpael, "a middle vav");
-  if (third == u'ה' || third == u'א' || IsVavYod(third) || first == u'ו') {
-    Refuse(root, Pattern::Hitpael, "a final he, alef, vav or yod, or a first vav");
-  }
-  if (third == u'ח' || third == u'ע') {
-    if (QStringView(u"סשצז").contains(first)) {
+  Kind kind{third == u'ה' ? Paradigms::HitpaelFinalHe : Paradigms::HitpaelRegular};
+  if (third == u'א') kind.changes |= kThirdAleph;
+  if (IsThirdGuttural(third)) {
+    if (IsSibilant(first)) {
       Refuse(root, Pattern::Hitpael, "a first sibilant together with a final guttural");
     }
-    return Paradigms::HitpaelThirdGuttural;
+    kind.changes |= kGutturalGlide;
   }
-  if (QStringView(u"סשצז").contains(first)) return Paradigms::HitpaelSibilant;
-  return Paradigms::HitpaelRegular;
+  if (IsSibilant(first)) kind.changes |= kHitpaelSibilant;
+  if (IsDentalStop(first)) kind.changes |= kHitpaelAssimilated;
+  return kind;
 }
 
 // PUAL and HUFAL: regular roots only.
-Paradigms ClassifyPassive(const Root& root, Pattern pattern) {
+Kind ClassifyPassive(const Root& root, Pattern pattern) {
   for (int position = 0; position < 3; ++position) {
     const QChar letter = root.At(position);
     if (IsGuttural(letter) || IsVavYod(letter) || (position == 0 && letter == u'נ') ||
@@ -194,11 +268,11 @@ Paradigms ClassifyPassive(const Root& root, Pattern pattern) {
              "only roots without weak or guttural letters are covered in this pattern");
     }
   }
-  return pattern == Pattern::Pual ? Paradigms::PualRegular : Paradigms::HufalRegular;
+  return {pattern == Pattern::Pual ? Paradigms::PualRegular : Paradigms::HufalRegular};
 }
 
 // Four-letter roots: PIEL, PUAL and HITPAEL, with no vav, yod or final guttural.
-Paradigms ClassifyFourLetters(const Root& root, Pattern pattern) {
+Kind ClassifyFourLetters(const Root& root, Pattern pattern) {
   if (pattern != Pattern::Piel && pattern != Pattern::Pual && pattern != Pattern::Hitpael) {
     Refuse(root, pattern, "four-letter roots are conjugated only in PIEL, PUAL and HITPAEL");
   }
@@ -208,16 +282,14 @@ Paradigms ClassifyFourLetters(const Root& root, Pattern pattern) {
     }
   }
   const QChar first = root.At(0);
-  if (pattern == Pattern::Piel) return Paradigms::PielRegular;
-  if (pattern == Pattern::Pual) return Paradigms::PualRegular;
-  if (first == u'ד' || first == u'ט' || first == u'ת') {
-    Refuse(root, pattern, "a first dalet, tet or tav, which merges with the ת");
-  }
-  return QStringView(u"סשצז").contains(first) ? Paradigms::HitpaelSibilant
-                                              : Paradigms::HitpaelRegular;
+  if (pattern == Pattern::Piel) return {Paradigms::PielRegular};
+  if (pattern == Pattern::Pual) return {Paradigms::PualRegular};
+  return {Paradigms::HitpaelRegular, IsSibilant(first)     ? kHitpaelSibilant
+                                     : IsDentalStop(first) ? kHitpaelAssimilated
+                                                           : kNoChange};
 }
 
-Paradigms Classify(const Root& root, Pattern pattern) {
+Kind Classify(const Root& root, Pattern pattern) {
   if (root.Size() == 4) return ClassifyFourLetters(root, pattern);
   switch (pattern) {
     case Pattern::Paal:
@@ -234,14 +306,15 @@ Paradigms Classify(const Root& root, Pattern pattern) {
     case Pattern::Hitpael:
       return ClassifyHitpael(root);
   }
-  return Paradigms::PaalRegular;
+  return {Paradigms::PaalRegular};
 }
 
 }  // namespace
 
 VerbForms Conjugate(std::string_view storedRoot, Pattern pattern) {
   const Root root = ParseStoredRoot(storedRoot);
-  const Paradigm paradigm = ParadigmOf(Classify(root, pattern), root.At(0), root.Size() == 4);
+  const Kind kind = Classify(root, pattern);
+  const Paradigm paradigm = ParadigmOf(kind.base, kind.changes, root.At(0), root.Size() == 4);
   VerbForms forms;
   for (int form = 0; form < kFormCount; ++form) {
     if (paradigm.Spelling[form].isEmpty()) continue;

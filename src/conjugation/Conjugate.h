@@ -2,10 +2,11 @@
 
 // The conjugation engine: the 28 forms of a Hebrew verb from its root and pattern.
 //
-// It covers regular roots in every pattern, four-letter roots in PIEL, PUAL and HITPAEL, and, for
-// PAAL, PIEL, HIFIL, NIFAL and HITPAEL, the common weak roots: first letter nun or yod, middle
-// vav or yod, final he, and gutturals. A root
-// it does not cover is refused with the reason (NotCovered); it never guesses.
+// It covers regular roots in every pattern, four-letter roots in PIEL, PUAL and HITPAEL, the
+// irregular verbs הלך, אכל, אמר, אהב, נתן, לקח, בוא, היה and יכל, and, for PAAL, PIEL, HIFIL,
+// NIFAL and HITPAEL, the common weak roots and their combinations: first letter nun or yod,
+// middle vav or yod, final he or alef, and gutturals. A root it does not cover is refused with
+// the reason (NotCovered); it never guesses.
 
 #include <array>
 #include <string>

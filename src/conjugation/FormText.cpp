@@ -84,12 +84,13 @@ QString JoinYod(QString hint) {
 }
 
 // A л at the end of the word or before a consonant is written soft (ль), as every hint of the
-// dictionary writes it.
+// dictionary writes it; before the ъ of an alef or ayin it stays as it is (милъа<).
 QString SoftenL(QString hint) {
   for (qsizetype i = 0; i < hint.size(); ++i) {
     if (hint[i] != u'л') continue;
     const bool beforeConsonant = i + 1 < hint.size() && hint[i + 1] != u'ь' &&
-                                 hint[i + 1] != u'<' && !IsCyrillicVowel(hint[i + 1]);
+                                 hint[i + 1] != u'ъ' && hint[i + 1] != u'<' &&
+                                 !IsCyrillicVowel(hint[i + 1]);
     if (i + 1 == hint.size() || beforeConsonant) hint.insert(i + 1, u'ь');
   }
   return hint;

@@ -51,15 +51,18 @@ INSTANTIATE_TEST_SUITE_P(
                       Refusal{"כתב1", Pattern::Paal, "only Hebrew letters"},
                       Refusal{"תרגם", Pattern::Hifil, "only in PIEL, PUAL and HITPAEL"},
                       Refusal{"תרגע", Pattern::Piel, "final guttural"},
-                      Refusal{"הלך", Pattern::Paal, "The root הלך is not covered in PAAL"},
-                      Refusal{"נתן", Pattern::Paal, "irregular"},
+                      Refusal{"חיה", Pattern::Paal, "The root חיה is not covered in PAAL"},
+                      Refusal{"נשא", Pattern::Paal, "irregular"},
                       Refusal{"ירש", Pattern::Paal, "first yod"},
-                      Refusal{"נסע", Pattern::Paal, "first nun"},
-                      Refusal{"ברך", Pattern::Piel, "middle alef or resh"},
+                      Refusal{"נשם", Pattern::Paal, "first nun"},
+                      Refusal{"ברא", Pattern::Piel, "middle alef or resh together"},
                       Refusal{"נצל", Pattern::Nifal, "first nun"},
-                      Refusal{"דבר", Pattern::Hitpael, "first dalet"},
-                      Refusal{"עמד", Pattern::Hufal, "weak or guttural"},
-                      Refusal{"בנה", Pattern::Hifil, "final he"}));
+                      Refusal{"עור", Pattern::Nifal,
+                              "middle vav or yod with a first yod or guttural"},
+                      Refusal{"ידה", Pattern::Nifal, "first yod with"},
+                      Refusal{"סוב", Pattern::Hitpael, "middle vav with a first sibilant"},
+                      Refusal{"נוח", Pattern::Hifil, "middle vav or yod with a first guttural"},
+                      Refusal{"עמד", Pattern::Hufal, "weak or guttural"}));
 
 TEST(ConjugateTest, ReadsFinalLettersBlanksAndTheSinPoint) {
   // A final letter inside the typed root, blanks, and a sin point before or after its letter.

@@ -100,7 +100,7 @@ TEST_F(ConjugateCommandTest, SaysWhatIsMissingOrWhyTheRootIsRefused) {
   const Case cases[] = {{"", kPaal, {"Enter the root"}},
                         {"כתב", 0, {"\"EXCEPTION\" has no rule"}},
                         {"  ", 0, {"Enter the root", "\"EXCEPTION\" has no rule"}},
-                        {"הלך", kPaal, {"The root הלך is not covered in PAAL"}}};
+                        {"נשא", kPaal, {"The root נשא is not covered in PAAL"}}};
   for (const Case& c : cases) {
     form_->VerbForms.Clear();
     dialogs_->messages.clear();
