@@ -131,8 +131,15 @@ int CompareText(std::string_view a, std::string_view b, Collation collation) {
 }
 
 int CompareToKey(std::string_view text, std::string_view key, Collation collation) {
-  return collation == Collation::Hebrew ? CompareHebrewLetters(text, key)
-                                        : CompareText(text, key, collation);
+  switch (collation) {
+    case Collation::Bytes:
+      return CompareBytes(text, key);
+    case Collation::CaseInsensitive:
+      return CompareFoldedCase(text, key);
+    case Collation::Hebrew:
+      return CompareHebrewLetters(text, key);
+  }
+  return 0;
 }
 
 void AppendHebrewKey(std::string_view text, std::string& key) {

@@ -151,6 +151,7 @@ void SortedRecords::SortByTextKeys(std::vector<const Record*>& records) const {
   struct Entry {
     const char* Key;
     std::size_t Length;
+    std::string_view Text;  // the record's own text, for ties of Hebrew keys
     const Record* Item;
   };
   const Collation collation = ordering_.TextOrder;
@@ -165,7 +166,7 @@ void SortedRecords::SortByTextKeys(std::vector<const Record*>& records) const {
   for (const Record* record : records) {
     const std::string_view text = record->Text(ordering_.Position);
     if (collation == Collation::Bytes) {
-      entries.push_back({text.data(), text.size(), record});
+      entries.push_back({text.data(), text.size(), text, record});
       continue;
     }
     // The buffer holds every key without growing, so the address stays.
@@ -175,7 +176,7 @@ void SortedRecords::SortByTextKeys(std::vector<const Record*>& records) const {
     } else {
       for (const char byte : text) keys.push_back(static_cast<char>(SortKey1251(byte)));
     }
-    entries.push_back({keys.data() + start, keys.size() - start, record});
+    entries.push_back({keys.data() + start, keys.size() - start, text, record});
   }
   const auto compareKeys = [](const char* a, std::size_t lengthA, const char* b,
                               std::size_t lengthB) {
@@ -185,14 +186,11 @@ void SortedRecords::SortByTextKeys(std::vector<const Record*>& records) const {
     if (common != 0) return common;
     return lengthA == lengthB ? 0 : (lengthA < lengthB ? -1 : 1);
   };
-  const int position = ordering_.Position;
   const bool tiesByText = collation == Collation::Hebrew;
   std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
     int result = compareKeys(a.Key, a.Length, b.Key, b.Length);
     if (result == 0 && tiesByText) {
-      const std::string_view textA = a.Item->Text(position);
-      const std::string_view textB = b.Item->Text(position);
-      result = compareKeys(textA.data(), textA.size(), textB.data(), textB.size());
+      result = compareKeys(a.Text.data(), a.Text.size(), b.Text.data(), b.Text.size());
     }
     if (result != 0) return result < 0;
     return a.Item->Key() < b.Item->Key();
