@@ -1,5 +1,6 @@
 // Benchmarks of the table store on a synthetic dictionary of 100,000 meanings (300,000 word
-// records): opening the data module, the store's heap, nearest-key lookup and filter switching.
+// records): opening the data module, the store's heap, building the Hebrew word and root
+// indexes, nearest-key lookup and filter switching.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -112,6 +113,46 @@ void BM_FindNearestRussian(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FindNearestRussian)->Unit(benchmark::kMicrosecond);
+
+// Building the Hebrew word and root indexes of a freshly opened dictionary, as the program does
+// right after its window is first painted.
+void BM_BuildHebrewIndexes(benchmark::State& state) {
+  const std::filesystem::path& workingDirectory = LargeDictionary();
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto module = std::make_unique<TDataModul>(workingDirectory);
+    module->DataModuleCreate();
+    state.ResumeTiming();
+    module->HETable().BuildIndex("invert_index");
+    module->HETable().BuildIndex("Root_index");
+    state.PauseTiming();
+    module.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_BuildHebrewIndexes)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Prefixes of 1 to 4 letters of existing Hebrew words in reading order, as the word search box
+// gives them.
+void BM_FindNearestHebrew(benchmark::State& state) {
+  store::Table& table = OpenModule().HETable();
+  table.SetFiltered(false);
+  std::vector<std::string> prefixes;
+  std::mt19937 random(7);
+  for (int i = 0; i < 1024; ++i) {
+    table.Locate("id", 1 + static_cast<int>(random() % kMeanings));
+    std::string word = table.FieldByName("Item_Invert").AsString();
+    word.resize(std::min<std::size_t>(word.size(), 1 + random() % 4));
+    prefixes.push_back(word);
+  }
+  table.SetIndexName("invert_index");
+  std::size_t i = 0;
+  for (auto _ : state) {
+    table.FindNearest(prefixes[i++ % prefixes.size()]);
+    benchmark::DoNotOptimize(table.CurrentRow());
+  }
+}
+BENCHMARK(BM_FindNearestHebrew)->Unit(benchmark::kMicrosecond);
 
 // Turning a filter on over RUWORDS (the time to turn it off again is not counted).
 void BM_FilterSwitch(benchmark::State& state, const char* expression) {

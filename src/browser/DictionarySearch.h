@@ -24,11 +24,29 @@ StatusTexts SearchRussian(const WordTables& tables, QStringView text);
 StatusTexts SearchEnglish(const WordTables& tables, QStringView text);
 
 // Hewords by invert_index with the box's text (display order) reversed into reading order, then
-// RUWORDS and ENWORDS by nearest key on id_index. Panels: Russian, English. Nothing for an empty
-// text: no table moves.
+// RUWORDS and ENWORDS by nearest key on id_index. The index reads the text without vowel points
+// and final forms as their letters: "שלום" finds "שָׁלוֹם", and "שלומ" finds "שלום". Panels: Russian,
+// English. Nothing for an empty text: no table moves.
 std::optional<StatusTexts> SearchHebrewWord(const WordTables& tables, QStringView text);
 
 // The same on the roots: Hewords by Root_index.
 std::optional<StatusTexts> SearchHebrewRoot(const WordTables& tables, QStringView text);
+
+// The four search boxes, for a caller that picks one at run time (the data tool's `find`).
+enum class SearchBox { Russian, English, HebrewWord, HebrewRoot };
+
+// The language whose table a box searches.
+Language SearchedLanguage(SearchBox box);
+
+// What a search found: the partners' words, and whether the searched table stands on a word that
+// equals the text by its index's comparison rather than on the nearest one after it.
+struct SearchResult {
+  StatusTexts status;
+  bool exact = false;
+};
+
+// The search of `box` on the box's text (display order in a Hebrew box), exactly as the function
+// of that box above runs it; nothing for an empty Hebrew text.
+std::optional<SearchResult> RunSearch(const WordTables& tables, SearchBox box, QStringView text);
 
 }  // namespace browser

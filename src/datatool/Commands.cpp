@@ -17,6 +17,7 @@
 #include "datatool/Conjugation.h"
 #include "datatool/DictionaryCheck.h"
 #include "datatool/DueWords.h"
+#include "datatool/FindMeaning.h"
 #include "datatool/LessonAudio.h"
 #include "datatool/ReviewStats.h"
 #include "datatool/ScheduleReplay.h"
@@ -277,6 +278,21 @@ int Schedule(const fs::path& workingDirectory, const std::vector<std::string>& a
   return ReplaySchedule(log, options->Retention, out, err);
 }
 
+int Find(const fs::path& workingDirectory, const std::vector<std::string>& arguments,
+         std::ostream& out, std::ostream& err) {
+  std::string problem;
+  const std::optional<FindRequest> request =
+      ParseFindArguments(std::vector<std::string>(arguments.begin() + 1, arguments.end()), problem);
+  if (!request) {
+    err << "vocamir-data: " << problem << "\n" << *CommandHelp("find");
+    return kUsage;
+  }
+  int status = kFailed;
+  WithDictionary(workingDirectory,
+                 [&](TDataModul& data) { status = PrintFoundMeaning(data, *request, out, err); });
+  return status;
+}
+
 }  // namespace
 
 int RunCommand(const std::vector<std::string>& arguments, const fs::path& workingDirectory,
@@ -323,6 +339,7 @@ int RunCommand(const std::vector<std::string>& arguments, const fs::path& workin
     if (command == "print-lessons" && count == 2) {
       return PrintLessons(workingDirectory, arguments[1], out);
     }
+    if (command == "find" && count >= 2) return Find(workingDirectory, arguments, out, err);
     if (command == "schedule" && count >= 2) return Schedule(workingDirectory, arguments, out, err);
     if (command == "lesson-audio" && count >= 2) {
       return LessonAudio(workingDirectory, arguments, out, err);

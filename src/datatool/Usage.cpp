@@ -71,6 +71,15 @@ constexpr CommandText kCommands[] = {
      "hint, separated by tabs. A root the engine does not cover is refused with the reason and\n"
      "exits with 1. Needs no dictionary.\n",
      false},
+    {"find", "find [--ru|--he|--root|--en] TEXT",
+     "show the meaning the search of a language page finds for TEXT",
+     "Searches as the main window's search box of that page does (--he the Hebrew words, --root\n"
+     "the Hebrew roots); without an option, Hebrew letters in TEXT search the Hebrew words,\n"
+     "Cyrillic ones the Russian words, others the English words. Hebrew is given in reading\n"
+     "order; vowel points and final forms do not matter, nor does case. Prints the meaning's\n"
+     "three words, hints, root, part of speech, theme, verb pattern, genders and mark, one a\n"
+     "line. When TEXT is not in the dictionary, it says so, prints the meaning of the nearest\n"
+     "word after it, and exits with 1.\n"},
     {"print-lessons", "print-lessons FILE", "print the lesson list to the PDF file FILE",
      "The pages are those of the program's \"Print\": A4, one ruled row per lesson record.\n"
      "FILE is replaced only when it has been written completely.\n"},

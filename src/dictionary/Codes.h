@@ -36,7 +36,15 @@ inline constexpr std::array<std::string_view, 15> kThemeCaptions = {"Colloquial"
 // the same.
 inline constexpr int kThemeWithTrailingBlank = 7;
 
+// Gender (`Sex`). Russian words have all four; Hebrew and English words the first three.
+inline constexpr std::array<std::string_view, 4> kSexCaptions = {"NO", "MAN'S", "FEMALE",
+                                                                 "AVERAGE"};
+
 // Gender code "NO".
 inline constexpr int kSexNone = 0;
+
+// Verb pattern (`Binyan`) of a Hebrew verb.
+inline constexpr std::array<std::string_view, 8> kBinyanCaptions = {
+    "EXCEPTION", "PAAL", "PIEL", "HIFIL", "NIFAL", "PUAL", "HUFAL", "HITPAEL"};
 
 }  // namespace dictionary

@@ -28,6 +28,13 @@ bool FindItem(store::Table& table, const store::Field& indexed, const std::strin
   return !table.IsEmpty() && indexed.AsString().empty();
 }
 
+// Looks up a Hebrew word by its exact bytes. The word index reads words without their vowel
+// points and final forms, but a pointed spelling is a word of its own beside the unpointed one.
+bool FindHebrewItem(store::Table& table, const store::Field& indexed, const std::string& item) {
+  if (!item.empty()) return table.Locate(indexed.FieldName(), item);
+  return FindItem(table, indexed, item);
+}
+
 }  // namespace
 
 MeaningCommitter::MeaningCommitter(TDataModul& data) : data_(data), fields_(data) {
@@ -52,8 +59,8 @@ bool MeaningCommitter::IsInDictionary(const ParsedMeaning& meaning) {
   const bool english =
       FindItem(data_.ENTable(), fields_.English.Item, meaning.Words[text::Language::English].Item);
   UseIndexNamed(data_.HETable(), "invert_index");
-  const bool hebrew = FindItem(data_.HETable(), fields_.Hebrew.ItemInvert,
-                               text::InvertText(meaning.Words[text::Language::Hebrew].Item));
+  const bool hebrew = FindHebrewItem(data_.HETable(), fields_.Hebrew.ItemInvert,
+                                     text::InvertText(meaning.Words[text::Language::Hebrew].Item));
   return russian && english && hebrew;
 }
 

@@ -19,8 +19,9 @@ class MeaningCommitter {
 
   // Takes `meaning` as a new meaning, in one write unit over the five tables, and returns true;
   // or refuses it and returns false when its Russian, English and Hebrew words are each in the
-  // dictionary already (each looked up by itself, the Hebrew one by its reversal, whether or not
-  // they belong to one meaning; an empty word finds a record whose word is empty). A meaning
+  // dictionary already (each looked up by itself, the Hebrew one by its reversal and its exact
+  // bytes, so a pointed spelling is not the unpointed word; whether or not they belong to one
+  // meaning; an empty word finds a record whose word is empty). A meaning
   // committed before counts, so a meaning offered twice is refused the second time. The lookups
   // leave the Russian and English tables on `item_index` and the Hebrew table on
   // `invert_index`. A failing table operation throws its store::Error and leaves nothing of

@@ -46,17 +46,17 @@ const QString kTabStyle = QStringLiteral(
 // Words and hints take at most this many characters.
 constexpr int kTextLength = 40;
 
-const QStringList kSexRU = {"NO", "MAN'S", "FEMALE", "AVERAGE"};
-const QStringList kSex = {"NO", "MAN'S", "FEMALE"};
-const QStringList kBinyan = {"EXCEPTION", "PAAL", "PIEL",  "HIFIL",
-                             "NIFAL",     "PUAL", "HUFAL", "HITPAEL"};
-
 template <std::size_t N>
 QStringList Captions(const std::array<std::string_view, N>& captions) {
   QStringList list;
   for (std::string_view caption : captions) list << QString::fromLatin1(caption);
   return list;
 }
+
+const QStringList kSexRU = Captions(dictionary::kSexCaptions);
+// Hebrew and English words have no neuter.
+const QStringList kSex = kSexRU.mid(0, 3);
+const QStringList kBinyan = Captions(dictionary::kBinyanCaptions);
 
 const QStringList kParts = Captions(dictionary::kPartCaptions);
 

@@ -1,6 +1,9 @@
 #include "game/HiddenAnswer.h"
 
+#include <algorithm>
 #include <utility>
+
+#include "text/HebrewLetters.h"
 
 namespace game {
 namespace {
@@ -20,6 +23,18 @@ bool UncoveredAtLoad(char character, Layout layout) {
   }
 }
 
+// The last covered position of `letter` in Hebrew text, where a final form and its ordinary
+// form are one letter; npos when there is none.
+std::size_t LastSameLetter(const std::string& covered, char letter) {
+  const auto same = [letter](char character) {
+    return character != kDone && text::SameHebrewLetter(static_cast<unsigned char>(character),
+                                                        static_cast<unsigned char>(letter));
+  };
+  const auto found = std::find_if(covered.rbegin(), covered.rend(), same);
+  if (found == covered.rend()) return std::string::npos;
+  return static_cast<std::size_t>(covered.rend() - found) - 1;
+}
+
 }  // namespace
 
 HiddenAnswer::HiddenAnswer(std::string answer, Layout layout)
@@ -32,9 +47,9 @@ HiddenAnswer::HiddenAnswer(std::string answer, Layout layout)
 bool HiddenAnswer::Uncover(char letter) {
   if (letter == kDone) return false;
   const std::size_t position =
-      layout_ == Layout::Hebrew ? covered_.rfind(letter) : covered_.find(letter);
+      layout_ == Layout::Hebrew ? LastSameLetter(covered_, letter) : covered_.find(letter);
   if (position == std::string::npos) return false;
-  Show(position, letter);
+  Show(position, covered_[position]);
   return true;
 }
 

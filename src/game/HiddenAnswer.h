@@ -21,7 +21,9 @@ class HiddenAnswer {
 
   // Uncovers the first covered occurrence of `letter` in reading order: from the start in the
   // Russian and English layouts, from the end of the stored text in the Hebrew layout (Hebrew is
-  // stored last letter first). Bytes are compared exactly. Returns false, changing nothing, when
+  // stored last letter first). Russian and English bytes are compared exactly; in the Hebrew
+  // layout a final form and its ordinary form are the same letter (the key of either uncovers
+  // both), and the position shows the answer's own form. Returns false, changing nothing, when
   // no covered position holds the letter.
   bool Uncover(char letter);
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/HebrewLetters.h"
+
 namespace store {
 
 namespace {
@@ -55,9 +57,58 @@ constexpr std::array<unsigned char, 256> MakeRankTable() {
   return table;
 }
 
+// A byte's Hebrew comparison value: a final form its letter's; the points are skipped before.
+constexpr std::array<unsigned char, 256> MakeHebrewTable() {
+  std::array<unsigned char, 256> table{};
+  for (int b = 0; b < 256; ++b) table[b] = text::HebrewBaseLetter(static_cast<unsigned char>(b));
+  return table;
+}
+
 constexpr auto kFold = MakeFoldTable();
 constexpr auto kWeight = MakeWeightTable();
 constexpr auto kRank = MakeRankTable();
+constexpr auto kHebrew = MakeHebrewTable();
+
+int CompareLengths(std::size_t a, std::size_t b) { return a == b ? 0 : (a < b ? -1 : 1); }
+
+int CompareBytes(std::string_view a, std::string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  const int result = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
+  return result != 0 ? result : CompareLengths(a.size(), b.size());
+}
+
+int CompareFoldedCase(std::string_view a, std::string_view b) {
+  const std::size_t common = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    const int wa = kWeight[static_cast<unsigned char>(a[i])];
+    const int wb = kWeight[static_cast<unsigned char>(b[i])];
+    if (wa != wb) return wa - wb;
+  }
+  return CompareLengths(a.size(), b.size());
+}
+
+// Hebrew letters compared with the points skipped and final forms as their letters.
+int CompareHebrewLetters(std::string_view a, std::string_view b) {
+  const auto skipPoints = [](std::string_view text, std::size_t i) {
+    while (i < text.size() && text::IsHebrewPoint(static_cast<unsigned char>(text[i]))) ++i;
+    return i;
+  };
+  std::size_t i = 0;
+  std::size_t j = 0;
+  for (;;) {
+    i = skipPoints(a, i);
+    j = skipPoints(b, j);
+    if (i == a.size() || j == b.size()) break;
+    const int la = kHebrew[static_cast<unsigned char>(a[i++])];
+    const int lb = kHebrew[static_cast<unsigned char>(b[j++])];
+    if (la != lb) return la - lb;
+  }
+  // What remains of a text that has not ended starts with a letter.
+  const bool endedA = i == a.size();
+  const bool endedB = j == b.size();
+  if (endedA == endedB) return 0;
+  return endedA ? -1 : 1;
+}
 
 }  // namespace
 
@@ -65,20 +116,37 @@ unsigned char FoldCase1251(unsigned char byte) { return kFold[byte]; }
 
 unsigned char SortKey1251(char byte) { return kRank[static_cast<unsigned char>(byte)]; }
 
-int CompareText(std::string_view a, std::string_view b, bool caseInsensitive) {
-  const std::size_t common = std::min(a.size(), b.size());
-  if (!caseInsensitive) {
-    const int result = common == 0 ? 0 : std::memcmp(a.data(), b.data(), common);
-    if (result != 0) return result;
-  } else {
-    for (std::size_t i = 0; i < common; ++i) {
-      const int wa = kWeight[static_cast<unsigned char>(a[i])];
-      const int wb = kWeight[static_cast<unsigned char>(b[i])];
-      if (wa != wb) return wa - wb;
+int CompareText(std::string_view a, std::string_view b, Collation collation) {
+  switch (collation) {
+    case Collation::Bytes:
+      return CompareBytes(a, b);
+    case Collation::CaseInsensitive:
+      return CompareFoldedCase(a, b);
+    case Collation::Hebrew: {
+      const int letters = CompareHebrewLetters(a, b);
+      return letters != 0 ? letters : CompareBytes(a, b);
     }
   }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
+  return 0;
+}
+
+int CompareToKey(std::string_view text, std::string_view key, Collation collation) {
+  switch (collation) {
+    case Collation::Bytes:
+      return CompareBytes(text, key);
+    case Collation::CaseInsensitive:
+      return CompareFoldedCase(text, key);
+    case Collation::Hebrew:
+      return CompareHebrewLetters(text, key);
+  }
+  return 0;
+}
+
+void AppendHebrewKey(std::string_view text, std::string& key) {
+  for (const char byte : text) {
+    const auto value = static_cast<unsigned char>(byte);
+    if (!text::IsHebrewPoint(value)) key.push_back(static_cast<char>(kHebrew[value]));
+  }
 }
 
 }  // namespace store

@@ -16,7 +16,7 @@ int Sign(std::int64_t a, std::int64_t b) { return a < b ? -1 : (a > b ? 1 : 0); 
 
 int Ordering::Compare(const Record& a, const Record& b) const {
   if (TextField) {
-    const int result = CompareText(a.Text(Position), b.Text(Position), CaseInsensitive);
+    const int result = CompareText(a.Text(Position), b.Text(Position), TextOrder);
     if (result != 0) return result;
   } else if (!ByRecordKey()) {
     const bool nullA = a.IsNull(Position);
@@ -25,7 +25,7 @@ int Ordering::Compare(const Record& a, const Record& b) const {
     if (!nullA) {
       const int result = a.IsInteger(Position)
                              ? Sign(a.Integer(Position), b.Integer(Position))
-                             : CompareText(a.Text(Position), b.Text(Position), CaseInsensitive);
+                             : CompareText(a.Text(Position), b.Text(Position), TextOrder);
       if (result != 0) return result;
     }
   }
@@ -34,11 +34,11 @@ int Ordering::Compare(const Record& a, const Record& b) const {
 
 int Ordering::CompareToKey(const Record& record, const StoredValue& key) const {
   if (ByRecordKey()) return Sign(record.Key(), key.Integer);
-  if (TextField) return CompareText(record.Text(Position), key.Text, CaseInsensitive);
+  if (TextField) return store::CompareToKey(record.Text(Position), key.Text, TextOrder);
   const bool isNull = record.IsNull(Position);
   if (isNull || key.IsNull) return isNull == key.IsNull ? 0 : (isNull ? -1 : 1);
   if (record.IsInteger(Position)) return Sign(record.Integer(Position), key.Integer);
-  return CompareText(record.Text(Position), key.Text, CaseInsensitive);
+  return store::CompareToKey(record.Text(Position), key.Text, TextOrder);
 }
 
 template <typename Before>
@@ -143,39 +143,56 @@ void SortedRecords::Assign(std::vector<const Record*> records) {
   AssignSorted(records);
 }
 
-// Sorts by the records' sort keys compared with memcmp, ties by record key: the same order as
-// Ordering::Compare. A case-sensitive key is the record's own text; folded keys are made once, all
+// Sorts by the records' sort keys compared with memcmp, ties by the texts' own bytes (which differ
+// from the keys only under the Hebrew collation), then by record key: the same order as
+// Ordering::Compare. A byte-order key is the record's own text; the other keys are made once, all
 // in one buffer.
 void SortedRecords::SortByTextKeys(std::vector<const Record*>& records) const {
   struct Entry {
     const char* Key;
     std::size_t Length;
+    std::string_view Text;  // the record's own text, for ties of Hebrew keys
     const Record* Item;
   };
-  std::string folded;
-  if (ordering_.CaseInsensitive) {
+  const Collation collation = ordering_.TextOrder;
+  std::string keys;
+  if (collation != Collation::Bytes) {
     std::size_t total = 0;
     for (const Record* record : records) total += record->Text(ordering_.Position).size();
-    folded.reserve(total);
+    keys.reserve(total);
   }
   std::vector<Entry> entries;
   entries.reserve(records.size());
   for (const Record* record : records) {
     const std::string_view text = record->Text(ordering_.Position);
-    if (!ordering_.CaseInsensitive) {
-      entries.push_back({text.data(), text.size(), record});
+    if (collation == Collation::Bytes) {
+      entries.push_back({text.data(), text.size(), text, record});
       continue;
     }
     // The buffer holds every key without growing, so the address stays.
-    entries.push_back({folded.data() + folded.size(), text.size(), record});
-    for (const char byte : text) folded.push_back(static_cast<char>(SortKey1251(byte)));
+    const std::size_t start = keys.size();
+    if (collation == Collation::Hebrew) {
+      AppendHebrewKey(text, keys);
+    } else {
+      for (const char byte : text) keys.push_back(static_cast<char>(SortKey1251(byte)));
+    }
+    entries.push_back({keys.data() + start, keys.size() - start, text, record});
   }
-  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-    const std::size_t length = std::min(a.Length, b.Length);
+  const auto compareKeys = [](const char* a, std::size_t lengthA, const char* b,
+                              std::size_t lengthB) {
+    const std::size_t length = std::min(lengthA, lengthB);
     // A null text has no bytes and may have no address either.
-    const int common = length == 0 ? 0 : std::memcmp(a.Key, b.Key, length);
-    if (common != 0) return common < 0;
-    if (a.Length != b.Length) return a.Length < b.Length;
+    const int common = length == 0 ? 0 : std::memcmp(a, b, length);
+    if (common != 0) return common;
+    return lengthA == lengthB ? 0 : (lengthA < lengthB ? -1 : 1);
+  };
+  const bool tiesByText = collation == Collation::Hebrew;
+  std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+    int result = compareKeys(a.Key, a.Length, b.Key, b.Length);
+    if (result == 0 && tiesByText) {
+      result = compareKeys(a.Text.data(), a.Text.size(), b.Text.data(), b.Text.size());
+    }
+    if (result != 0) return result < 0;
     return a.Item->Key() < b.Item->Key();
   });
   for (std::size_t i = 0; i < entries.size(); ++i) records[i] = entries[i].Item;

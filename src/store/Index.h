@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "store/Collation.h"
 #include "store/Record.h"
 #include "store/SqlitePersistence.h"
 
@@ -13,14 +14,15 @@ namespace store {
 // by record key, so the order is total.
 struct Ordering {
   int Position = -1;  // the field; -1 orders by record key
-  bool CaseInsensitive = false;
+  Collation TextOrder = Collation::Bytes;
   bool TextField = false;  // the field holds text: null and "" are equal
 
   bool ByRecordKey() const { return Position < 0; }
   // The total order: value, then record key.
   int Compare(const Record& a, const Record& b) const;
   // The order of the value alone against a lookup key of the field's kind (integer or text;
-  // a record-key ordering takes an integer).
+  // a record-key ordering takes an integer), text by store::CompareToKey: the records it finds
+  // equal to a key stand together in the total order.
   int CompareToKey(const Record& record, const StoredValue& key) const;
 };
 
@@ -77,7 +79,8 @@ class SortedRecords {
   // ordering (Ordering::Compare gives 0), so the list stays sorted.
   void ReplaceAt(int position, const Record* record);
   // Replaces the list by these records, sorting them. A text ordering sorts precomputed sort
-  // keys (see SortKey1251), so a large list sorts without the collation in every comparison.
+  // keys (see SortKey1251 and AppendHebrewKey), so a large list sorts without the collation in
+  // every comparison.
   void Assign(std::vector<const Record*> records);
   // Replaces the list by records already in this list's order.
   void AssignSorted(const std::vector<const Record*>& records);

@@ -28,6 +28,10 @@ FieldDef Text(std::string name, TextEncoding encoding) {
 constexpr auto k1251 = TextEncoding::Cp1251;
 constexpr auto k1255 = TextEncoding::Cp1255;
 constexpr auto kAscii = TextEncoding::Ascii;
+constexpr auto kNoCase = Collation::CaseInsensitive;
+// The Hebrew word and root indexes: a word is found with or without its points, and a final
+// form is the same letter as its ordinary form.
+constexpr auto kHebrew = Collation::Hebrew;
 
 // The 28 form fields, as text of one code page.
 void AddVerbForms(TableDef& table, TextEncoding encoding) {
@@ -42,10 +46,10 @@ TableDef RuWords() {
           {Key("Id"), Text("Item", k1251), Int("IdHE"), Int("IdEN"), Text("Remark", k1251),
            Int("Remember"), Text("Select", k1251), Small("TypeWorld"), Small("GroupDop"),
            Text("RussianSpeech", k1251), Small("Sex"), Small("Part"), Small("Topic")},
-          {{"RUTableIndex1", "Id", false},
-           {"id_index", "Id", false},
-           {"item_index", "Item", true},
-           {"Sele_index", "Select", true}},
+          {{"RUTableIndex1", "Id"},
+           {"id_index", "Id"},
+           {"item_index", "Item", kNoCase},
+           {"Sele_index", "Select", kNoCase}},
           ""};
 }
 
@@ -54,9 +58,9 @@ TableDef HeWords() {
           {Key("id"), Text("Item", k1255), Text("Item_Invert", k1255), Text("Root", k1255),
            Text("Root_Invert", k1255), Int("idRU"), Int("idEN"), Text("HebrSpeech", k1251),
            Small("Sex"), Small("Part"), Small("Binyan"), Small("Topic"), Text("Select", k1251)},
-          {{"id_index", "id", false},
-           {"invert_index", "Item_Invert", false},
-           {"Root_index", "Root_Invert", false}},
+          {{"id_index", "id"},
+           {"invert_index", "Item_Invert", kHebrew},
+           {"Root_index", "Root_Invert", kHebrew}},
           ""};
 }
 
@@ -64,7 +68,7 @@ TableDef EnWords() {
   return {std::string(kEnWords),
           {Key("id"), Text("Item", kAscii), Int("idRU"), Int("idHE"), Text("EnglishSpeech", kAscii),
            Small("Sex"), Small("Part"), Small("Topic"), Text("Select", k1251)},
-          {{"id_index", "id", false}, {"item_index", "Item", true}},
+          {{"id_index", "id"}, {"item_index", "Item", kNoCase}},
           ""};
 }
 
@@ -73,12 +77,12 @@ TableDef SeleWords() {
           {Text("ItemRU", k1251), Text("ItemHE", k1255), Text("ItemEN", kAscii), Small("Part"),
            Text("RussianSpeech", k1251), Text("HebrSpeech", k1251), Text("EnglishSpeech", k1251),
            Text("Select", k1251), Int("idHE"), Int("IndexAndestand"), Int("AndestandTwo")},
-          {{"And_index", "IndexAndestand", false}, {"And_two_index", "AndestandTwo", false}},
+          {{"And_index", "IndexAndestand"}, {"And_two_index", "AndestandTwo"}},
           "AndestandTwo"};
 }
 
 TableDef GlTable() {
-  TableDef table{std::string(kGlTable), {Key("Id")}, {{"index_idHE", "IdHE", false}}, ""};
+  TableDef table{std::string(kGlTable), {Key("Id")}, {{"index_idHE", "IdHE"}}, ""};
   AddVerbForms(table, k1255);
   table.Fields.push_back(Int("IdHE"));
   table.Fields.push_back(Int("IdNekudot"));
@@ -86,7 +90,7 @@ TableDef GlTable() {
 }
 
 TableDef Nekudot() {
-  TableDef table{std::string(kNekudot), {Key("Id")}, {{"index_id", "Id", false}}, ""};
+  TableDef table{std::string(kNekudot), {Key("Id")}, {{"index_id", "Id"}}, ""};
   AddVerbForms(table, k1251);
   return table;
 }

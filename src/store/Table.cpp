@@ -129,7 +129,7 @@ void Table::SetIndexFieldNames(std::string_view fieldName) {
   for (std::size_t i = 0; i < t.Def.Indexes.size() && slot < 0; ++i) {
     if (FindFieldPosition(t.Def, t.Def.Indexes[i].FieldName) == position) slot = t.IndexSlots[i];
   }
-  if (slot < 0) slot = t.OrderingSlot(position, false, true);
+  if (slot < 0) slot = t.OrderingSlot(position, Collation::Bytes, true);
   StorePendingEdit();
   t.ApplyOrdering(slot, "", t.Def.Fields[position].Name);
 }
@@ -139,8 +139,8 @@ const std::string& Table::IndexFieldNames() const { return impl_->IndexFieldName
 
 bool Table::FindKey(std::string_view key) { return impl_->LookUp(TextValue(key), false); }
 bool Table::FindKey(int key) { return impl_->LookUp(IntegerValue(key), false); }
-void Table::FindNearest(std::string_view key) { impl_->LookUp(TextValue(key), true); }
-void Table::FindNearest(int key) { impl_->LookUp(IntegerValue(key), true); }
+bool Table::FindNearest(std::string_view key) { return impl_->LookUp(TextValue(key), true); }
+bool Table::FindNearest(int key) { return impl_->LookUp(IntegerValue(key), true); }
 
 bool Table::Locate(std::string_view fieldName, std::string_view value) {
   return impl_->LocateValue(fieldName, TextValue(value));

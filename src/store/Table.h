@@ -123,7 +123,8 @@ class Table {
   // --- Key lookup (on the active order) ---
 
   // Stores a pending edit, then goes to the first record of the view whose key equals `key` by
-  // the active index's comparison (case-insensitive indexes ignore case). Returns whether one was
+  // the active index's comparison (case-insensitive indexes ignore case; the Hebrew indexes
+  // ignore vowel points and read final forms as their letters). Returns whether one was
   // found; when not, the cursor stays where it was. Eof() and Bof() turn false when found.
   // An integer key field compares numerically: text that is no integer throws ConversionError.
   // In record-key order the key is the record key (an integer).
@@ -132,9 +133,9 @@ class Table {
   // Stores a pending edit, then goes to the first record of the view whose key is equal to or
   // greater than `key` by the active index's comparison. When every key is smaller, goes to the
   // last record and Eof() turns true; otherwise Eof() and Bof() are false. On an empty view
-  // nothing moves.
-  void FindNearest(std::string_view key);
-  void FindNearest(int key);
+  // nothing moves. Returns whether the record gone to equals `key` (as FindKey would find it).
+  bool FindNearest(std::string_view key);
+  bool FindNearest(int key);
 
   // Stores a pending edit, then goes to the first record of the view (in active order) whose
   // field `fieldName` equals `value` exactly (bytes of a text field; number of an integer field).

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "store/Collation.h"
+
 namespace store {
 
 enum class FieldType {
@@ -25,12 +27,11 @@ struct FieldDef {
   TextEncoding Encoding = TextEncoding::Cp1251;
 };
 
-// A named ordering over one field. A case-insensitive index compares text after folding it by
-// the Windows-1251 case rules (Latin A-Z, Cyrillic А-Я, Ё and the other Cyrillic capitals).
+// A named ordering over one field, comparing its text by a collation (see Collation.h).
 struct IndexDef {
   std::string Name;
   std::string FieldName;
-  bool CaseInsensitive = false;
+  Collation TextOrder = Collation::Bytes;
 };
 
 // The declared shape of a table: its name, its fields in position order and its named indexes.

@@ -38,7 +38,7 @@ Table::Impl::Impl(Table& owner, TableDef definition) : Owner(owner), Def(std::mo
     if (position < 0) {
       throw Error("Table " + Def.Name + ": index '" + index.Name + "' names no field.");
     }
-    IndexSlots.push_back(OrderingSlot(position, index.CaseInsensitive, true));
+    IndexSlots.push_back(OrderingSlot(position, index.TextOrder, true));
   }
 }
 
@@ -76,18 +76,26 @@ StoredValue Table::Impl::KeyFor(const StoredValue& given, bool integerKey) const
 
 // The ordering over a field: an autoincrement field orders as the record key; equal orderings
 // are shared.
-int Table::Impl::OrderingSlot(int position, bool caseInsensitive, bool create) {
+int Table::Impl::OrderingSlot(int position, Collation collation, bool create) {
   if (position < 0 || Def.Fields[position].Type == FieldType::AutoInc) return 0;
   const bool text = Def.Fields[position].Type == FieldType::String;
-  const bool folds = caseInsensitive && text;
+  const Collation textOrder = text ? collation : Collation::Bytes;
   for (std::size_t slot = 1; slot < Orderings.size(); ++slot) {
     const Ordering& order = Orderings[slot]->Order();
-    if (order.Position == position && order.CaseInsensitive == folds) return static_cast<int>(slot);
+    if (order.Position == position && order.TextOrder == textOrder) return static_cast<int>(slot);
   }
   if (!create) return -1;
-  Orderings.push_back(std::make_unique<SortedRecords>(Ordering{position, folds, text}));
+  Orderings.push_back(std::make_unique<SortedRecords>(Ordering{position, textOrder, text}));
   IsBuilt.push_back(false);
   return static_cast<int>(Orderings.size()) - 1;
+}
+
+int Table::Impl::AnyOrderingSlot(int position) const {
+  if (Def.Fields[position].Type == FieldType::AutoInc) return 0;
+  for (std::size_t slot = 1; slot < Orderings.size(); ++slot) {
+    if (Orderings[slot]->Order().Position == position) return static_cast<int>(slot);
+  }
+  return -1;
 }
 
 int Table::Impl::DeclaredIndex(std::string_view name) const {
@@ -334,7 +342,7 @@ bool Table::Impl::LookUp(const StoredValue& given, bool nearest) {
     const bool equal = order.CompareToKey(*view.At(position), key) == 0;
     if (!nearest && !equal) return false;
     GoTo(view.At(position), false, false, position);
-    return true;
+    return equal;
   }
   if (nearest && view.Size() > 0) GoTo(view.At(view.Size() - 1), false, true, view.Size() - 1);
   return false;
@@ -349,8 +357,7 @@ bool Table::Impl::LocateValue(std::string_view fieldName, const StoredValue& giv
   const Record* found = nullptr;
   // An ordering over the field narrows the search to the records with an equal key; among them
   // the first in the view wins.
-  int slot = OrderingSlot(field, false, false);
-  if (slot < 0) slot = OrderingSlot(field, true, false);
+  const int slot = AnyOrderingSlot(field);
   if (slot >= 0) {
     const SortedRecords& index = Built(slot);
     const StoredValue key = slot == 0 ? IntegerValue(value.Integer) : value;

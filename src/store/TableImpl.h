@@ -39,7 +39,9 @@ struct Table::Impl {
   bool Editing() const { return State == TableState::Edit || State == TableState::Insert; }
 
   // --- Orderings and view ---
-  int OrderingSlot(int position, bool caseInsensitive, bool create);
+  int OrderingSlot(int position, Collation collation, bool create);
+  // An ordering over the field by whichever collation, built or not; -1 when there is none.
+  int AnyOrderingSlot(int position) const;
   // The declared index of that name (matched without regard to case); throws Error when none.
   int DeclaredIndex(std::string_view name) const;
   SortedRecords& Built(int slot);

@@ -86,6 +86,60 @@ TEST_F(SearchTest, HebrewRootSearchStandsOnFirstWordOfTheRoot) {
   EXPECT_EQ(Tables().he.IndexName(), "Root_index");
 }
 
+// A dictionary holding a pointed and an unpointed שלום and a word ending in a final form: the
+// Hebrew indexes read the letters without points, final forms as their ordinary letters.
+class PointedSearchTest : public SearchTest {
+ protected:
+  void SetUp() override {
+    SearchTest::SetUp();
+    const auto add = [this](const char* ru, const char* he, const char* root) {
+      test::AddMeaning(workspace.Data(), {.ru = QString::fromUtf8(ru),
+                                          .he = He(QString::fromUtf8(he)),
+                                          .heRoot = He(QString::fromUtf8(root))});
+    };
+    add("МИР", "שלום", "שלם");
+    add("ПРИВЕТ", "שָׁלוֹם", "שלם");
+    add("ПОРОГ", "סף", "");
+  }
+};
+
+TEST_F(PointedSearchTest, WordSearchFindsPointedAndUnpointedFormsAlike) {
+  const struct {
+    const char* typed;  // reading order
+    const char* found;
+  } cases[] = {
+      {"שלום", "שָׁלוֹם"},  // the pointed form sorts first among equals
+      {"שלומ", "שָׁלוֹם"},  // a final form is its ordinary letter
+      {"שָׁלוֹם", "שָׁלוֹם"}, {"ספ", "סף"},
+      {"ספר", "ספר"},   {"סץ", "שָׁלוֹם"},  // read as סצ: after סף and ספר
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ASSERT_TRUE(browser::SearchHebrewWord(Tables(), He(QString::fromUtf8(c.typed))));
+    EXPECT_EQ(Word(Tables().he), He(QString::fromUtf8(c.found)));
+  }
+}
+
+TEST_F(PointedSearchTest, WordOrderReadsLettersWithoutPoints) {
+  browser::SearchHebrewWord(Tables(), He(QString::fromUtf8("א")));
+  store::Table& he = Tables().he;
+  QStringList order;
+  for (he.First(); !he.Eof(); he.Next()) order << Word(he);
+  QStringList expected;
+  for (const char* word :
+       {"בית", "גדול", "ו", "חתול", "לכתוב", "ללכת", "משהו", "סף", "ספר", "שָׁלוֹם", "שלום"}) {
+    expected << He(QString::fromUtf8(word));
+  }
+  EXPECT_EQ(order, expected);
+}
+
+TEST_F(PointedSearchTest, RootSearchTypedWithoutTheFinalFormFindsTheRoot) {
+  const auto texts = browser::SearchHebrewRoot(Tables(), He(QString::fromUtf8("שלמ")));
+  ASSERT_TRUE(texts);
+  EXPECT_EQ(texts->panel0, QString::fromUtf8("МИР"));  // the first of the root, by record key
+  EXPECT_EQ(Tables().he.IndexName(), "Root_index");
+}
+
 TEST_F(SearchTest, EmptyHebrewBoxChangesNothing) {
   browser::SearchRussian(Tables(), u"КОТ");
   EXPECT_FALSE(browser::SearchHebrewWord(Tables(), u""));

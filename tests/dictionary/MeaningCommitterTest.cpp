@@ -69,5 +69,26 @@ TEST_F(MeaningCommitterTest, WordsOfDifferentMeaningsAlreadyThereRefuseTheMeanin
   EXPECT_EQ(Count(Data().RUTable()), 3);
 }
 
+// The Hebrew word index reads words without points and final forms; an import still takes a
+// spelling that differs in them as a word of its own.
+TEST_F(MeaningCommitterTest, HebrewWordsDifferingInPointsOrFinalFormsAreDifferentWords) {
+  MeaningCommitter committer(Data());
+  ParsedMeaning peace;
+  peace.Words[text::Language::Russian].Item = "\xCC\xC8\xD0";     // МИР
+  peace.Words[text::Language::Hebrew].Item = "\xED\xE5\xEC\xF9";  // שלום
+  peace.Words[text::Language::English].Item = "PEACE";
+  ASSERT_TRUE(committer.Offer(peace));
+  const char* const spellings[] = {
+      "\xED\xC9\xE5\xEC\xC8\xD1\xF9",  // שָׁלוֹם
+      "\xEE\xE5\xEC\xF9",              // שלומ
+  };
+  for (const char* spelling : spellings) {
+    peace.Words[text::Language::Hebrew].Item = spelling;
+    EXPECT_TRUE(committer.Offer(peace));
+    EXPECT_FALSE(committer.Offer(peace));
+  }
+  EXPECT_EQ(Count(Data().HETable()), 3);
+}
+
 }  // namespace
 }  // namespace dictionary

@@ -368,14 +368,13 @@ TEST(TypingGameFailureTest, UnreadableEntryIsReportedAndPassedOver) {
   store::SqlitePersistence database(folder.filePath(QStringLiteral("t.db")).toStdString());
   using store::FieldType;
   using store::TextEncoding;
-  store::Table list(
-      {"SELEWORDS",
-       {{"ItemRU", FieldType::String, TextEncoding::Cp1251},
-        {"ItemEN", FieldType::String, TextEncoding::Ascii},
-        {"IndexAndestand", FieldType::Integer, TextEncoding::Ascii},
-        {"AndestandTwo", FieldType::Integer, TextEncoding::Ascii}},
-       {{"And_index", "IndexAndestand", false}, {"And_two_index", "AndestandTwo", false}},
-       "AndestandTwo"});
+  store::Table list({"SELEWORDS",
+                     {{"ItemRU", FieldType::String, TextEncoding::Cp1251},
+                      {"ItemEN", FieldType::String, TextEncoding::Ascii},
+                      {"IndexAndestand", FieldType::Integer, TextEncoding::Ascii},
+                      {"AndestandTwo", FieldType::Integer, TextEncoding::Ascii}},
+                     {{"And_index", "IndexAndestand"}, {"And_two_index", "AndestandTwo"}},
+                     "AndestandTwo"});
   list.Open(database);
   for (const char* word : {"A", "B"}) {
     list.Insert();

@@ -47,7 +47,7 @@ StoredValue Key(std::int64_t value) {
 // A list long enough to span many blocks, changed at random and compared after every step with
 // a plain sorted vector: positions, lookups and order stay those of the vector.
 TEST(SortedRecords, RandomChangesOverManyBlocksMatchASortedVector) {
-  const Ordering ordering{0, false};
+  const Ordering ordering{0};
   const auto less = [&](const Record* a, const Record* b) { return ordering.Compare(*a, *b) < 0; };
   Records records;
   SortedRecords list(ordering);
@@ -107,7 +107,7 @@ TEST(SortedRecords, RandomChangesOverManyBlocksMatchASortedVector) {
 }
 
 TEST(SortedRecords, AssignSortsAndClearEmpties) {
-  const Ordering ordering{0, false};
+  const Ordering ordering{0};
   Records records;
   std::vector<const Record*> unsorted;
   for (int i = 0; i < 1500; ++i) unsorted.push_back(records.Make(i + 1, (i * 7919) % 1500));
@@ -137,15 +137,16 @@ TEST(SortedRecords, TextOrderTakesNullAsEmptyText) {
     records.push_back(owned.back().get());
   }
   const struct {
-    bool caseInsensitive;
+    Collation collation;
     std::vector<std::int64_t> keys;
-  } cases[] = {{true, {2, 4, 6, 3, 5, 1, 8, 7}}, {false, {2, 4, 6, 3, 5, 1, 7, 8}}};
+  } cases[] = {{Collation::CaseInsensitive, {2, 4, 6, 3, 5, 1, 8, 7}},
+               {Collation::Bytes, {2, 4, 6, 3, 5, 1, 7, 8}}};
   for (const auto& c : cases) {
-    SortedRecords list(Ordering{0, c.caseInsensitive, true});
+    SortedRecords list(Ordering{0, c.collation, true});
     list.Assign(records);
     std::vector<std::int64_t> keys;
     list.ForEach([&](const Record* r) { keys.push_back(r->Key()); });
-    EXPECT_EQ(keys, c.keys) << c.caseInsensitive;
+    EXPECT_EQ(keys, c.keys) << static_cast<int>(c.collation);
     for (int i = 1; i < list.Size(); ++i) {
       EXPECT_LT(list.Order().Compare(*list.At(i - 1), *list.At(i)), 0) << i;
     }

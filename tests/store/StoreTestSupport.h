@@ -20,10 +20,10 @@ inline TableDef WordsDef() {
            {"Num", FieldType::Integer, TextEncoding::Ascii},
            {"Select", FieldType::String, TextEncoding::Cp1251},
            {"Heb", FieldType::String, TextEncoding::Cp1255}},
-          {{"id_index", "Id", false},
-           {"item_index", "Item", true},
-           {"item_exact", "Item", false},
-           {"num_index", "Num", false}},
+          {{"id_index", "Id"},
+           {"item_index", "Item", Collation::CaseInsensitive},
+           {"item_exact", "Item"},
+           {"num_index", "Num"}},
           ""};
 }
 

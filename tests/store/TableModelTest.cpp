@@ -181,7 +181,8 @@ class ReferenceTable {
     StorePending();
     const auto view = View();
     for (const Row& row : view) {
-      if (CompareText(row.Item.value_or(""), key, true) >= 0) return GoTo(row.Key);
+      if (CompareText(row.Item.value_or(""), key, Collation::CaseInsensitive) >= 0)
+        return GoTo(row.Key);
     }
     if (!view.empty()) {
       current_ = view.back().Key;
@@ -213,7 +214,7 @@ class ReferenceTable {
   bool Passes(const Row& row) const { return !filtered_ || (row.Num && *row.Num == kFilterNum); }
   int CompareRows(const Row& a, const Row& b) const {
     if (order_ == kByItem) {  // a null text sorts as the empty text
-      return CompareText(a.Item.value_or(""), b.Item.value_or(""), true);
+      return CompareText(a.Item.value_or(""), b.Item.value_or(""), Collation::CaseInsensitive);
     }
     if (order_ == kByNum) {
       if (a.Num.has_value() != b.Num.has_value()) return a.Num ? 1 : -1;
