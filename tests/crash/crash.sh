@@ -15,8 +15,8 @@
 #     An operation that commits meaning by meaning ("repeat" below) is run again instead, and
 #     must then end in the uninterrupted result.
 # A kill is "mid-way" when the operation had begun but not finished: for crash_driver, between
-# its lines "begin" and "done"; for the data tool, once it had written to the database or the
-# export's folder and before it ended by itself.
+# its lines "begin" and "done"; for the data tool, once it had made more writes than opening the
+# dictionary makes, or had written into the export's folder, and before it ended by itself.
 #
 # Usage: crash.sh DRIVER DATA_TOOL STATEMENT_KILL STARTER_DOCUMENT ICON KILLS SEED [OPERATION...]
 # Prints one line per operation and the table; exits with 1 when any kill found a fault.
@@ -71,7 +71,7 @@ done
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # Runs the command of an operation in folder $1, output to $1.out and $1.err, with the
-# STATEMENT_KILL library preloaded (it counts the writes into $1.writes); the command's words
+# STATEMENT_KILL library preloaded (it keeps the count of writes in $1.writes); the command's words
 # follow. Runs in the background when $RUN_BACKGROUND is set (its pid in $run_pid).
 run_in() {
   local folder=$1 runner=$2
@@ -207,6 +207,9 @@ campaign() {
   starts "$base/before" || echo "$name: the prepared dictionary does not start" >>"$problems"
   state_of "$base/before" >"$base/before.txt"
   findings_of "$base/before" >"$base/before.findings"
+  # The writes of the data tool opening and closing the dictionary, from a command that reads.
+  run_in "$base/before" tool stats
+  local opening=$(($(cat "$base/before.writes")))
   # After: one uninterrupted run, timed.
   copy_of "$fixture" "$base/after"
   local started
@@ -214,8 +217,7 @@ campaign() {
   run_in "$base/after" "$runner" "${command[@]}" ||
     echo "$name: the uninterrupted run failed: $(tail -3 "$base/after.err")" >>"$problems"
   local duration=$(($(now_ms) - started))
-  local writes
-  writes=$(cat "$base/after.writes" 2>/dev/null || echo 0)
+  local writes=$(($(cat "$base/after.writes")))
   starts "$base/after" || echo "$name: no start after the uninterrupted run" >>"$problems"
   state_of "$base/after" >"$base/after.txt"
   findings_of "$base/after" >"$base/after.findings"
@@ -242,7 +244,7 @@ campaign() {
     if [ "$runner" = driver ]; then
       grep -qx begin "$trial.out" && ! grep -qx "done" "$trial.out" && midway=$((midway + 1))
     elif [ "$status" -eq 137 ] &&
-      { [ -s "$trial/data/vocamir.db-wal" ] || [ -n "$(ls -A "$trial.export")" ]; }; then
+      { (($(cat "$trial.writes") > opening)) || [ -n "$(ls -A "$trial.export")" ]; }; then
       midway=$((midway + 1))
     fi
     local where="$name, kill $kill at $at"
