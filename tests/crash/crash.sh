@@ -37,7 +37,8 @@ trap cleanup EXIT
 
 # The operations: name, "whole" or "repeat", the prepared dictionary it runs on, the command
 # (crash_driver OPERATION, or the data tool's arguments; @OUT@ stands for the exported file
-# without its extension).
+# without its extension). The game's grade runs where one is stored already, so that its card
+# tables exist: their creation before a first grade is a write unit of its own.
 operations=(
   "add-word       whole  small     driver add-word"
   "add-cancel     whole  small     driver add-cancel"
@@ -46,7 +47,7 @@ operations=(
   "save-verb      whole  small     driver save-verb"
   "begin-lesson   whole  big       driver begin-lesson"
   "delete-all     whole  lesson    driver delete-all"
-  "game-grade     whole  lesson    driver game-grade"
+  "game-grade     whole  reviewed  driver game-grade"
   "settings-ok    whole  small     driver settings-ok"
   "mark-due       whole  reviewed  driver mark-due"
   "due-mark       whole  reviewed  tool due --mark"
@@ -90,16 +91,18 @@ run_in() {
   fi
 }
 
-# The state of the dictionary in folder $1, as text: the data tool's export, every word table,
-# the lesson list and the verb forms in full, the review cards and log without their times (which
-# follow the clock), and the settings file.
+# The state of the dictionary in folder $1, as text: the data tool's export, the database's
+# tables, indexes and triggers by name, every word table, the lesson list and the verb forms in
+# full, the review cards and log without their times (which follow the clock), and the settings
+# file. A table that does not exist shows empty (the list of names tells).
 state_of() {
   local folder=$1 database=$1/data/vocamir.db
   rm -rf "$folder.state" && mkdir -p "$folder.state"
   (cd "$folder" && "$tool" export "$folder.state/export.xml") >/dev/null 2>&1 ||
     echo "export failed"
   grep -v "<Day>" "$folder.state/export.xml" 2>/dev/null
-  sqlite3 "$database" 2>&1 <<'SQL'
+  sqlite3 "$database" 2>/dev/null <<'SQL'
+SELECT '== schema'; SELECT type, name FROM sqlite_master ORDER BY type, name;
 SELECT '== RUWORDS'; SELECT * FROM RUWORDS ORDER BY rowid;
 SELECT '== Hewords'; SELECT * FROM Hewords ORDER BY rowid;
 SELECT '== ENWORDS'; SELECT * FROM ENWORDS ORDER BY rowid;
@@ -244,7 +247,8 @@ campaign() {
     if [ "$runner" = driver ]; then
       grep -qx begin "$trial.out" && ! grep -qx "done" "$trial.out" && midway=$((midway + 1))
     elif [ "$status" -eq 137 ] &&
-      { (($(cat "$trial.writes") > opening)) || [ -n "$(ls -A "$trial.export")" ]; }; then
+      { (($(cat "$trial.writes" 2>/dev/null || echo 0) > opening)) ||
+        [ -n "$(ls -A "$trial.export")" ]; }; then
       midway=$((midway + 1))
     fi
     local where="$name, kill $kill at $at"
