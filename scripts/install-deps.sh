@@ -8,7 +8,7 @@ packages=(
   libsqlite3-dev libespeak-ng-dev espeak-ng espeak-ng-data libsndfile1-dev libzip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core xauth xvfb poppler-utils openbox xdotool x11-utils imagemagick
-  dpkg-dev file pulseaudio pulseaudio-utils sox hspell
+  dpkg-dev file pulseaudio pulseaudio-utils sox hspell sqlite3 unzip
   kdeedu-kvtml-data libkeduvocdocument-dev
 )
 

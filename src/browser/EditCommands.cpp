@@ -13,6 +13,7 @@
 #include "editor/Add.h"
 #include "editor/WordRecords.h"
 #include "store/DataModul.h"
+#include "store/Table.h"
 #include "text/Codepage.h"
 #include "text/Language.h"
 #include "ui/DisplayOrder.h"
@@ -117,15 +118,24 @@ void TFormSelect::N4Click() {
   }
   editor.TakeVerbMemos();
   editor::WordTables tables = EditorTables(*instances_.DataModul);
-  const std::optional<int> heId = editor::WriteCodesAndPost(tables, codes);
-  if (verb && heId) {
-    try {
-      editor::StoreVerbForms(tables, *heId, editor.VerbForms.VerbSpelling,
-                             editor.VerbForms.VerbPronunciation);
-    } catch (const std::exception&) {
-      dialogs_.Message(kStoreFailed);
+  // The words and their verb forms reach the disk together, so that a crash never leaves a verb
+  // without its forms; forms the database refuses are undone alone and reported once the words
+  // are stored.
+  bool formsRefused = false;
+  {
+    store::BulkTransaction transaction(tables.he);
+    const std::optional<int> heId = editor::WriteCodesAndPost(tables, codes);
+    if (verb && heId) {
+      try {
+        editor::StoreVerbForms(tables, *heId, editor.VerbForms.VerbSpelling,
+                               editor.VerbForms.VerbPronunciation);
+      } catch (const std::exception&) {
+        formsRefused = true;
+      }
     }
+    transaction.Commit();
   }
+  if (formsRefused) dialogs_.Message(kStoreFailed);
   SetWorkMode(kWordEditing, true);
   editor.hide();
 }

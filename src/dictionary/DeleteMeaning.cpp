@@ -1,5 +1,7 @@
 #include "dictionary/DeleteMeaning.h"
 
+#include "store/WriteUnit.h"
+
 namespace dictionary {
 namespace {
 
@@ -49,9 +51,11 @@ DeletePlan FindMeaningToDelete(const WordTables& tables, Language language) {
 }
 
 void DeleteMeaning(const WordTables& tables, const DeletePlan& plan) {
-  if (plan.deleteRU) tables.ru.Delete();
-  if (plan.deleteHE) tables.he.Delete();
-  if (plan.deleteEN) tables.en.Delete();
+  store::WriteUnit({&tables.ru, &tables.he, &tables.en}).Run([&tables, &plan] {
+    if (plan.deleteRU) tables.ru.Delete();
+    if (plan.deleteHE) tables.he.Delete();
+    if (plan.deleteEN) tables.en.Delete();
+  });
 }
 
 }  // namespace dictionary

@@ -17,7 +17,8 @@ struct DeletePlan {
 DeletePlan FindMeaningToDelete(const WordTables& tables, Language language);
 
 // Deletes the records of the plan, in the order Russian, Hebrew, English; each table loses its
-// current record.
+// current record. The deletes are one write unit: when the database refuses one of them, none is
+// made (the tables stand as before) and the error goes on; a crash leaves all or none.
 void DeleteMeaning(const WordTables& tables, const DeletePlan& plan);
 
 }  // namespace dictionary

@@ -47,9 +47,18 @@ Card CardOf(const store::SqlStatement& row) {
 
 CardStore::CardStore(store::SqlitePersistence& database) : database_(database) {
   if (!database_.RefusesWrites()) {
-    for (const char* sql : {kCreateCards, kCreateCardsDue, kCreateLog, kCreateLogMeaning,
-                            kCreateLogTime, kCreateDeleteTrigger}) {
-      store::SqlStatement(database_, sql).Run();
+    // The tables, their indexes and the trigger appear together: a crash never leaves cards
+    // without their log or without the trigger that removes them with their meaning.
+    database_.BeginUnit();
+    try {
+      for (const char* sql : {kCreateCards, kCreateCardsDue, kCreateLog, kCreateLogMeaning,
+                              kCreateLogTime, kCreateDeleteTrigger}) {
+        store::SqlStatement(database_, sql).Run();
+      }
+      database_.CommitUnit();
+    } catch (...) {
+      database_.RollbackUnit();
+      throw;
     }
   }
   hasTables_ = Exists(database_);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "BrowserTestData.h"
+#include "RefusedWrites.h"
 #include "browser/Filters.h"
 #include "browser/Translation.h"
 #include "dictionary/DeleteMeaning.h"
@@ -166,6 +167,19 @@ TEST_F(MeaningTest, DeleteRemovesTheThreeRecordsOfAMeaning) {
   }
   EXPECT_EQ(Count(Tables().ru), 2);
   EXPECT_TRUE(Tables().ru.Locate("Id", ids.ru));
+}
+
+TEST_F(MeaningTest, DeleteRefusedOnItsLastRecordKeepsTheWholeMeaning) {
+  const test::MeaningIds ids = test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("KEEP")});
+  const dictionary::DeletePlan plan = dictionary::FindMeaningToDelete(Tables(), Language::Russian);
+  const std::filesystem::path database = workspace.Data().DataFolder() / "vocamir.db";
+  test::RefuseWrite(database, 1, "ENWORDS");
+  EXPECT_THROW(dictionary::DeleteMeaning(Tables(), plan), store::Error);
+  test::RefuseWrite(database, 0);
+  EXPECT_EQ(test::QueryInteger(database, "SELECT count(*) FROM RUWORDS"), 1);
+  EXPECT_EQ(test::QueryInteger(database, "SELECT count(*) FROM Hewords"), 1);
+  EXPECT_TRUE(Tables().ru.Locate("Id", ids.ru));
+  EXPECT_TRUE(Tables().he.Locate("id", ids.he));
 }
 
 TEST_F(MeaningTest, DeleteLeavesAPartnerTableAloneWhenItsRecordIsMissing) {

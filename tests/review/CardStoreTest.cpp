@@ -110,5 +110,18 @@ TEST_F(CardStoreTest, ARefusedWriteOfTheUnitLeavesCardLogAndCounterAsTheyWere) {
   }
 }
 
+// The card tables, their indexes and the trigger appear together: a creation that fails part of
+// the way (here at an index whose name a table holds) leaves none of them.
+TEST(CardStoreSchemaTest, ACreationFailingPartOfTheWayLeavesNoCardTable) {
+  test::TestWorkspace workspace;
+  store::SqlitePersistence& database = workspace.Data().SelWordTable().Database();
+  test::QueryInteger(database.File(), "CREATE TABLE REVIEWLOG_Time (Taken INTEGER)");
+  EXPECT_THROW(CardStore{database}, store::Error);
+  EXPECT_EQ(test::QueryInteger(database.File(),
+                               "SELECT count(*) FROM sqlite_master WHERE name IN ('CARDS', "
+                               "'CARDS_Due', 'REVIEWLOG', 'REVIEWLOG_Meaning')"),
+            0);
+}
+
 }  // namespace
 }  // namespace review
