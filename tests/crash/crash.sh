@@ -59,6 +59,9 @@ operations=(
 # read back: its import takes the small dictionary's export in that format into the tiny one.
 formats=(
   "xml   small  import"
+  "kvtml small  import"
+  "csv   small  import"
+  "tsv   small  import"
   "apkg  tiny   -"
 )
 for format in "${formats[@]}"; do
