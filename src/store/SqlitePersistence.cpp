@@ -111,6 +111,8 @@ void SqlitePersistence::RefuseForeign(const std::vector<std::string>& ownTables)
 
 SqlitePersistence::~SqlitePersistence() {
   statements_.clear();
+  beginUnit_.reset();
+  commitUnit_.reset();
   if (db_) sqlite3_close(db_);
 }
 
@@ -131,6 +133,17 @@ void SqlitePersistence::Execute(const std::string& sql) {
     const std::string text = SqliteReason(db_);
     throw Error("The database " + file_.string() + " refused a change: " + text + ".");
   }
+}
+
+void SqlitePersistence::ExecutePrepared(Statement& slot, const char* sql) {
+  if (!slot) slot = Prepare(sql);
+  const int result = sqlite3_step(slot.get());
+  if (result != SQLITE_DONE && result != SQLITE_ROW) {
+    const std::string text = SqliteReason(db_);
+    sqlite3_reset(slot.get());
+    throw Error("The database " + file_.string() + " refused a change: " + text + ".");
+  }
+  sqlite3_reset(slot.get());
 }
 
 SqlitePersistence::Statement SqlitePersistence::Prepare(const std::string& sql) {
@@ -259,7 +272,8 @@ SqlitePersistence::TableStatements& SqlitePersistence::StatementsOf(const TableD
 void SqlitePersistence::BindValues(sqlite3_stmt* statement, const TableDef& table,
                                    const std::vector<StoredValue>& values) {
   sqlite3_reset(statement);
-  sqlite3_clear_bindings(statement);
+  // Every parameter is bound anew; a text stays in its buffer until the next write binds again.
+  if (utf8_.size() < table.Fields.size()) utf8_.resize(table.Fields.size());
   int parameter = 1;
   for (std::size_t i = 0; i < table.Fields.size(); ++i) {
     const FieldDef& field = table.Fields[i];
@@ -270,9 +284,10 @@ void SqlitePersistence::BindValues(sqlite3_stmt* statement, const TableDef& tabl
     } else if (value.IsInteger) {
       sqlite3_bind_int64(statement, parameter, value.Integer);
     } else {
-      BytesToUtf8(value.Text, field.Encoding, utf8_);
-      sqlite3_bind_text(statement, parameter, utf8_.data(), static_cast<int>(utf8_.size()),
-                        SQLITE_TRANSIENT);
+      std::string& utf8 = utf8_[i];
+      BytesToUtf8(value.Text, field.Encoding, utf8);
+      sqlite3_bind_text(statement, parameter, utf8.data(), static_cast<int>(utf8.size()),
+                        SQLITE_STATIC);
     }
     ++parameter;
   }
@@ -352,12 +367,12 @@ void SqlitePersistence::CommitBulk() {
 // Outside a transaction the savepoint begins one, and releasing it commits.
 void SqlitePersistence::BeginUnit() {
   CheckWritable();
-  Execute("SAVEPOINT write_unit");
+  ExecutePrepared(beginUnit_, "SAVEPOINT write_unit");
 }
 
 void SqlitePersistence::CommitUnit() {
   try {
-    Execute("RELEASE write_unit");
+    ExecutePrepared(commitUnit_, "RELEASE write_unit");
   } catch (const Error&) {
     RollbackUnit();
     throw;

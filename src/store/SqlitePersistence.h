@@ -116,6 +116,9 @@ class SqlitePersistence {
   };
 
   void Execute(const std::string& sql);
+  // Runs the statement `sql`, prepared into `slot` the first time, as Execute runs it: for the
+  // statements run once per write unit, whose parsing would cost more than the run.
+  void ExecutePrepared(Statement& slot, const char* sql);
   // Throws Error when the file holds tables and none of `ownTables`; reads only.
   void RefuseForeign(const std::vector<std::string>& ownTables);
   Statement Prepare(const std::string& sql);
@@ -134,7 +137,10 @@ class SqlitePersistence {
   sqlite3* db_ = nullptr;
   int bulkDepth_ = 0;
   std::map<std::string, TableStatements> statements_;
-  std::string utf8_;  // reused for the text bound to a write
+  Statement beginUnit_;
+  Statement commitUnit_;
+  // The texts bound to the last write, one per field position; they must outlive its step.
+  std::vector<std::string> utf8_;
 };
 
 }  // namespace store

@@ -95,6 +95,15 @@ void Table::BuildIndex(std::string_view name) {
   if (t.State != TableState::Inactive) t.Built(t.IndexSlots[index]);
 }
 
+void Table::ReleaseIdleIndexes() {
+  Impl& t = *impl_;
+  for (std::size_t slot = 1; slot < t.Orderings.size(); ++slot) {
+    if (static_cast<int>(slot) == t.Active || !t.IsBuilt[slot]) continue;
+    t.Orderings[slot]->Clear();
+    t.IsBuilt[slot] = false;
+  }
+}
+
 bool Table::Active() const { return impl_->State != TableState::Inactive; }
 const std::string& Table::TableName() const { return impl_->Def.Name; }
 const TableDef& Table::Definition() const { return impl_->Def; }

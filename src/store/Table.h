@@ -268,6 +268,11 @@ class Table {
   // on a closed table. Throws Error when no index has that name.
   void BuildIndex(std::string_view name);
 
+  // Forgets the indexes other than the active one (and the record-key order, which holds the
+  // records); each is sorted again when it is next used. For a long run of inserts, which would
+  // otherwise search and move every built index once per record. No effect on a closed table.
+  void ReleaseIdleIndexes();
+
   // --- Bulk writing ---
 
   // The database the table is open on. Throws Error when closed.

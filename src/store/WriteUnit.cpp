@@ -67,10 +67,16 @@ void WriteUnit::RereadAll(SqlitePersistence& database) {
 
 WriteUnit::TableView WriteUnit::ViewOf(const Table& table) {
   const Table::Impl& t = *table.impl_;
-  return {t.State,      t.Current ? std::optional(t.Current->Key()) : std::nullopt,
-          t.Buffer,     t.Modified,
-          t.IndexName,  t.IndexFieldNames,
-          t.FilterText, t.Filtered};
+  // Only a pending edit or insertion is put back from the buffer.
+  const bool pending = t.State != TableState::Browse;
+  return {t.State,
+          t.Current ? std::optional(t.Current->Key()) : std::nullopt,
+          pending ? t.Buffer : std::vector<StoredValue>(),
+          t.Modified,
+          t.IndexName,
+          t.IndexFieldNames,
+          t.FilterText,
+          t.Filtered};
 }
 
 void WriteUnit::Restore(Table& table, SqlitePersistence& database, const TableView& view) {

@@ -308,6 +308,27 @@ TEST_F(TableTest, IndexBuiltAheadChangesNothingUntilItIsUsed) {
   EXPECT_NO_THROW(table.BuildIndex("item_index"));
 }
 
+// Indexes let go for a run of inserts are sorted again, new records included, when next used;
+// the active one is kept.
+TEST_F(TableTest, IndexesLetGoAreSortedAgainWhenNextUsed) {
+  AddWords({"pear", "Apple"});
+  table.SetIndexName("item_exact");
+  table.SetIndexName("item_index");
+  table.ReleaseIdleIndexes();
+  EXPECT_EQ(table.IndexName(), "item_index");
+  AddWord(table, "banana");
+  EXPECT_EQ(Column(table, "Item"), (Strings{"Apple", "banana", "pear"}));
+  table.SetIndexName("");
+  table.ReleaseIdleIndexes();
+  AddWord(table, "Cherry");
+  EXPECT_EQ(Column(table, "Item"), (Strings{"pear", "Apple", "banana", "Cherry"}));
+  table.SetIndexName("item_exact");
+  EXPECT_EQ(Column(table, "Item"), (Strings{"Apple", "Cherry", "banana", "pear"}));
+  table.SetIndexName("item_index");
+  EXPECT_TRUE(table.FindKey("cherry"));
+  EXPECT_EQ(Column(table, "Item"), (Strings{"Apple", "banana", "Cherry", "pear"}));
+}
+
 TEST_F(TableTest, IndexByFieldNameClearsTheIndexName) {
   AddWords({"b", "a"});
   table.SetIndexName("item_index");
