@@ -71,8 +71,8 @@ void DocumentWriter::Verb(const ExchangeUnit& unit) {
   Close(kValueIndent, "Verb");
 }
 
-void DocumentWriter::Section(std::string_view name,
-                             const std::array<std::string, kFormCount>& forms, bool hints) {
+void DocumentWriter::Section(std::string_view name, const dictionary::FormTexts& forms,
+                             bool hints) {
   const auto form = [&](int indent, const FormName& formName) {
     const std::string& value = forms[formName.Position - 1];
     if (hints) {

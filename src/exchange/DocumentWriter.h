@@ -39,7 +39,7 @@ class DocumentWriter {
   void Verb(const ExchangeUnit& unit);
   // "Spelling" or "Pronunciation": the tenses with their forms, then Process. `hints` says the
   // forms are pronunciations, whose stress marks are converted.
-  void Section(std::string_view name, const std::array<std::string, kFormCount>& forms, bool hints);
+  void Section(std::string_view name, const dictionary::FormTexts& forms, bool hints);
 
   ByteSink& Sink;
   int NextNumber = 0;

@@ -4,8 +4,7 @@
 
 namespace exchange {
 
-std::string FieldEncoder::Encode(QStringView text, text::Codepage codepage,
-                                 const std::string& where) {
+std::string FieldEncoder::Encode(QStringView text, text::Codepage codepage, const Where& where) {
   std::string bytes;
   bytes.reserve(text.size());
   QString leftOut;
@@ -23,12 +22,12 @@ std::string FieldEncoder::Encode(QStringView text, text::Codepage codepage,
     }
   }
   if (!leftOut.isEmpty()) {
-    shortened_.push_back({where, text::ToUtf8(bytes, codepage), leftOut.toStdString()});
+    shortened_.push_back({where(), text::ToUtf8(bytes, codepage), leftOut.toStdString()});
   }
   return bytes;
 }
 
-std::string FieldEncoder::EncodeHebrew(QStringView text, const std::string& where) {
+std::string FieldEncoder::EncodeHebrew(QStringView text, const Where& where) {
   return text::InvertText(Encode(text, text::Codepage::Win1255, where));
 }
 

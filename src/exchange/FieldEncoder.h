@@ -4,6 +4,7 @@
 // field's code page cannot hold is left out and noted, never guessed at.
 
 #include <QStringView>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,12 +18,16 @@ class FieldEncoder {
   // Notes every shortened word in `shortened`.
   explicit FieldEncoder(std::vector<ShortenedWord>& shortened) : shortened_(shortened) {}
 
+  // Names the place of a text in the file for the note ("line 3, English"); called only when the
+  // text loses characters.
+  using Where = std::function<std::string()>;
+
   // The bytes of `text` in `codepage`, without the characters it cannot hold (a character outside
-  // the Basic Multilingual Plane counts as one); `where` names the place in the file for the note.
-  std::string Encode(QStringView text, text::Codepage codepage, const std::string& where);
+  // the Basic Multilingual Plane counts as one).
+  std::string Encode(QStringView text, text::Codepage codepage, const Where& where);
 
   // A Hebrew text in reading order (as files hold it) to the stored display order, Windows-1255.
-  std::string EncodeHebrew(QStringView text, const std::string& where);
+  std::string EncodeHebrew(QStringView text, const Where& where);
 
  private:
   std::vector<ShortenedWord>& shortened_;

@@ -71,7 +71,7 @@ OfferCounts OfferMeanings(TDataModul& data,
                           const Progress& progress) {
   OfferCounts counts;
   store::BulkTransaction transaction(data.RUTable());
-  dictionary::MeaningCommitter committer(data);
+  dictionary::MeaningCommitter committer(data, total);
   try {
     while (const dictionary::ParsedMeaning* meaning = next()) {
       if (committer.Offer(*meaning)) {
@@ -87,11 +87,18 @@ OfferCounts OfferMeanings(TDataModul& data,
     }
   } catch (const std::exception& error) {
     // A meaning the file or the database refused is left out whole; the ones before it stay.
+    try {
+      committer.Finish();
+    } catch (const std::exception&) {
+      // The tables stay in the order of their keys; the error reported is the one that stopped
+      // the import.
+    }
     EndImport(data);
     transaction.Commit();
     throw ExchangeError(std::string(error.what()) + " The import stopped there; " +
                         std::to_string(counts.Added) + " new meanings were added before it.");
   }
+  committer.Finish();
   EndImport(data);
   transaction.Commit();
   return counts;

@@ -52,6 +52,34 @@ TEST_F(MeaningCommitterTest, TakesAMeaningLinkedBothWaysMarkedWithItsFormsAndRef
                               &Data().GLTABLE(), &Data().NekudotTable()}) {
     EXPECT_EQ(Count(*table), 1) << table->TableName();
   }
+  committer.Finish();
+  EXPECT_EQ(Data().RUTable().IndexName(), "item_index");
+  EXPECT_EQ(Data().HETable().IndexName(), "invert_index");
+  EXPECT_EQ(Data().ENTable().IndexName(), "item_index");
+}
+
+// A table never gives a key twice: after its last record is deleted, the next record takes a key
+// beyond the one the committer expects, and the links must name the key taken.
+TEST_F(MeaningCommitterTest, LinksNameTheKeysTakenAfterTheLastRecordsWereDeleted) {
+  test::AddMeaning(
+      Data(),
+      {.ru = QStringLiteral("КОТ"), .he = QStringLiteral("חתול"), .en = QStringLiteral("CAT")});
+  test::AddMeaning(
+      Data(),
+      {.ru = QStringLiteral("ДОМ"), .he = QStringLiteral("בית"), .en = QStringLiteral("HOUSE")});
+  for (store::Table* table : {&Data().HETable(), &Data().ENTable()}) {
+    table->SetIndexName("");
+    table->Last();
+    table->Delete();
+  }
+  MeaningCommitter committer(Data());
+  for (const char* english : {"BOOK", "TABLE"}) {
+    ParsedMeaning meaning = Verb();
+    meaning.Words[text::Language::English].Item = english;
+    ASSERT_TRUE(committer.Offer(meaning));
+    EXPECT_TRUE(test::CurrentRecordsLinked(Data())) << english;
+  }
+  EXPECT_EQ(Data().HETable().FieldByName(kKeyField).AsInteger(), 4);
 }
 
 TEST_F(MeaningCommitterTest, WordsOfDifferentMeaningsAlreadyThereRefuseTheMeaning) {
@@ -62,6 +90,10 @@ TEST_F(MeaningCommitterTest, WordsOfDifferentMeaningsAlreadyThereRefuseTheMeanin
   house.Words[text::Language::Hebrew].Item = "\xE1\xE9\xFA";
   house.Words[text::Language::English].Item = "HOUSE";
   MeaningCommitter committer(Data());
+  EXPECT_FALSE(committer.Offer(house));
+  // Russian and English words are the same words in any case.
+  house.Words[text::Language::Russian].Item = "\xE4\xEE\xEC";
+  house.Words[text::Language::English].Item = "house";
   EXPECT_FALSE(committer.Offer(house));
   EXPECT_EQ(Count(Data().RUTable()), 2);
   house.Words[text::Language::English].Item = "HOME";

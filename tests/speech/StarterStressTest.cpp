@@ -54,7 +54,8 @@ std::vector<std::string> WordHint(const ExchangeUnit& unit, Language language) {
   return {unit.Words[language].Speech};
 }
 
-std::vector<std::string> NonEmpty(const std::array<std::string, exchange::kFormCount>& forms) {
+template <typename Forms>
+std::vector<std::string> NonEmpty(const Forms& forms) {
   std::vector<std::string> hints;
   for (const std::string& form : forms) {
     if (!form.empty()) hints.push_back(form);

@@ -123,7 +123,7 @@ struct Header {
 };
 
 Header ReadHeader(const QString& text, QChar defaultSeparator, std::vector<std::string>& notes) {
-  Header header{defaultSeparator};
+  Header header{defaultSeparator, false, std::nullopt, 0};
   qsizetype at = 0;
   while (at < text.size() && text[at] == QLatin1Char('#')) {
     qsizetype end = text.indexOf(QLatin1Char('\n'), at);
@@ -212,7 +212,8 @@ class MeaningReader {
     FieldEncoder encoder(shortened);
     for (std::size_t index = 0; index < fields.size(); ++index) {
       const Column* column = columns_[index];
-      if (column == nullptr) continue;
+      // An empty field leaves its text empty and its code 0, as the meaning begins.
+      if (column == nullptr || fields[index].isEmpty()) continue;
       const QString value = html_ ? PlainText(fields[index]) : fields[index];
       if (IsCode(*column)) {
         if (!ReadCode(value, *column, CodeOf(meaning, *column))) {
@@ -222,7 +223,7 @@ class MeaningReader {
           return;
         }
       } else {
-        const std::string place = where + ", " + column->Name.toStdString();
+        const auto place = [&where, column] { return where + ", " + column->Name.toStdString(); };
         TextOf(meaning, *column) = IsHebrewText(*column)
                                        ? encoder.EncodeHebrew(value, place)
                                        : encoder.Encode(value, CodepageOf(*column), place);
@@ -289,6 +290,8 @@ ForeignDocument ReadDelimited(std::string_view bytes, QChar defaultSeparator) {
     columns =
         ReadColumns(fields, fields.empty() ? header.Lines + 1 : records.Line(), document.Notes);
   }
+  // One meaning a line, but for lines within quotes: the meanings are not moved as they grow.
+  document.Meanings.reserve(static_cast<std::size_t>(text.count(QLatin1Char('\n'))) + 1);
   MeaningReader reader(std::move(columns), header.Html, document);
   while (records.Next(fields)) {
     if (!IsBlank(fields)) reader.Read(fields, records.Line());

@@ -22,6 +22,12 @@ class Records {
   int Line() const { return recordLine_; }
 
  private:
+  // Whether a record ends at `at`: LF, or CR LF.
+  bool LineEndsAt(qsizetype at) const;
+  // The field at at_, which is left on what follows it: a separator, a line end or the text's end.
+  QString PlainField();
+  QString QuotedField();
+
   QStringView text_;
   QChar separator_;
   qsizetype at_ = 0;

@@ -1,5 +1,6 @@
 #include "exchange/kvtml/KvtmlParser.h"
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QXmlStreamReader>
 
@@ -16,9 +17,14 @@ constexpr int kMaxContainerDepth = 64;
 
 class Parser {
  public:
+  // The reader takes the bytes through a device, a piece at a time: given them whole, it would
+  // decode the whole file into one text of twice its size first.
   explicit Parser(std::string_view bytes)
       : data_(QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()))),
-        xml_(data_) {}
+        device_(&data_) {
+    device_.open(QIODevice::ReadOnly);
+    xml_.setDevice(&device_);
+  }
 
   RawVocabulary Parse() {
     if (xml_.readNextStartElement()) ReadRoot();
@@ -39,6 +45,23 @@ class Parser {
   }
 
   QString Text() { return xml_.readElementText(QXmlStreamReader::IncludeChildElements); }
+
+  // The element's name; the names of grammatical numbers and persons, which every verb form
+  // repeats, share one copy each.
+  QString Name() const {
+    static const QString kShared[] = {u"singular"_s,
+                                      u"dual"_s,
+                                      u"plural"_s,
+                                      u"firstperson"_s,
+                                      u"secondperson"_s,
+                                      u"thirdpersonmale"_s,
+                                      u"thirdpersonfemale"_s,
+                                      u"thirdpersonneutralcommon"_s};
+    for (const QString& shared : kShared) {
+      if (xml_.name() == shared) return shared;
+    }
+    return xml_.name().toString();
+  }
 
   std::optional<int> Number(const QString& text, const char* what) {
     bool ok = false;
@@ -154,7 +177,7 @@ class Parser {
       if (Is("tense"_L1)) {
         tense = Text();
       } else if (Is("singular"_L1) || Is("dual"_L1) || Is("plural"_L1)) {
-        const QString number = xml_.name().toString();
+        const QString number = Name();
         while (xml_.readNextStartElement()) ReadPerson(translation, number);
       } else {
         xml_.skipCurrentElement();
@@ -167,7 +190,7 @@ class Parser {
 
   // A person element holds its form in <text> (or, in early files, as its own text).
   void ReadPerson(RawTranslation& translation, const QString& number) {
-    RawForm form{{}, number, xml_.name().toString(), {}, {}};
+    RawForm form{{}, number, Name(), {}, {}};
     QString ownText;
     bool hasText = false;
     while (!xml_.atEnd()) {
@@ -235,6 +258,7 @@ class Parser {
 
   RawVocabulary vocabulary_;
   QByteArray data_;
+  QBuffer device_;
   QXmlStreamReader xml_;
 };
 

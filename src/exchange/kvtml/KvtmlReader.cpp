@@ -59,7 +59,12 @@ class Builder {
     containers_.resize(raw_.Entries.size());
     ApplyLessons();
     ApplyWordTypes();
-    for (std::size_t entry = 0; entry < raw_.Entries.size(); ++entry) BuildEntry(entry);
+    document_.Meanings.reserve(raw_.Entries.size());
+    for (std::size_t entry = 0; entry < raw_.Entries.size(); ++entry) {
+      BuildEntry(entry);
+      // What is built from is let go at once, and its memory serves the meanings that follow.
+      raw_.Entries[entry].Translations = {};
+    }
     AddNotes();
     return std::move(document_);
   }
@@ -150,19 +155,23 @@ class Builder {
       if (read[language]) continue;
       read[language] = true;
       notes_ += translation.HasNotes;
-      const std::string place = where + ", " + LanguageName(language);
+      // The place of one of the translation's texts, for the note of a shortened word.
+      const auto place = [&where, language](const char* what) -> FieldEncoder::Where {
+        return
+            [&where, language, what] { return where + ", " + LanguageName(language) + " " + what; };
+      };
       dictionary::ParsedWord& word = meaning.Words[language];
       word.Item =
           language == Language::Hebrew
-              ? encoder.EncodeHebrew(translation.Text, place + " word")
-              : encoder.Encode(translation.Text, text::LetterCodepage(language), place + " word");
-      word.Speech = encoder.Encode(translation.Pronunciation, HintCodepage(language),
-                                   place + " pronunciation");
+              ? encoder.EncodeHebrew(translation.Text, place("word"))
+              : encoder.Encode(translation.Text, text::LetterCodepage(language), place("word"));
+      word.Speech =
+          encoder.Encode(translation.Pronunciation, HintCodepage(language), place("pronunciation"));
       word.Sex = translation.Sex.value_or(codes.Sex[language]);
       if (language == Language::Hebrew) {
-        meaning.Root = encoder.EncodeHebrew(translation.Root, place + " root");
+        meaning.Root = encoder.EncodeHebrew(translation.Root, place("root"));
         binyan = translation.Binyan;
-        ReadForms(translation, encoder, place, meaning);
+        ReadForms(translation, encoder, where + ", " + LanguageName(language), meaning);
       } else if (!translation.Forms.empty()) {
         ++foreignConjugations_;
       }
@@ -191,10 +200,10 @@ class Builder {
         unknownTenses_.insert(form.Tense.toStdString());
         continue;
       }
-      const std::string name = place + " verb form " + std::to_string(*at + 1);
+      const auto name = [&place, at] { return place + " verb form " + std::to_string(*at + 1); };
       meaning.Spelling[*at] = encoder.EncodeHebrew(form.Text, name);
-      meaning.Pronunciation[*at] =
-          encoder.Encode(form.Pronunciation, HintCodepage(Language::Hebrew), name + " hint");
+      meaning.Pronunciation[*at] = encoder.Encode(
+          form.Pronunciation, HintCodepage(Language::Hebrew), [&name] { return name() + " hint"; });
     }
   }
 

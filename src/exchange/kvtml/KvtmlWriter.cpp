@@ -82,11 +82,20 @@ class Writer {
     xml_.writeEndElement();
     WriteIdentifiers();
     xml_.writeStartElement("entries"_L1);
-    for (std::size_t entry = 0; entry < meanings_.size(); ++entry) WriteEntry(entry);
+    // From here on an entry a line, without indentation, which makes the file a sixth smaller
+    // and quicker to read back.
+    xml_.setAutoFormatting(false);
+    for (std::size_t entry = 0; entry < meanings_.size(); ++entry) {
+      NewLine();
+      WriteEntry(entry);
+    }
+    NewLine();
     xml_.writeEndElement();
     WriteLessons();
     WriteWordTypes();
+    NewLine();
     xml_.writeEndElement();
+    NewLine();
     xml_.writeEndDocument();
   }
 
@@ -178,18 +187,23 @@ class Writer {
       if (InThemeRange(meanings_[entry].Topic)) themes[meanings_[entry].Topic].push_back(entry);
     }
     if (themes.empty()) return;
+    NewLine();
     xml_.writeStartElement("lessons"_L1);
     for (const auto& [theme, entries] : themes) {
       const std::string_view caption = dictionary::kThemeCaptions[theme];
+      NewLine();
       xml_.writeStartElement("container"_L1);
       xml_.writeTextElement("name"_L1, QLatin1StringView(caption.data(), caption.size()));
       xml_.writeTextElement("inpractice"_L1, "true"_L1);
       for (const std::size_t entry : entries) {
+        NewLine();
         xml_.writeEmptyElement("entry"_L1);
         xml_.writeAttribute("id"_L1, QString::number(entry));
       }
+      NewLine();
       xml_.writeEndElement();
     }
+    NewLine();
     xml_.writeEndElement();
   }
 
@@ -212,13 +226,18 @@ class Writer {
         }
       }
       if (members.empty() && subtypes.empty()) continue;
-      if (!open) xml_.writeStartElement("wordtypes"_L1);
+      if (!open) {
+        NewLine();
+        xml_.writeStartElement("wordtypes"_L1);
+      }
       open = true;
+      NewLine();
       xml_.writeStartElement("container"_L1);
       xml_.writeTextElement("name"_L1, type.Name);
       if (!type.Special.isEmpty()) xml_.writeTextElement("specialwordtype"_L1, type.Special);
       WriteMembers(members);
       for (const auto& [subtype, subMembers] : subtypes) {
+        NewLine();
         xml_.writeStartElement("container"_L1);
         if (type.Part == dictionary::kPartNoun) {
           const GenderType& gender = GenderTypes()[subtype - 1];
@@ -229,15 +248,20 @@ class Writer {
           xml_.writeTextElement("specialwordtype"_L1, type.Special);
         }
         WriteMembers(subMembers);
+        NewLine();
         xml_.writeEndElement();
       }
+      NewLine();
       xml_.writeEndElement();
     }
-    if (open) xml_.writeEndElement();
+    if (!open) return;
+    NewLine();
+    xml_.writeEndElement();
   }
 
   void WriteMembers(const Members& members) {
     for (const auto& [entry, translations] : members) {
+      NewLine();
       xml_.writeStartElement("entry"_L1);
       xml_.writeAttribute("id"_L1, QString::number(entry));
       for (const int translation : translations) {
@@ -247,6 +271,8 @@ class Writer {
       xml_.writeEndElement();
     }
   }
+
+  void NewLine() { xml_.writeCharacters("\n"_L1); }
 
   void OptionalText(QLatin1StringView name, const std::string& bytes, text::Codepage codepage) {
     if (!bytes.empty()) Text(name, text::ToUnicode(bytes, codepage));
