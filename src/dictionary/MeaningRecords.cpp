@@ -1,6 +1,7 @@
 #include "dictionary/MeaningRecords.h"
 
 #include "dictionary/MeaningFields.h"
+#include "store/WriteUnit.h"
 
 namespace dictionary {
 namespace {
@@ -38,15 +39,17 @@ void MeaningRecords::LocatePartners() {
 }
 
 void MeaningRecords::SetMark(std::string_view mark, std::initializer_list<Language> postOrder) {
-  for (Language language : postOrder) {
-    if (Found(language)) TableOf(tables_, language).Edit();
-  }
-  for (Language language : postOrder) {
-    if (Found(language)) TableOf(tables_, language).FieldByName(kMarkField).SetAsString(mark);
-  }
-  for (Language language : postOrder) {
-    if (Found(language)) TableOf(tables_, language).Post();
-  }
+  store::WriteUnit({&tables_.ru, &tables_.he, &tables_.en}).Run([&] {
+    for (Language language : postOrder) {
+      if (Found(language)) TableOf(tables_, language).Edit();
+    }
+    for (Language language : postOrder) {
+      if (Found(language)) TableOf(tables_, language).FieldByName(kMarkField).SetAsString(mark);
+    }
+    for (Language language : postOrder) {
+      if (Found(language)) TableOf(tables_, language).Post();
+    }
+  });
 }
 
 bool MoveToPartners(const WordTables& tables, Language language) {

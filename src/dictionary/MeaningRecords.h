@@ -26,7 +26,7 @@ class MeaningRecords {
   bool Found(Language language) const;
 
   // Puts the found records into edit state, writes `mark` into their mark field and posts them
-  // in `postOrder`.
+  // in `postOrder`, as one write unit: a refused write leaves the meaning's marks as they were.
   void SetMark(std::string_view mark, std::initializer_list<Language> postOrder = {
                                           Language::Russian, Language::Hebrew, Language::English});
 

@@ -182,6 +182,17 @@ TEST_F(MeaningTest, DeleteRefusedOnItsLastRecordKeepsTheWholeMeaning) {
   EXPECT_TRUE(Tables().he.Locate("id", ids.he));
 }
 
+TEST_F(MeaningTest, MarkRefusedOnItsLastRecordLeavesTheWholeMeaningUnmarked) {
+  test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("KEEP")});
+  const std::filesystem::path database = workspace.Data().DataFolder() / "vocamir.db";
+  test::RefuseWrite(database, 1, "ENWORDS");
+  EXPECT_THROW(dictionary::ToggleMeaningMark(Tables(), Language::Russian), store::Error);
+  test::RefuseWrite(database, 0);
+  EXPECT_EQ(test::QueryInteger(database, "SELECT count(*) FROM RUWORDS WHERE \"Select\" = '*'"), 0);
+  EXPECT_EQ(Mark(Tables().ru), "");
+  EXPECT_EQ(Mark(Tables().he), "");
+}
+
 TEST_F(MeaningTest, DeleteLeavesAPartnerTableAloneWhenItsRecordIsMissing) {
   test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("KEEP")});
   const test::MeaningIds ids = test::AddMeaning(workspace.Data(), {.ru = QStringLiteral("GONE")});
