@@ -47,7 +47,15 @@ bool Startup::Create() {
   formSelect_ = std::make_unique<TFormSelect>(instances_);
   instances_.FormSelect = formSelect_.get();
 
-  dataModul_ = std::make_unique<TDataModul>(std::filesystem::current_path());
+  // The folder the program was started in may have been removed since.
+  std::error_code folderError;
+  const std::filesystem::path folder = std::filesystem::current_path(folderError);
+  if (folderError) {
+    dialogs.Error(QStringLiteral("The folder Vocamir was started in cannot be read: %1")
+                      .arg(QString::fromStdString(folderError.message())));
+    return false;
+  }
+  dataModul_ = std::make_unique<TDataModul>(folder);
   instances_.DataModul = dataModul_.get();
   try {
     dataModul_->DataModuleCreate();

@@ -20,5 +20,13 @@ int main(int argc, char* argv[]) {
     app = std::make_unique<QCoreApplication>(argc, argv);
   }
   std::vector<std::string> arguments(argv + 1, argv + argc);
-  return datatool::RunCommand(arguments, std::filesystem::current_path(), std::cout, std::cerr);
+  // The folder the tool was started in may have been removed since.
+  std::error_code error;
+  const std::filesystem::path folder = std::filesystem::current_path(error);
+  if (error) {
+    std::cerr << "vocamir-data: the folder it was started in cannot be read: " << error.message()
+              << "\n";
+    return 1;
+  }
+  return datatool::RunCommand(arguments, folder, std::cout, std::cerr);
 }
