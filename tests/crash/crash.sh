@@ -44,6 +44,7 @@ operations=(
   "add-cancel     whole  small     driver add-cancel"
   "delete-word    whole  small     driver delete-word"
   "select         whole  small     driver select"
+  "mark-meaning   whole  small     driver mark-meaning"
   "save-verb      whole  small     driver save-verb"
   "begin-lesson   whole  big       driver begin-lesson"
   "delete-all     whole  lesson    driver delete-all"
