@@ -226,7 +226,9 @@ class TFormSelect : public QMainWindow {
   void ShowTranslationRU();
   void ShowTranslationHE();
   void ShowTranslationEN();
-  // Grids: a cell was clicked (`column` 0 is the word, 1 the lesson mark).
+  // The grids' column of the lesson mark (column 0 is the word).
+  static constexpr int kMarkColumn = 1;
+  // Grids: a cell of `column` was clicked; in the mark column it toggles the meaning's marks.
   void DBGrid3CellClick(int column);
   void DBGrid2CellClick(int column);
   void DBGrid1CellClick(int column);

@@ -11,11 +11,6 @@
 #include "store/DataModul.h"
 #include "ui/Instances.h"
 
-namespace {
-// The column of the lesson mark in the three grids.
-constexpr int kMarkColumn = 1;
-}  // namespace
-
 void TFormSelect::SpeakTranslation() {
   if (instances_.Share == nullptr) return;
   for (browser::SpeechRequest& request :

@@ -146,6 +146,7 @@ void TFormSelect::AttachData() {
   TDataModul& data = *instances_.DataModul;
   const auto bind = [this](QTableView* grid, store::DataSource& source,
                            void (TFormSelect::*columnEntered)()) {
+    // The word, then the mark at kMarkColumn.
     source.SetColumns({{"Item", QStringLiteral("Words")}, {dictionary::kMarkField, {}}});
     std::function<void()> entered;
     if (columnEntered != nullptr) entered = [this, columnEntered] { (this->*columnEntered)(); };

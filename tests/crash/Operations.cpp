@@ -124,8 +124,7 @@ const std::vector<Operation>& Operations() {
       {"mark-meaning", "TFormSelect::DBGrid3CellClick in the mark column (the meaning's marks)",
        Nothing,
        [](Instances& instances, test::ScriptedDialogs&) {
-         constexpr int kMarkColumn = 1;  // the lesson mark's column in the word grids
-         instances.FormSelect->DBGrid3CellClick(kMarkColumn);
+         instances.FormSelect->DBGrid3CellClick(TFormSelect::kMarkColumn);
        }},
       {"save-verb", "TFormSelect::N4Click (\"Save\" of the word editor, with 28 verb forms)",
        OpenVerbInEditor, Trigger(&TFormSelect::N4)},
